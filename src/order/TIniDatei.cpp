@@ -1,0 +1,341 @@
+#include "order/TIniDatei.h"
+
+#include "catalog/Fehler.h"
+
+#include <QIODevice>
+#include <QLocale>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const char* const Zeichensatz = "windows-1252";
+
+bool Nur_Ascii(const QString& Text)
+{
+    for (QChar c : Text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+bool Darstellbar(const QString& Text)
+{
+    if (Nur_Ascii(Text))
+        return true;
+    QStringEncoder Kodierer(Zeichensatz);
+    (void)Kodierer.encode(Text);
+    return !Kodierer.hasError();
+}
+
+} // namespace
+
+TIniDatei::TIniDatei(QChar Dezimaltrenner)
+    : m_Dezimaltrenner(Dezimaltrenner)
+{
+}
+
+QChar TIniDatei::Dezimaltrenner_Gebietsschema()
+{
+    const QString Trenner = QLocale().decimalPoint();
+    return Trenner.isEmpty() ? QLatin1Char('.') : Trenner.front();
+}
+
+// ---------------------------------------------------------------- reading the text
+
+void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
+{
+    m_Abschnitte.clear();
+    m_Index.clear();
+
+    QStringDecoder Dekodierer(Zeichensatz);
+    const QString Text = Dekodierer.decode(Bytes);
+
+    TAbschnitt* Aktuell = nullptr;
+    qsizetype Anfang = 0;
+    while (Anfang <= Text.size()) {
+        qsizetype Ende = Text.indexOf(QLatin1Char('\n'), Anfang);
+        if (Ende < 0)
+            Ende = Text.size();
+        const QString Zeile = QStringView(Text).mid(Anfang, Ende - Anfang).trimmed().toString();
+        Anfang = Ende + 1;
+
+        if (Zeile.isEmpty() || Zeile.startsWith(QLatin1Char(';')))
+            continue;
+        if (Zeile.startsWith(QLatin1Char('[')) && Zeile.endsWith(QLatin1Char(']'))) {
+            Aktuell = &Abschnitt_Holen(Zeile.mid(1, Zeile.size() - 2).trimmed());
+            continue;
+        }
+        if (!Aktuell)
+            continue; // lines before the first section carry nothing
+        const qsizetype Gleich = Zeile.indexOf(QLatin1Char('='));
+        if (Gleich <= 0)
+            continue;
+        const QString Schluessel = Zeile.left(Gleich).trimmed();
+        if (Schluessel.isEmpty() || Eintrag_Suchen(*Aktuell, Schluessel))
+            continue; // the first of two equal keys is the one that counts
+        Aktuell->Eintraege.emplace_back(Schluessel, Zeile.mid(Gleich + 1).trimmed());
+    }
+}
+
+bool TIniDatei::Lesen(QIODevice& Geraet)
+{
+    if (!Geraet.isReadable())
+        return false;
+    Bytes_Lesen(Geraet.readAll());
+    return true;
+}
+
+// ---------------------------------------------------------------- writing the text
+
+QByteArray TIniDatei::Bytes() const
+{
+    QString Text;
+    for (const TAbschnitt& A : m_Abschnitte) {
+        Text += QLatin1Char('[') + A.Name + QLatin1String("]\r\n");
+        for (const auto& [Schluessel, Wert] : A.Eintraege)
+            Text += Schluessel + QLatin1Char('=') + Wert + QLatin1String("\r\n");
+        Text += QLatin1String("\r\n");
+    }
+
+    QStringEncoder Kodierer(Zeichensatz);
+    QByteArray Bytes = Kodierer.encode(Text);
+    if (!Kodierer.hasError())
+        return Bytes;
+
+    for (const TAbschnitt& A : m_Abschnitte) {
+        if (!Darstellbar(A.Name))
+            throw EKonvertierungsfehler(QStringLiteral("Der Text \"%1\" enthält Zeichen, die nicht gespeichert werden können.").arg(A.Name));
+        for (const auto& [Schluessel, Wert] : A.Eintraege)
+            for (const QString* T : {&Schluessel, &Wert})
+                if (!Darstellbar(*T))
+                    throw EKonvertierungsfehler(
+                        QStringLiteral("Der Text \"%1\" enthält Zeichen, die nicht gespeichert werden können.").arg(*T));
+    }
+    throw EKonvertierungsfehler(QStringLiteral("Der Text enthält Zeichen, die nicht gespeichert werden können."));
+}
+
+bool TIniDatei::Schreiben(QIODevice& Geraet) const
+{
+    const QByteArray Daten = Bytes();
+    return Geraet.write(Daten) == Daten.size();
+}
+
+// ---------------------------------------------------------------- value formats
+
+std::optional<std::int32_t> TIniDatei::Ganzzahl_Deuten(const QString& Text)
+{
+    QString T = Text.trimmed();
+    if (T.isEmpty())
+        return std::nullopt;
+    bool Negativ = false;
+    if (T.front() == QLatin1Char('-') || T.front() == QLatin1Char('+')) {
+        Negativ = T.front() == QLatin1Char('-');
+        T.remove(0, 1);
+    }
+    int Basis = 10;
+    if (T.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        Basis = 16;
+        T.remove(0, 2);
+    }
+    if (T.isEmpty())
+        return std::nullopt;
+    std::int64_t Betrag = 0;
+    for (QChar c : T) {
+        const char16_t u = c.unicode();
+        int Ziffer = 0;
+        if (u >= u'0' && u <= u'9')
+            Ziffer = u - u'0';
+        else if (Basis == 16 && u >= u'a' && u <= u'f')
+            Ziffer = u - u'a' + 10;
+        else if (Basis == 16 && u >= u'A' && u <= u'F')
+            Ziffer = u - u'A' + 10;
+        else
+            return std::nullopt;
+        Betrag = Betrag * Basis + Ziffer;
+        if (Betrag > std::int64_t(1) << 32)
+            return std::nullopt;
+    }
+    const std::int64_t Wert = Negativ ? -Betrag : Betrag;
+    if (Basis == 16 && !Negativ && Wert <= 0xFFFFFFFFLL && Wert > INT32_MAX)
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(Wert)); // 0xFFFFFFFF is -1
+    if (Wert < INT32_MIN || Wert > INT32_MAX)
+        return std::nullopt;
+    return static_cast<std::int32_t>(Wert);
+}
+
+std::optional<double> TIniDatei::Zahl_Deuten(const QString& Text) const
+{
+    // Only digits, one separator of this file's kind, sign and exponent: a
+    // group separator or the other separator makes the text unreadable.
+    const QString T = Text.trimmed();
+    QByteArray C;
+    C.reserve(T.size());
+    bool Ziffer = false;
+    bool Trenner = false;
+    bool Exponent = false;
+    for (qsizetype i = 0; i < T.size(); ++i) {
+        const QChar c = T.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            Ziffer = true;
+            C += char(c.unicode());
+        } else if (c == m_Dezimaltrenner && !Trenner && !Exponent) {
+            Trenner = true;
+            C += '.';
+        } else if ((c == QLatin1Char('e') || c == QLatin1Char('E')) && Ziffer && !Exponent) {
+            Exponent = true;
+            C += 'e';
+            if (i + 1 < T.size() && (T.at(i + 1) == QLatin1Char('+') || T.at(i + 1) == QLatin1Char('-')))
+                C += char(T.at(++i).unicode());
+            if (i + 1 >= T.size())
+                return std::nullopt;
+        } else if ((c == QLatin1Char('+') || c == QLatin1Char('-')) && i == 0) {
+            C += char(c.unicode());
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!Ziffer)
+        return std::nullopt;
+    bool Ok = false;
+    const double Wert = C.toDouble(&Ok);
+    if (!Ok || !std::isfinite(Wert))
+        return std::nullopt;
+    return Wert;
+}
+
+QString TIniDatei::Zahl_Text(long double Wert) const
+{
+    const double D = static_cast<double>(Wert);
+    if (D == 0.0)
+        return QStringLiteral("0");
+    char Puffer[64];
+    std::snprintf(Puffer, sizeof Puffer, "%.15G", D);
+    QString Text = QString::fromLatin1(Puffer);
+    // "1E+20" and "1E-05" read more plainly as "1E20" and "1E-5".
+    const qsizetype E = Text.indexOf(QLatin1Char('E'));
+    if (E >= 0) {
+        QString Mantisse = Text.left(E);
+        QString Hochzahl = Text.mid(E + 1);
+        QString Vorzeichen;
+        if (Hochzahl.startsWith(QLatin1Char('+')) || Hochzahl.startsWith(QLatin1Char('-'))) {
+            if (Hochzahl.front() == QLatin1Char('-'))
+                Vorzeichen = QStringLiteral("-");
+            Hochzahl.remove(0, 1);
+        }
+        while (Hochzahl.size() > 1 && Hochzahl.front() == QLatin1Char('0'))
+            Hochzahl.remove(0, 1);
+        Text = Mantisse + QLatin1Char('E') + Vorzeichen + Hochzahl;
+    }
+    Text.replace(QLatin1Char('.'), m_Dezimaltrenner);
+    return Text;
+}
+
+// ---------------------------------------------------------------- keys
+
+const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) const
+{
+    const auto It = m_Index.constFind(Name.toLower());
+    return It == m_Index.constEnd() ? nullptr : &m_Abschnitte[*It];
+}
+
+TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
+{
+    const QString Schluessel = Name.toLower();
+    const auto It = m_Index.constFind(Schluessel);
+    if (It != m_Index.constEnd())
+        return m_Abschnitte[*It];
+    m_Index.insert(Schluessel, m_Abschnitte.size());
+    m_Abschnitte.push_back(TAbschnitt{Name, {}});
+    return m_Abschnitte.back();
+}
+
+const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, const QString& Schluessel)
+{
+    for (const auto& [Name, Wert] : Abschnitt.Eintraege)
+        if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0)
+            return &Wert;
+    return nullptr;
+}
+
+std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& Schluessel) const
+{
+    const TAbschnitt* A = Abschnitt_Suchen(Abschnitt);
+    if (!A)
+        return std::nullopt;
+    const QString* W = Eintrag_Suchen(*A, Schluessel);
+    if (!W)
+        return std::nullopt;
+    return *W;
+}
+
+bool TIniDatei::Abschnitt_Vorhanden(const QString& Abschnitt) const
+{
+    return Abschnitt_Suchen(Abschnitt) != nullptr;
+}
+
+QStringList TIniDatei::Abschnitte() const
+{
+    QStringList Namen;
+    Namen.reserve(qsizetype(m_Abschnitte.size()));
+    for (const TAbschnitt& A : m_Abschnitte)
+        Namen << A.Name;
+    return Namen;
+}
+
+QString TIniDatei::Text_Lesen(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe) const
+{
+    return Wert(Abschnitt, Schluessel).value_or(Vorgabe);
+}
+
+std::int32_t TIniDatei::Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe) const
+{
+    const auto Text = Wert(Abschnitt, Schluessel);
+    if (!Text)
+        return Vorgabe;
+    return Ganzzahl_Deuten(*Text).value_or(Vorgabe);
+}
+
+bool TIniDatei::Bool_Lesen(const QString& Abschnitt, const QString& Schluessel, bool Vorgabe) const
+{
+    return Ganzzahl_Lesen(Abschnitt, Schluessel, Vorgabe ? 1 : 0) != 0;
+}
+
+long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe) const
+{
+    const auto Text = Wert(Abschnitt, Schluessel);
+    if (!Text)
+        return Vorgabe;
+    const auto Zahl = Zahl_Deuten(*Text);
+    return Zahl ? static_cast<long double>(*Zahl) : Vorgabe;
+}
+
+void TIniDatei::Text_Schreiben(const QString& Abschnitt, const QString& Schluessel, const QString& Wert)
+{
+    TAbschnitt& A = Abschnitt_Holen(Abschnitt);
+    for (auto& [Name, Alt] : A.Eintraege) {
+        if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0) {
+            Alt = Wert;
+            return;
+        }
+    }
+    A.Eintraege.emplace_back(Schluessel, Wert);
+}
+
+void TIniDatei::Ganzzahl_Schreiben(const QString& Abschnitt, const QString& Schluessel, std::int32_t Wert)
+{
+    Text_Schreiben(Abschnitt, Schluessel, QString::number(Wert));
+}
+
+void TIniDatei::Bool_Schreiben(const QString& Abschnitt, const QString& Schluessel, bool Wert)
+{
+    Text_Schreiben(Abschnitt, Schluessel, Wert ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TIniDatei::Zahl_Schreiben(const QString& Abschnitt, const QString& Schluessel, long double Wert)
+{
+    Text_Schreiben(Abschnitt, Schluessel, Zahl_Text(Wert));
+}
