@@ -27,7 +27,7 @@ bool Darstellbar(const QString& Text)
     if (Nur_Ascii(Text))
         return true;
     QStringEncoder Kodierer(Zeichensatz);
-    (void)Kodierer.encode(Text);
+    const QByteArray Bytes = Kodierer.encode(Text); // the encoder works when converted
     return !Kodierer.hasError();
 }
 

@@ -1,0 +1,44 @@
+#include "catalog/TBeschlaege.h"
+
+const TBeschlaege::TTabelle& TBeschlaege::Katalog()
+{
+    static const TTabelle Tabelle = {{
+        {{
+            {.Name = "Roto NT",       .ProFluegel = 0},
+            {.Name = "Roto Royal NT", .ProFluegel = 36},
+        }},
+        {{
+            {.Name = "Standard",             .ProFluegel = 0},
+            {.Name = "Sicherheitsstufe I",   .ProFluegel = 2.5L},
+            {.Name = "Sicherheitsstufe II",  .ProFluegel = 9.9L},
+            {.Name = "Sicherheitsstufe III", .ProFluegel = 15.1L},
+        }},
+        {{
+            {},
+            {.Name = "Abdeckkappen weiß/braun", .ProFluegel = 3},
+        }},
+        {{
+            {},
+            {.Name = "Variable Griffhöhe", .ProFluegel = 7.4L},
+        }},
+        {{
+            {},
+            {.Name = "OL mit Putz- u. Fangschere", .ProStueck = 36},
+        }},
+    }};
+    return Tabelle;
+}
+
+TBeschlaege::TBeschlaege()
+    : TOptionsgruppe(Katalog(), "/Beschlaege", "TBeschlaege")
+{
+}
+
+QString TBeschlaege::Beschreibung() const
+{
+    QString Text = QStringLiteral("Beschläge: ") + Name_Von(0) + QLatin1Char(' ') + Name_Von(1);
+    for (const int Zeile : {2, 3, 4})
+        if (!Name_Von(Zeile).isEmpty())
+            Text += QStringLiteral(" (+") + Name_Von(Zeile) + QLatin1Char(')');
+    return Text + QStringLiteral("; ");
+}

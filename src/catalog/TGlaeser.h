@@ -1,0 +1,19 @@
+#pragma once
+
+#include "catalog/TOptionseintrag.h"
+#include "catalog/TOptionsgruppe.h"
+
+using TGlas = TOptionseintrag<struct TGlas_Marke>;
+
+// The glazing: glass type, ornamental glass, warm edge spacer and safety glass,
+// all priced per running metre.
+class TGlaeser : public TOptionsgruppe<TGlas, 4, 17>
+{
+public:
+    TGlaeser();
+
+    QString Beschreibung() const;
+    void Kopieren_Von(const TGlaeser& Andere) { Auswahl_Kopieren_Von(Andere); }
+
+    static const TTabelle& Katalog();
+};

@@ -1,0 +1,51 @@
+#include "catalog/TProfile.h"
+
+const TProfile::TTabelle& TProfile::Katalog()
+{
+    static const TTabelle Tabelle = {{
+        {{
+            {.Name = "Neubau",        .ProMeterUmlauf = 66},
+            {.Name = "Denkmalschutz", .ProMeterUmlauf = 66},
+        }},
+        {{
+            {},
+            {.Name = "Festeingeschraubter Flügel (DKF)", .ProMeterUmlauf = 0},
+        }},
+        {{
+            {},
+            {.Name = "Feststehende Elemente", .ProMeterUmlauf = 47},
+        }},
+        {{
+            {.Name = "Anzahl Konter?",     .ProStueck = 0},
+            {.Name = "Konterholz 1 Stück", .ProStueck = 36},
+            {.Name = "Konterholz 2 Stück", .ProStueck = 72},
+            {.Name = "Konterholz 3 Stück", .ProStueck = 108},
+            {.Name = "Konterholz 4 Stück", .ProStueck = 144},
+        }},
+        {{
+            {.Name = "o-o",    .ProStueck = 0},
+            {.Name = "o-i",    .ProStueck = 0},
+            {.Name = "a-o",    .ProStueck = 0},
+            {.Name = "a-i",    .ProStueck = 0},
+            {.Name = "sonder", .ProStueck = 19.9L},
+        }},
+    }};
+    return Tabelle;
+}
+
+TProfile::TProfile()
+    : TOptionsgruppe(Katalog(), "/Profile", "TProfile")
+{
+}
+
+QString TProfile::Beschreibung() const
+{
+    QString Text = QStringLiteral("Profile: ") + Name_Von(0);
+    for (const int Zeile : {1, 2})
+        if (!Name_Von(Zeile).isEmpty())
+            Text += QStringLiteral(" (+") + Name_Von(Zeile) + QLatin1Char(')');
+    if (Name_Von(3) != QStringLiteral("Anzahl Konter?"))
+        Text += QStringLiteral(" (+") + Name_Von(3) + QLatin1Char(')');
+    Text += QStringLiteral(", Fensterbankanschluss ") + Name_Von(4);
+    return Text + QStringLiteral("; ");
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "catalog/TOptionseintrag.h"
+#include "catalog/TOptionsgruppe.h"
+
+using TRegenschiene = TOptionseintrag<struct TRegenschiene_Marke>;
+
+// The rain rail of the window, its variant and the sash cover.
+class TRegenschienen : public TOptionsgruppe<TRegenschiene, 3, 5>
+{
+public:
+    TRegenschienen();
+
+    QString Beschreibung() const;
+    void Kopieren_Von(const TRegenschienen& Andere) { Auswahl_Kopieren_Von(Andere); }
+
+    static const TTabelle& Katalog();
+};

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "positions/TPosition.h"
+#include "positions/TPosition_Freie.h"
+#include "positions/TPosition_Freie_Zulage_Fenster.h"
+#include "positions/TPosition_Freie_Zulage_M2.h"
+#include "positions/TPosition_Freie_Zulage_Stueck.h"
+#include "positions/TPosition_Freie_Zulage_Umlfm.h"
+#include "positions/TPosition_Lieferung.h"
+#include "positions/TPosition_Montage.h"
+#include "positions/TPosition_Sonderfarbe.h"
+#include "positions/TPosition_Zulage1.h"
+#include "positions/TPosition_Zulage2.h"
+
+#include <cstdint>
+#include <memory>
+#include <variant>
+
+// The position kind numbers of the order file, the sheet and the main window.
+namespace Positionstyp {
+constexpr std::uint32_t Fenster = 1;
+constexpr std::uint32_t Sonderfarbe = 3;
+constexpr std::uint32_t Freie = 4;
+constexpr std::uint32_t Lieferung = 5;
+constexpr std::uint32_t Montage = 6;
+constexpr std::uint32_t Zulage1 = 7;
+constexpr std::uint32_t Zulage2 = 8;
+constexpr std::uint32_t Freie_Zulage_Umlfm = 9;
+constexpr std::uint32_t Freie_Zulage_M2 = 10;
+constexpr std::uint32_t Freie_Zulage_Stueck = 11;
+constexpr std::uint32_t Freie_Zulage_Fenster = 12;
+} // namespace Positionstyp
+
+// The position objects are shared: a snapshot of the order and the order it
+// was taken from refer to the same objects, and neither frees what the other holds.
+using TPositionsobjekt = std::variant<std::monostate,
+                                      std::shared_ptr<TPosition>,
+                                      std::shared_ptr<TPosition_Sonderfarbe>,
+                                      std::shared_ptr<TPosition_Freie>,
+                                      std::shared_ptr<TPosition_Lieferung>,
+                                      std::shared_ptr<TPosition_Montage>,
+                                      std::shared_ptr<TPosition_Zulage1>,
+                                      std::shared_ptr<TPosition_Zulage2>,
+                                      std::shared_ptr<TPosition_Freie_Zulage_Umlfm>,
+                                      std::shared_ptr<TPosition_Freie_Zulage_M2>,
+                                      std::shared_ptr<TPosition_Freie_Zulage_Stueck>,
+                                      std::shared_ptr<TPosition_Freie_Zulage_Fenster>>;
+
+// One entry of the order's list: a kind number and the object of that kind's
+// class (none for a number without a class, which only a damaged file brings).
+class TPositionseintrag
+{
+public:
+    // A fresh object of the kind with its defaults; Vorlage is the preset text of kinds 9 to 12.
+    static TPositionseintrag Erzeugen(std::uint32_t Typ, const QString& Vorlage = QString());
+
+    std::uint32_t Positionstyp() const { return m_Typ; }
+    bool hatObjekt() const { return !std::holds_alternative<std::monostate>(m_Objekt); }
+
+    // The object if it is of class T, else nullptr.
+    template <class T>
+    T* Als() const
+    {
+        const auto* Zeiger = std::get_if<std::shared_ptr<T>>(&m_Objekt);
+        return Zeiger ? Zeiger->get() : nullptr;
+    }
+
+    // Copies what the kind's own copy rule takes from an earlier position of the same kind.
+    void Kopieren_Von(const TPositionseintrag& Vorgaenger);
+
+    // What the grid and the sheet show. Kind 9 is evaluated at the order's
+    // window running metres, kind 5 at its goods total.
+    QString Bez() const;
+    std::int32_t Anzahl() const;
+    QString Beschreibung() const;
+    long double Einzelpreis(long double Gesamt_UM_Fenster, long double Summe_Waren) const;
+    long double Gesamtpreis(long double Gesamt_UM_Fenster, long double Summe_Waren) const;
+    long double Gesamtpreis_Nicht_Rabattfaehig(long double Gesamt_UM_Fenster) const;
+    // True where the typed price is missing and the grid shows "Bitte anfragen".
+    bool Preis_Anfragen() const;
+
+    bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
+    bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
+    void Auswahl_Pruefen(const QString& Praefix) const;
+
+private:
+    std::uint32_t m_Typ = Positionstyp::Fenster;
+    TPositionsobjekt m_Objekt;
+};

@@ -1,0 +1,26 @@
+#include "positions/TPosition_Freie.h"
+
+TPosition_Freie::TPosition_Freie()
+    : m_Text(QStringLiteral("Freie Position"), "TPosition_Freie")
+{
+}
+
+bool TPosition_Freie::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
+{
+    const QString A = Abschnitt(Praefix);
+    m_Text.Kopf_Speichern(Ini, A, Bez);
+    Ini.Ganzzahl_Schreiben(A, QStringLiteral("Anzahl"), Anzahl);
+    Ini.Zahl_Schreiben(A + QLatin1String("/Preis"), QStringLiteral("Stueckpreis"), Stueckpreis);
+    m_Text.Text_Speichern(Ini, A);
+    return true;
+}
+
+bool TPosition_Freie::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
+{
+    const QString A = Abschnitt(Praefix);
+    m_Text.Kopf_Laden(Ini, A, Bez);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
+    Stueckpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Stueckpreis"), Stueckpreis);
+    m_Text.Text_Laden(Ini, A);
+    return true;
+}

@@ -1,0 +1,50 @@
+#include "positions/TPosition_Freie_Zulage_Stueck.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+std::span<const TFreie_Vorlage> Vorlagen()
+{
+    static const TFreie_Vorlage Tabelle[] = {
+        {u"Nach außen öffnend"_s, u"Nach außen öffnend"_s, 350.00L},
+        {u"Regel air"_s,          u"Regel air"_s,          64.00L},
+    };
+    return Tabelle;
+}
+
+} // namespace
+
+TPosition_Freie_Zulage_Stueck::TPosition_Freie_Zulage_Stueck()
+    : TPosition_Freie_Zulage_Stueck(QString())
+{
+}
+
+TPosition_Freie_Zulage_Stueck::TPosition_Freie_Zulage_Stueck(const QString& Vorlage)
+    : m_Text(QStringLiteral("Freie Zulage Stueck Position"), "TPosition_Freie_Zulage_Stueck")
+{
+    if (const TFreie_Vorlage* V = TFreier_Text::Vorlage_Suchen(Vorlagen(), Vorlage)) {
+        m_Text.Text_Setzen(V->Text);
+        Stueckpreis = V->Preis;
+    }
+}
+
+bool TPosition_Freie_Zulage_Stueck::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
+{
+    const QString A = Abschnitt(Praefix);
+    m_Text.Kopf_Speichern(Ini, A, Bez);
+    Ini.Ganzzahl_Schreiben(A, QStringLiteral("Anzahl"), Anzahl);
+    Ini.Zahl_Schreiben(A + QLatin1String("/Preis"), QStringLiteral("Stueckpreis"), Stueckpreis);
+    m_Text.Text_Speichern(Ini, A);
+    return true;
+}
+
+bool TPosition_Freie_Zulage_Stueck::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
+{
+    const QString A = Abschnitt(Praefix);
+    m_Text.Kopf_Laden(Ini, A, Bez);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
+    Stueckpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Stueckpreis"), Stueckpreis);
+    m_Text.Text_Laden(Ini, A);
+    return true;
+}

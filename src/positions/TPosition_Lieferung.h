@@ -1,0 +1,53 @@
+#pragma once
+
+#include "order/TIniDatei.h"
+#include "positions/TPositionsauswahl.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// A delivery region: its flat price and the goods total from which delivery is free.
+struct TLieferung_Eintrag
+{
+    QString Name;
+    long double Preis;
+    long double Frei_Ab;
+};
+
+// The delivery; it enters the delivery and installation sum, priced at the
+// order's goods total.
+class TPosition_Lieferung
+{
+public:
+    using TTabelle = std::array<TLieferung_Eintrag, 3>;
+
+    TPosition_Lieferung();
+
+    static const TTabelle& Katalog();
+
+    // Takes the choice only; the label stays.
+    void Kopieren_Von(const TPosition_Lieferung& Andere) { m_Auswahl = Andere.m_Auswahl; }
+
+    // Stores the region; the value is checked where it is used.
+    void ItemIndex_Setzen(std::int32_t Wert) { m_Auswahl.Setzen(Wert); }
+    std::int32_t ItemIndex_Lesen() const { return m_Auswahl.Lesen(); }
+
+    long double Einzelpreis(long double Summe_Waren) const;
+    long double Gesamtpreis(long double Summe_Waren) const { return Einzelpreis(Summe_Waren); }
+    // The delivery is outside the goods sums; no share of it is exempt from discounts.
+    long double Gesamtpreis_Nicht_Rabattfaehig() const { return 0; }
+    QString Beschreibung() const { return Katalog()[m_Auswahl.Index()].Name; }
+
+    bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
+    bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
+    void Auswahl_Pruefen(const QString& Praefix) const { m_Auswahl.Pruefen(Abschnitt(Praefix)); }
+
+    QString Bez;
+
+private:
+    static QString Abschnitt(const QString& Praefix) { return Praefix + QLatin1String("/PositionLieferung"); }
+
+    TPositionsauswahl m_Auswahl;
+};

@@ -1,0 +1,32 @@
+#include "positions/TPosition_Montage.h"
+
+const TPosition_Montage::TTabelle& TPosition_Montage::Katalog()
+{
+    static const TTabelle Tabelle = {{
+        {.Name = "Montage"},
+    }};
+    return Tabelle;
+}
+
+TPosition_Montage::TPosition_Montage()
+    : m_Auswahl(std::int32_t(Katalog().size()), "TPosition_Montage")
+{
+}
+
+bool TPosition_Montage::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
+{
+    const QString A = Abschnitt(Praefix);
+    m_Auswahl.Kopf_Speichern(Ini, A, Bez);
+    Ini.Ganzzahl_Schreiben(A, QStringLiteral("Anzahl"), Anzahl);
+    Ini.Zahl_Schreiben(A + QLatin1String("/Preis"), QStringLiteral("Preis"), Preis);
+    return true;
+}
+
+bool TPosition_Montage::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
+{
+    const QString A = Abschnitt(Praefix);
+    m_Auswahl.Kopf_Laden(Ini, A, Bez);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
+    Preis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Preis"), Preis);
+    return true;
+}

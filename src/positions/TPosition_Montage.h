@@ -1,0 +1,47 @@
+#pragma once
+
+#include "catalog/TOptionseintrag.h"
+#include "order/TIniDatei.h"
+#include "positions/TPositionsauswahl.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+using TMontage_Eintrag = TOptionseintrag<struct TMontage_Eintrag_Marke>;
+
+// The installation, at a unit price typed in once; it enters the delivery and
+// installation sum.
+class TPosition_Montage
+{
+public:
+    using TTabelle = std::array<TMontage_Eintrag, 1>;
+
+    TPosition_Montage();
+
+    static const TTabelle& Katalog();
+
+    // Takes the choice only: a second installation starts with count 1, price 0 and no label.
+    void Kopieren_Von(const TPosition_Montage& Andere) { m_Auswahl = Andere.m_Auswahl; }
+
+    long double Einzelpreis() const { return Preis; }
+    long double Gesamtpreis() const { return Einzelpreis() * Anzahl; }
+    // The installation is outside the goods sums; no share of it is exempt from discounts.
+    long double Gesamtpreis_Nicht_Rabattfaehig() const { return 0; }
+    QString Beschreibung() const { return Katalog()[m_Auswahl.Index()].Name; }
+
+    // The unit price goes into a section of its own after all others, so files without it read as before.
+    bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
+    bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
+    void Auswahl_Pruefen(const QString& Praefix) const { m_Auswahl.Pruefen(Abschnitt(Praefix)); }
+
+    QString Bez;
+    std::int32_t Anzahl = 1;
+    long double Preis = 0;
+
+private:
+    static QString Abschnitt(const QString& Praefix) { return Praefix + QLatin1String("/PositionMontage"); }
+
+    TPositionsauswahl m_Auswahl;
+};

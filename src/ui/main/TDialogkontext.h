@@ -1,0 +1,18 @@
+#pragma once
+
+class TBestellung;
+
+// What a position dialog needs from the main window: the current order, the
+// grid's selected row (the position it edits) and the refresh it calls after
+// every change. The main window implements it; tests can stand in for it.
+class TDialogkontext
+{
+public:
+    virtual ~TDialogkontext() = default;
+    virtual TBestellung& Bestellung() = 0;
+    // The grid's selected row, or -1 while the order is empty.
+    virtual int Ausgewaehlte_Zeile() const = 0;
+    virtual void Hauptfenster_Aktualisieren() = 0;
+    // Opens an information window by its class name, e.g. "TAboutBox_Drehrichtungen".
+    virtual void Infofenster_Zeigen(const char* Klasse) = 0;
+};

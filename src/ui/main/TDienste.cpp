@@ -1,0 +1,71 @@
+#include "ui/main/TDienste.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+class TStandarddienste final : public TDienste
+{
+public:
+    bool Information(QWidget* Eltern, const QString& Text, bool mitAbbrechen) override
+    {
+        QMessageBox Box(QMessageBox::Information, QStringLiteral("Informationen"), Text, QMessageBox::NoButton, Eltern);
+        QPushButton* Ok = Box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        if (mitAbbrechen)
+            Box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        Box.setDefaultButton(Ok);
+        Box.exec();
+        return Box.clickedButton() == Ok;
+    }
+
+    void Fehler(QWidget* Eltern, const QString& Text) override
+    {
+        QMessageBox Box(QMessageBox::Critical, QStringLiteral("Fehler"), Text, QMessageBox::NoButton, Eltern);
+        Box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        Box.exec();
+    }
+
+    QString Datei_Oeffnen(QWidget* Eltern, const TDateiwahl& Wahl) override
+    {
+        QFileDialog Dialog(Eltern, Wahl.Titel, QString(), Wahl.Filter);
+        Dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        Dialog.setFileMode(QFileDialog::ExistingFile);
+        Dialog.setDefaultSuffix(Wahl.Endung);
+        if (!Wahl.Vorschlag.isEmpty())
+            Dialog.selectFile(Wahl.Vorschlag);
+        return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().front()
+                                                                                      : QString();
+    }
+
+    QString Datei_Speichern(QWidget* Eltern, const TDateiwahl& Wahl) override
+    {
+        QFileDialog Dialog(Eltern, Wahl.Titel, QString(), Wahl.Filter);
+        Dialog.setAcceptMode(QFileDialog::AcceptSave);
+        Dialog.setFileMode(QFileDialog::AnyFile);
+        Dialog.setDefaultSuffix(Wahl.Endung);
+        if (!Wahl.Vorschlag.isEmpty())
+            Dialog.selectFile(Wahl.Vorschlag);
+        return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().front()
+                                                                                      : QString();
+    }
+
+    void Oeffnen(const QUrl& Ziel) override { QDesktopServices::openUrl(Ziel); }
+};
+
+TStandarddienste Standard;
+TDienste* Installiert = nullptr;
+
+} // namespace
+
+TDienste& TDienste::Aktuell()
+{
+    return Installiert ? *Installiert : Standard;
+}
+
+void TDienste::Installieren(TDienste* D)
+{
+    Installiert = D;
+}

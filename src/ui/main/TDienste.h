@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+// The one seam through which the program asks the user and the desktop:
+// message dialogs, file dialogs and the shell's "open". The program uses the
+// standard Qt dialogs and QDesktopServices; tests install their own answers.
+class TDienste
+{
+public:
+    virtual ~TDienste() = default;
+
+    // Caption "Informationen"; with Abbrechen the buttons are OK and "Abbrechen".
+    // True only when the user chose OK.
+    virtual bool Information(QWidget* Eltern, const QString& Text, bool mitAbbrechen) = 0;
+    // Caption "Fehler", button OK.
+    virtual void Fehler(QWidget* Eltern, const QString& Text) = 0;
+
+    struct TDateiwahl
+    {
+        QString Titel;
+        QString Filter;        // e.g. "Bestellung (*.dat)"
+        QString Endung;        // default suffix without the dot
+        QString Vorschlag;     // preset file name
+    };
+    // The chosen path, or an empty text when the user cancelled.
+    virtual QString Datei_Oeffnen(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
+    virtual QString Datei_Speichern(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
+
+    // Hands the address or file to the desktop shell; does not wait.
+    virtual void Oeffnen(const QUrl& Ziel) = 0;
+
+    // The services in force; the standard ones unless a test installed others.
+    static TDienste& Aktuell();
+    // Installs D (not owned) in place of the standard services; nullptr restores them.
+    static void Installieren(TDienste* D);
+};
