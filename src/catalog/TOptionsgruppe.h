@@ -57,9 +57,15 @@ public:
     const TTabelle& Tabelle() const { return *m_Tabelle; }
     QString Abschnitt(const QString& Praefix) const { return Praefix + QLatin1String(m_Suffix); }
 
-    static QString Schluessel(int Zeile)
+    static const QString& Schluessel(int Zeile)
     {
-        return Zeilen == 1 ? QStringLiteral("ItemIndex") : QStringLiteral("ItemIndex%1").arg(Zeile);
+        static const std::array<QString, Zeilen> Namen = [] {
+            std::array<QString, Zeilen> N;
+            for (int z = 0; z < Zeilen; ++z)
+                N[std::size_t(z)] = Zeilen == 1 ? QStringLiteral("ItemIndex") : QStringLiteral("ItemIndex%1").arg(z);
+            return N;
+        }();
+        return Namen[std::size_t(Zeile)];
     }
 
     bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const

@@ -31,8 +31,12 @@ TErgebnis Schreiben(const QString& Pfad, const TBestellung& Bestellung)
         Datei.cancelWriting();
         return {false, Grund};
     }
-    if (!Datei.commit())
-        return {false, Datei.errorString()};
+    // commit() does not report a failing final flush: flush first and check.
+    if (!Datei.flush() || !Datei.commit()) {
+        const QString Grund = Datei.errorString();
+        Datei.cancelWriting();
+        return {false, Grund};
+    }
     return {true, {}};
 }
 

@@ -31,6 +31,20 @@ bool Darstellbar(const QString& Text)
     return !Kodierer.hasError();
 }
 
+// The value of a key in a section's entries, const or not as the entries are.
+template <class Eintraege>
+auto Wert_Suchen(Eintraege& Liste, const QString& Schluessel) -> decltype(&Liste.front().second)
+{
+    // Keys are nearly always read in the case they were written in.
+    for (auto& [Name, Wert] : Liste)
+        if (Name == Schluessel)
+            return &Wert;
+    for (auto& [Name, Wert] : Liste)
+        if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0)
+            return &Wert;
+    return nullptr;
+}
+
 } // namespace
 
 TIniDatei::TIniDatei(QChar Dezimaltrenner)
@@ -50,6 +64,7 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
 {
     m_Abschnitte.clear();
     m_Index.clear();
+    m_Zuletzt_Name.clear();
 
     QStringDecoder Dekodierer(Zeichensatz);
     const QString Text = Dekodierer.decode(Bytes);
@@ -236,29 +251,47 @@ QString TIniDatei::Zahl_Text(long double Wert) const
 
 // ---------------------------------------------------------------- keys
 
+QString TIniDatei::Gefaltet(const QString& Name)
+{
+    if (!Nur_Ascii(Name))
+        return Name.toLower();
+    QString Klein = Name;
+    for (QChar& c : Klein)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    return Klein;
+}
+
 const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) const
 {
-    const auto It = m_Index.constFind(Name.toLower());
-    return It == m_Index.constEnd() ? nullptr : &m_Abschnitte[*It];
+    if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
+        return &m_Abschnitte[m_Zuletzt];
+    const auto It = m_Index.constFind(Gefaltet(Name));
+    if (It == m_Index.constEnd())
+        return nullptr;
+    m_Zuletzt_Name = Name;
+    m_Zuletzt = *It;
+    return &m_Abschnitte[*It];
 }
 
 TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
 {
-    const QString Schluessel = Name.toLower();
-    const auto It = m_Index.constFind(Schluessel);
-    if (It != m_Index.constEnd())
-        return m_Abschnitte[*It];
-    m_Index.insert(Schluessel, m_Abschnitte.size());
-    m_Abschnitte.push_back(TAbschnitt{Name, {}});
-    return m_Abschnitte.back();
+    if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
+        return m_Abschnitte[m_Zuletzt];
+    const QString Schluessel = Gefaltet(Name);
+    auto It = m_Index.constFind(Schluessel);
+    if (It == m_Index.constEnd()) {
+        It = m_Index.insert(Schluessel, m_Abschnitte.size());
+        m_Abschnitte.push_back(TAbschnitt{Name, {}});
+    }
+    m_Zuletzt_Name = Name;
+    m_Zuletzt = *It;
+    return m_Abschnitte[*It];
 }
 
 const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, const QString& Schluessel)
 {
-    for (const auto& [Name, Wert] : Abschnitt.Eintraege)
-        if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0)
-            return &Wert;
-    return nullptr;
+    return Wert_Suchen(Abschnitt.Eintraege, Schluessel);
 }
 
 std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& Schluessel) const
@@ -316,11 +349,9 @@ long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schlu
 void TIniDatei::Text_Schreiben(const QString& Abschnitt, const QString& Schluessel, const QString& Wert)
 {
     TAbschnitt& A = Abschnitt_Holen(Abschnitt);
-    for (auto& [Name, Alt] : A.Eintraege) {
-        if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0) {
-            Alt = Wert;
-            return;
-        }
+    if (QString* Alt = Wert_Suchen(A.Eintraege, Schluessel)) {
+        *Alt = Wert;
+        return;
     }
     A.Eintraege.emplace_back(Schluessel, Wert);
 }

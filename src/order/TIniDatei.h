@@ -66,6 +66,12 @@ private:
     static const QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, const QString& Schluessel);
 
     QChar m_Dezimaltrenner;
+    static QString Gefaltet(const QString& Name);
+
     std::vector<TAbschnitt> m_Abschnitte;
     QHash<QString, std::size_t> m_Index; // lower-case name -> position in m_Abschnitte
+    // Groups read and write their keys section by section: the last section
+    // found answers most look-ups without folding the name.
+    mutable QString m_Zuletzt_Name;
+    mutable std::size_t m_Zuletzt = 0;
 };

@@ -34,7 +34,8 @@ TPosition_Freie_Zulage_Umlfm::TPosition_Freie_Zulage_Umlfm(const QString& Vorlag
 
 QString TPosition_Freie_Zulage_Umlfm::Beschreibung() const
 {
-    return m_Text.Gewaehlter_Text() + QLatin1String(" (") + Zahlformat::Betrag(Meterpreis) + QLatin1String(" EUR/umlfm)");
+    return m_Text.Gewaehlter_Text() + QLatin1String(" (") + Zahlformat::Betrag(Meterpreis)
+         + QLatin1String(" EUR/umlfm)");
 }
 
 bool TPosition_Freie_Zulage_Umlfm::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const

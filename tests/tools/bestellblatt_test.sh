@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Runs bestellblatt on the golden order file and on broken ones.
+# Usage: bestellblatt_test.sh <path of bestellblatt> <tests/data folder>
+set -u
+
+programm=$1
+daten=$2
+bestanden=0
+fehlgeschlagen=0
+arbeit=$(mktemp -d)
+trap 'rm -rf "$arbeit"' EXIT
+# grep compares the sheet's ISO-8859-1 bytes, not characters.
+export LC_ALL=C
+
+pruefe() {
+    local name=$1
+    shift
+    if "$@"; then
+        bestanden=$((bestanden + 1))
+    else
+        fehlgeschlagen=$((fehlgeschlagen + 1))
+        echo "FEHLGESCHLAGEN: $name" >&2
+    fi
+}
+
+enthaelt() { grep -aqF -- "$2" "$1"; }
+enthaelt_nicht() { ! grep -aqF -- "$2" "$1"; }
+# The pattern in ISO-8859-1 bytes, written with printf escapes (\374 = ü).
+enthaelt_latin1() { grep -aqF -- "$(printf "$2")" "$1"; }
+zeilen() { [ "$(wc -l <"$1")" -eq "$2" ]; }
+gleich() { [ "$1" = "$2" ]; }
+
+starte() {
+    # $1 locale, $2 stdout file, $3 stderr file, rest: arguments
+    local gebietsschema=$1 aus=$2 fehler=$3
+    shift 3
+    LC_ALL=$gebietsschema LANG=$gebietsschema "$programm" "$@" >"$aus" 2>"$fehler"
+}
+
+# --- the golden order, German locale, sheet path given --------------------
+cp "$daten/bestellblatt_gold.dat" "$arbeit/gold.dat"
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$arbeit/gold.dat" "$arbeit/blatt.htm"
+pruefe "goldene Bestellung: Rückgabewert 0" gleich "$?" 0
+pruefe "goldene Bestellung: nichts auf stderr" test ! -s "$arbeit/fehler"
+erwartet="Umlf. Meter Fenster: 12,00
+Umlf. Meter Montage: 14,00
+Zwischensumme: 1036,00
+TGF -10%: -79,20
+Rabatt -4%: -29,38
+Objektrabatt -2%: -13,69
+Summe: 913,74"
+pruefe "goldene Bestellung: Summen" gleich "$(cat "$arbeit/aus")" "$erwartet"
+
+blatt="$arbeit/blatt.htm"
+pruefe "Blatt geschrieben" test -s "$blatt"
+pruefe "Blatt ohne Zeilenumbruch" zeilen "$blatt" 0
+pruefe "Blatt ohne CR" enthaelt_nicht "$blatt" "$(printf '\r')"
+doctype='<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01//EN""http://www.w3.org/TR/html4/strict.dtd">'
+pruefe "Blatt beginnt mit der Dokumenttypangabe" gleich "$(head -c ${#doctype} "$blatt")" "$doctype"
+pruefe "Blatt endet mit dem Dokumentende" gleich "$(tail -c 22 "$blatt")" '</table></body></html>'
+pruefe "Fenster ist Position 1" enthaelt "$blatt" '<!-- Position 1 (Typ 1) Anfang -->'
+pruefe "Schiebe-Falt-Tür hat keinen Block" enthaelt_nicht "$blatt" '(Typ 8)'
+pruefe "freie Position ist Position 2" enthaelt "$blatt" '<!-- Position 2 (Typ 4) Anfang --><tr style="background: #EEEEEE;"><td>2</td>'
+pruefe "Lieferung ist Position 3" enthaelt "$blatt" '<!-- Position 3 (Typ 5) Anfang --><tr><td>3</td>'
+pruefe "Fensterzeile mit Preisen" enthaelt "$blatt" \
+    '<td>1000</td><td>2000</td><td>0</td><td>1</td><td>DK links</td><td>6,0</td><td>66,00</td><td>0,00</td><td colspan="2">396,00</td><td colspan="2"><span style="font-weight: bold;">792,00</span></td></tr>'
+pruefe "Fensterbeschreibung" enthaelt_latin1 "$blatt" '<td class="left" colspan="8">1 Fl\374gel/Fester Fl\374gel; '
+pruefe "Bezeichnung maskiert" enthaelt_latin1 "$blatt" '<td>&lt;b&gt;K\374che&lt;/b&gt;</td>'
+pruefe "Beschreibung maskiert" enthaelt "$blatt" '<td>A&amp;B</td><td>2</td><td class="left" colspan="8">Fensterbank 3 &lt; 4 &amp; mehr</td>'
+pruefe "Kopfdaten maskiert und aufgefüllt" enthaelt_latin1 "$blatt" \
+    '<span style="text-decoration: underline;">M\374ller &amp; S\366hne GbR&nbsp;'
+pruefe "Euro als Zeichenreferenz" enthaelt "$blatt" '<td colspan="4">Preise in &#8364; netto</td>'
+pruefe "Lieferung zum Pauschalpreis" enthaelt "$blatt" \
+    'colspan="8">Lieferung in Sachsen</td><td colspan="2">220,00</td><td colspan="2"><span style="font-weight: bold;">220,00</span></td>'
+pruefe "Rabattzeile TGF" enthaelt "$blatt" \
+    '<th colspan="2" style="font-weight: normal;">TGF -10%: </th><td colspan="2" style="font-weight: bold;">-79,20</td>'
+pruefe "Summe im Blatt" enthaelt "$blatt" '<th colspan="2">Summe: </th><td colspan="2">913,74</td>'
+
+# --- default sheet path and the locale's decimal separator ----------------
+starte C "$arbeit/aus_c" "$arbeit/fehler_c" "$arbeit/gold.dat"
+pruefe "ohne Blattpfad: Rückgabewert 0" gleich "$?" 0
+pruefe "ohne Blattpfad: neben der Bestelldatei" test -s "$arbeit/gold.htm"
+pruefe "C-Gebietsschema: Punkt als Dezimaltrenner" enthaelt "$arbeit/aus_c" 'Summe: 913.74'
+pruefe "C-Gebietsschema: Blatt ebenso" enthaelt "$arbeit/gold.htm" '<td colspan="2">913.74</td>'
+
+# --- failures: one line on stderr naming the file -------------------------
+fehlschlag() {
+    local name=$1 datei=$2
+    shift 2
+    starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$@"
+    local rc=$?
+    pruefe "$name: Rückgabewert nicht 0" test "$rc" -ne 0
+    pruefe "$name: eine Zeile auf stderr" zeilen "$arbeit/fehler" 1
+    pruefe "$name: nennt die Datei" enthaelt "$arbeit/fehler" "$datei"
+    pruefe "$name: keine Summen" test ! -s "$arbeit/aus"
+}
+
+fehlschlag "fehlende Datei" "$arbeit/fehlt.dat" "$arbeit/fehlt.dat"
+pruefe "fehlende Datei: kein Blatt" test ! -e "$arbeit/fehlt.htm"
+
+cp "$daten/bestellblatt_kaputt_fenstertyp.dat" "$arbeit/kaputt.dat"
+fehlschlag "Fenstertyp 42" "$arbeit/kaputt.dat" "$arbeit/kaputt.dat"
+pruefe "Fenstertyp 42: kein Blatt" test ! -e "$arbeit/kaputt.htm"
+pruefe "Fenstertyp 42: nennt den Wert" enthaelt "$arbeit/fehler" '42'
+
+fehlschlag "unschreibbares Blatt" "$arbeit/gibtsnicht/blatt.htm" "$arbeit/gold.dat" "$arbeit/gibtsnicht/blatt.htm"
+
+# --- help ----------------------------------------------------------------
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" --help
+pruefe "--help: Rückgabewert 0" gleich "$?" 0
+pruefe "--help: erklärt den Aufruf" enthaelt "$arbeit/aus" 'Aufruf: bestellblatt BESTELLUNG.dat [BLATT.htm]'
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler"
+pruefe "ohne Argumente: Rückgabewert nicht 0" test "$?" -ne 0
+
+echo "$bestanden passed, $fehlgeschlagen failed"
+[ "$fehlgeschlagen" -eq 0 ]
