@@ -1,0 +1,21 @@
+// The one main of bench_ui: the widget benchmarks need an application object
+// on the offscreen platform before any benchmark runs.
+#include "ui/main/TQuadrolisApp.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QLocale>
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TQuadrolisApp Anwendung(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,906 @@
+#include "ui/editor/TForm_Positionen.h"
+
+#include "catalog/Zahlformat.h"
+#include "order/TBestellung.h"
+#include "positions/TPosition.h"
+#include "ui/editor/TComboBoxColor.h"
+#include "ui/editor/TOptionsregeln.h"
+#include "ui/editor/TZahleingabe.h"
+#include "ui/main/TDialogkontext.h"
+#include "ui/main/TWindows1252Validator.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+using TZahlart = TZahleingabe::TZahlart;
+
+const QColor Himmelblau(166, 202, 240);
+
+// The rows behind the controls, by option group.
+namespace Profile {
+constexpr int Profil = 0, Konterholz = 3, Fensterbankanschluss = 4;
+}
+namespace Regenschienen {
+constexpr int Fenster = 0, Fluegelabdeckung = 2;
+}
+namespace Beschlaege {
+constexpr int Roto = 0, Sicherheit = 1, Abdeckkappen = 2, Griffhoehe = 3, PutzFangschere = 4;
+}
+namespace Sprossen {
+constexpr int Art = 0, Felder = 1;
+}
+namespace Rolladen {
+constexpr int Fuehrung = 0, Bank = 7;
+}
+namespace Ergaenzungen {
+constexpr int Fuellung = 0, Oliven = 2, Oliven_Abschliessbar = 3, Absaegen = 5, FuellungAnzahl = 8;
+}
+namespace Zierprofile {
+constexpr int Regen_Abdeckung = 0, Kaempfer = 1, Schlagleiste = 3, Rahmen = 4, Rahmen_Seiten = 5;
+}
+namespace Sonderausfuehrungen {
+constexpr int Bodenschwelle = 0, Oberlichtoeffner = 1, Regelair = 2, Zweite_Dichtung = 3, Abschliessbar = 4;
+}
+
+// Running metres: the shortest text of up to 15 significant digits ("6", "8,4").
+QString Allgemein(long double Wert)
+{
+    QLocale Gebietsschema;
+    Gebietsschema.setNumberOptions(QLocale::OmitGroupSeparator);
+    return Gebietsschema.toString(static_cast<double>(Wert), 'g', 15);
+}
+
+bool Ist_Enter(int Taste)
+{
+    return Taste == Qt::Key_Return || Taste == Qt::Key_Enter;
+}
+
+int Haken_Wert(const QCheckBox* Kasten)
+{
+    return Kasten->isChecked() ? 1 : 0;
+}
+
+} // namespace
+
+TForm_Positionen::TForm_Positionen(TDialogkontext& Kontext, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_Kontext(Kontext)
+    , m_Ui(*this)
+{
+    setObjectName(QStringLiteral("TForm_Positionen"));
+    FormCreate();
+    Handler_Binden();
+}
+
+void TForm_Positionen::FormCreate()
+{
+    for (TComboBoxColor* Box : m_Ui.Optionslisten())
+        Box->Farben_Zuruecksetzen();
+
+    const std::pair<TComboBoxColor*, QList<int>> Ohne_Zusatzkosten[] = {
+        {m_Ui.CBC_Fensterbankanschluss, {0, 1, 2, 3}},
+        {m_Ui.CBC_Profil,               {0, 1}},
+        {m_Ui.CBC_Konterholz,           {0}},
+        {m_Ui.CBC_Holz,                 {0}},
+        {m_Ui.CBC_Oberflaeche,          {0, 6}},
+        {m_Ui.CBC_Fluegelabdeckung,     {0}},
+        {m_Ui.CBC_Regen_Abdeckung,      {0, 1, 2, 3}},
+        {m_Ui.CBC_Regen_Fenster,        {0, 1, 2, 3}},
+        {m_Ui.CBC_Kaempfer,             {0, 1, 2, 3, 4}},
+        {m_Ui.CBC_Schlagleiste,         {0, 1, 2, 3, 4, 5}},
+        {m_Ui.CBC_Sprossen,             {0}},
+        {m_Ui.CBC_Felder,               {0}},
+        {m_Ui.CBC_Glas_1,               {0}},
+        {m_Ui.CBC_Glas_2,               {0}},
+        {m_Ui.CBC_Glas_3,               {0}},
+        {m_Ui.CBC_Glas_4,               {0}},
+        {m_Ui.CBC_Versiegelung,         {0}},
+        {m_Ui.CBC_Roto,                 {0}},
+        {m_Ui.CBC_Sicherheit,           {0}},
+        {m_Ui.CBC_Rolladen,             {0}},
+        {m_Ui.CBC_Bank,                 {0, 1}},
+        {m_Ui.CBC_Oberlichtoeffner,     {0}},
+        {m_Ui.CBC_Bodenschwelle,        {0}},
+        {m_Ui.CBC_Fuellung,             {0}},
+        {m_Ui.CBC_FuellungAnzahl,       {0}},
+        {m_Ui.CBC_Oliven,               {0}},
+        {m_Ui.CBC_Rahmen,               {0}},
+        {m_Ui.CBC_Rahmen_Seiten,        {0}},
+    };
+    for (const auto& [Box, Eintraege] : Ohne_Zusatzkosten)
+        for (int Eintrag : Eintraege)
+            Box->Hintergrund_Setzen(Eintrag, Himmelblau);
+}
+
+void TForm_Positionen::Handler_Binden()
+{
+    const auto Auswahl = [this](QComboBox* Box, void (TForm_Positionen::*Handler)(int)) {
+        connect(Box, &QComboBox::activated, this, Handler);
+    };
+    Auswahl(m_Ui.CBC_Fluegel, &TForm_Positionen::CBC_FluegelChange);
+    Auswahl(m_Ui.CBC_Profil, &TForm_Positionen::CBC_ProfilChange);
+    Auswahl(m_Ui.CBC_Konterholz, &TForm_Positionen::CBC_KonterholzChange);
+    Auswahl(m_Ui.CBC_Fensterbankanschluss, &TForm_Positionen::CBC_FensterbankanschlussChange);
+    Auswahl(m_Ui.CBC_Holz, &TForm_Positionen::CBC_HolzChange);
+    Auswahl(m_Ui.CBC_Oberflaeche, &TForm_Positionen::CBC_OberflaecheChange);
+    Auswahl(m_Ui.CBC_Versiegelung, &TForm_Positionen::CBC_VersiegelungChange);
+    Auswahl(m_Ui.CBC_Regen_Fenster, &TForm_Positionen::CBC_Regen_FensterChange);
+    Auswahl(m_Ui.CBC_Fluegelabdeckung, &TForm_Positionen::CBC_FluegelabdeckungChange);
+    Auswahl(m_Ui.CBC_Roto, &TForm_Positionen::CBC_RotoChange);
+    Auswahl(m_Ui.CBC_Sicherheit, &TForm_Positionen::CBC_SicherheitChange);
+    Auswahl(m_Ui.CBC_Glas_1, &TForm_Positionen::CBC_Glas_1Change);
+    Auswahl(m_Ui.CBC_Glas_2, &TForm_Positionen::CBC_Glas_2Change);
+    Auswahl(m_Ui.CBC_Glas_3, &TForm_Positionen::CBC_Glas_3Change);
+    Auswahl(m_Ui.CBC_Glas_4, &TForm_Positionen::CBC_Glas_4Change);
+    Auswahl(m_Ui.CBC_Sprossen, &TForm_Positionen::CBC_SprossenChange);
+    Auswahl(m_Ui.CBC_Felder, &TForm_Positionen::CBC_FelderChange);
+    Auswahl(m_Ui.CBC_Rolladen, &TForm_Positionen::CBC_RolladenChange);
+    Auswahl(m_Ui.CBC_Bank, &TForm_Positionen::CBC_BankChange);
+    Auswahl(m_Ui.CBC_Fuellung, &TForm_Positionen::CBC_FuellungChange);
+    Auswahl(m_Ui.CBC_FuellungAnzahl, &TForm_Positionen::CBC_FuellungAnzahlChange);
+    Auswahl(m_Ui.CBC_Oliven, &TForm_Positionen::CBC_OlivenChange);
+    Auswahl(m_Ui.CBC_Regen_Abdeckung, &TForm_Positionen::CBC_Regen_AbdeckungChange);
+    Auswahl(m_Ui.CBC_Kaempfer, &TForm_Positionen::CBC_KaempferChange);
+    Auswahl(m_Ui.CBC_Schlagleiste, &TForm_Positionen::CBC_SchlagleisteChange);
+    Auswahl(m_Ui.CBC_Rahmen, &TForm_Positionen::CBC_RahmenChange);
+    Auswahl(m_Ui.CBC_Rahmen_Seiten, &TForm_Positionen::CBC_Rahmen_SeitenChange);
+    Auswahl(m_Ui.CBE_Sonderformen, &TForm_Positionen::CBE_SonderformenChange);
+    Auswahl(m_Ui.CBC_Bodenschwelle, &TForm_Positionen::CBC_BodenschwelleChange);
+    Auswahl(m_Ui.CBC_Oberlichtoeffner, &TForm_Positionen::CBC_OberlichtoeffnerChange);
+
+    const auto Klick = [this](QAbstractButton* Knopf, void (TForm_Positionen::*Handler)()) {
+        connect(Knopf, &QAbstractButton::clicked, this, Handler);
+    };
+    Klick(m_Ui.CheckBox_Sonderfarbe, &TForm_Positionen::CheckBox_SonderfarbeClick);
+    Klick(m_Ui.CheckBoxBE_Abdeckkappen, &TForm_Positionen::CheckBoxBE_AbdeckkappenClick);
+    Klick(m_Ui.CheckBoxBE_Griffhoehe, &TForm_Positionen::CheckBoxBE_GriffhoeheClick);
+    Klick(m_Ui.CB_PutzFangschere, &TForm_Positionen::CB_PutzFangschereClick);
+    Klick(m_Ui.CheckBoxE_Oliven_1, &TForm_Positionen::CheckBoxE_Oliven_1Click);
+    Klick(m_Ui.CheckBoxE_Absaegen, &TForm_Positionen::CheckBoxE_AbsaegenClick);
+    Klick(m_Ui.CheckBox_Regelair, &TForm_Positionen::CheckBox_RegelairClick);
+    Klick(m_Ui.CheckBox_2te_Dichtung, &TForm_Positionen::CheckBox_2te_DichtungClick);
+    Klick(m_Ui.CheckBox_Abschliessbar, &TForm_Positionen::CheckBox_AbschliessbarClick);
+    Klick(m_Ui.BitBtn1, &TForm_Positionen::BitBtn1Click);
+
+    connect(m_Ui.EditA_Breite, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Breite);
+    connect(m_Ui.EditA_Hoehe, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Hoehe);
+    connect(m_Ui.EditA_HoeheOberlicht, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Oberlicht);
+    connect(m_Ui.EditA_Anzahl, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Anzahl);
+    connect(m_Ui.Edit_Anschlag, &QLineEdit::textChanged, this, &TForm_Positionen::Edit_AnschlagExit);
+
+    for (QLineEdit* Textfeld : {m_Ui.EditA_Drehrichtung, m_Ui.Edit_Anschlag, m_Ui.Edit_Bez})
+        Textfeld->setValidator(new TWindows1252Validator(Textfeld));
+
+    const QList<QObject*> Beobachtet{m_Ui.EditA_Breite,       m_Ui.EditA_Hoehe,  m_Ui.EditA_HoeheOberlicht,
+                                     m_Ui.EditA_Anzahl,       m_Ui.EditA_Drehrichtung, m_Ui.Edit_Bez,
+                                     m_Ui.CBC_Fluegel,        m_Ui.CBC_Fensterbankanschluss,
+                                     m_Ui.LabelA_Drehrichtungen_Hilfe};
+    for (QObject* Objekt : Beobachtet)
+        Objekt->installEventFilter(this);
+}
+
+// ---------------------------------------------------------------- activation and events
+
+void TForm_Positionen::Focus_Form_Positionen()
+{
+    Aendern([this](TPosition&) {
+        Preise_Anzeigen();
+        Abmessungen_Anzeigen();
+        Hoelzer_Anzeigen();
+        Profile_Anzeigen();
+        Oberflaechen_Anzeigen();
+        Versiegelungen_Anzeigen();
+        Regenschienen_Anzeigen();
+        Beschlaege_Anzeigen();
+        Glaeser_Anzeigen();
+        Sprossen_Anzeigen();
+        Rolladen_Anzeigen();
+        Ergaenzungen_Anzeigen();
+        Zierprofile_Anzeigen();
+        Sonderformen_Anzeigen();
+        Sonderausfuehrungen_Anzeigen();
+    });
+}
+
+void TForm_Positionen::changeEvent(QEvent* Ereignis)
+{
+    QWidget::changeEvent(Ereignis);
+    if (Ereignis->type() == QEvent::ActivationChange && isActiveWindow())
+        Focus_Form_Positionen();
+}
+
+bool TForm_Positionen::eventFilter(QObject* Objekt, QEvent* Ereignis)
+{
+    switch (Ereignis->type()) {
+    case QEvent::FocusOut: {
+        // Leaving the editor as a whole, or opening a popup, is not leaving the field.
+        const Qt::FocusReason Grund = static_cast<QFocusEvent*>(Ereignis)->reason();
+        if (Grund != Qt::ActiveWindowFocusReason && Grund != Qt::PopupFocusReason && m_Tiefe == 0)
+            Feld_Verlassen(Objekt);
+        break;
+    }
+    case QEvent::KeyRelease: {
+        const auto* Taste = static_cast<QKeyEvent*>(Ereignis);
+        if (!Taste->isAutoRepeat())
+            Taste_Losgelassen(Objekt, Taste->key());
+        break;
+    }
+    case QEvent::KeyPress: {
+        // The sash layout and the sill connection drop down as soon as a key is typed.
+        auto* Box = qobject_cast<QComboBox*>(Objekt);
+        const QString Text = static_cast<QKeyEvent*>(Ereignis)->text();
+        if (Box && !Text.isEmpty() && Text.front().isPrint() && !Box->view()->isVisible()) {
+            Box->showPopup();
+            QCoreApplication::sendEvent(Box->view(), Ereignis);
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        if (Objekt == m_Ui.LabelA_Drehrichtungen_Hilfe &&
+            static_cast<QMouseEvent*>(Ereignis)->button() == Qt::LeftButton)
+            LabelA_Drehrichtungen_HilfeClick();
+        break;
+    default: break;
+    }
+    return QWidget::eventFilter(Objekt, Ereignis);
+}
+
+void TForm_Positionen::Feld_Verlassen(QObject* Feld)
+{
+    if (Feld == m_Ui.EditA_Breite)
+        ExitEditA_Breite();
+    else if (Feld == m_Ui.EditA_Hoehe)
+        ExitEditA_Hoehe();
+    else if (Feld == m_Ui.EditA_HoeheOberlicht)
+        ExitEditA_HoeheOberlicht();
+    else if (Feld == m_Ui.EditA_Anzahl)
+        ExitEditA_Anzahl();
+    else if (Feld == m_Ui.EditA_Drehrichtung)
+        EditA_DrehrichtungExit();
+    else if (Feld == m_Ui.Edit_Bez)
+        Edit_BezExit();
+}
+
+void TForm_Positionen::Taste_Losgelassen(QObject* Feld, int Taste)
+{
+    if (Feld == m_Ui.EditA_Breite)
+        EditA_BreiteKeyUp(Taste);
+    else if (Feld == m_Ui.EditA_Hoehe)
+        EditA_HoeheKeyUp(Taste);
+    else if (Feld == m_Ui.EditA_HoeheOberlicht)
+        EditA_HoeheOberlichtKeyUp(Taste);
+    else if (Feld == m_Ui.EditA_Anzahl)
+        EditA_AnzahlKeyUp(Taste);
+    else if (Feld == m_Ui.EditA_Drehrichtung)
+        EditA_DrehrichtungKeyUp(Taste);
+    else if (Feld == m_Ui.Edit_Bez)
+        Edit_BezKeyUp(Taste);
+}
+
+// ---------------------------------------------------------------- the selected position
+
+TPosition* TForm_Positionen::Position() const
+{
+    const TBestellung& Bestellung = m_Kontext.Bestellung();
+    const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
+    if (Zeile < 0 || Zeile >= Bestellung.Anzahl_Positionen())
+        return nullptr;
+    const TPositionseintrag& Eintrag = Bestellung.Eintrag(Zeile);
+    return Eintrag.Positionstyp() == Positionstyp::Fenster ? Eintrag.Als<TPosition>() : nullptr;
+}
+
+template <class F>
+void TForm_Positionen::Aendern(F&& Schritte)
+{
+    TPosition* P = Position();
+    if (!P)
+        return;
+    ++m_Tiefe;
+    try {
+        Schritte(*P);
+    } catch (...) {
+        --m_Tiefe;
+        m_Preise_Offen = false;
+        throw;
+    }
+    if (--m_Tiefe == 0 && m_Preise_Offen) {
+        m_Preise_Offen = false;
+        Preise_Anzeigen();
+    }
+}
+
+template <class TGruppe>
+void TForm_Positionen::Waehlen(TGruppe TPosition::*Gruppe, int Zeile, int Eintrag,
+                               void (TForm_Positionen::*Anzeige)())
+{
+    Aendern([&](TPosition& P) {
+        (P.*Gruppe).ItemIndex_Setzen(Zeile, Eintrag);
+        (this->*Anzeige)();
+    });
+}
+
+// ---------------------------------------------------------------- display routines
+
+void TForm_Positionen::Preise_Anzeigen()
+{
+    if (m_Tiefe > 0) {
+        m_Preise_Offen = true;
+        return;
+    }
+    const TPosition* P = Position();
+    if (!P)
+        return;
+    m_Ui.LabelF_Meterpreis->setText(Zahlformat::Betrag(P->Meterpreis()));
+    m_Ui.LabelF_UM->setText(Allgemein(P->Abmessungen.UM()));
+    m_Ui.LabelF_Stueckpreis->setText(Zahlformat::Betrag(P->Stueckpreis() + P->Einzelpreis_Nicht_Rabattfaehig()));
+    m_Ui.LabelF_Einzelpreis->setText(Zahlformat::Betrag(P->Einzelpreis()));
+    m_Ui.LabelF_Stueckzahl->setText(QString::number(P->Abmessungen.Anzahl()));
+    m_Ui.LabelF_Gesamtpreis->setText(Zahlformat::Betrag(P->Gesamtpreis()));
+    m_Ui.Edit_Bez->setText(P->Bez);
+    m_Kontext.Hauptfenster_Aktualisieren();
+}
+
+void TForm_Positionen::Zahl_Zeigen(QLineEdit* Feld, const QString& Text, void (TForm_Positionen::*Faerben)())
+{
+    if (Feld->text() == Text)
+        (this->*Faerben)();
+    else
+        Feld->setText(Text);
+}
+
+void TForm_Positionen::Abmessungen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        const TAbmessungen& A = P.Abmessungen;
+        m_Ui.CBC_Fluegel->setCurrentIndex(A.Fenstertyp_Lesen() - 1);
+        Zahl_Zeigen(m_Ui.EditA_Breite, QString::number(A.Breite()), &TForm_Positionen::ChangeEditA_Breite);
+        Zahl_Zeigen(m_Ui.EditA_Hoehe, QString::number(A.Hoehe()), &TForm_Positionen::ChangeEditA_Hoehe);
+        const QString Oberlicht = A.HoeheOberlicht() == 0 ? QString() : QString::number(A.HoeheOberlicht());
+        Zahl_Zeigen(m_Ui.EditA_HoeheOberlicht, Oberlicht, &TForm_Positionen::ChangeEditA_Oberlicht);
+        m_Ui.EditA_Drehrichtung->setText(A.Drehrichtung);
+
+        const TOptionsregeln::TOberlichtfreigabe Frei = TOptionsregeln::Oberlicht_Freigabe(A);
+        m_Ui.EditA_HoeheOberlicht->setEnabled(Frei.Hoehe);
+        m_Ui.CBC_Oberlichtoeffner->setEnabled(Frei.Oeffner);
+        m_Ui.CB_PutzFangschere->setEnabled(Frei.PutzFangschere);
+
+        Zahl_Zeigen(m_Ui.EditA_Anzahl, QString::number(A.Anzahl()), &TForm_Positionen::ChangeEditA_Anzahl);
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Hoelzer_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Holz->setCurrentIndex(P.Hoelzer.ItemIndex_Lesen());
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Profile_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Profil->setCurrentIndex(P.Profile.ItemIndex_Lesen(Profile::Profil));
+        m_Ui.CBC_Konterholz->setCurrentIndex(P.Profile.ItemIndex_Lesen(Profile::Konterholz));
+        m_Ui.CBC_Fensterbankanschluss->setCurrentIndex(P.Profile.ItemIndex_Lesen(Profile::Fensterbankanschluss));
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Oberflaechen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        const TOptionsregeln::TOberflaechenanzeige Anzeige = TOptionsregeln::Oberflaeche_Anzeigen(P.Oberflaechen);
+        m_Ui.CBC_Oberflaeche->setCurrentIndex(Anzeige.Listeneintrag);
+        m_Ui.CBC_Oberflaeche->setEnabled(Anzeige.Liste_Frei);
+        m_Ui.CheckBox_Sonderfarbe->setChecked(Anzeige.Sonderfarbe_Gewaehlt);
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Versiegelungen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Versiegelung->setCurrentIndex(P.Versiegelungen.ItemIndex_Lesen());
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Regenschienen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Regen_Fenster->setCurrentIndex(P.Regenschienen.ItemIndex_Lesen(Regenschienen::Fenster));
+        m_Ui.CBC_Fluegelabdeckung->setCurrentIndex(P.Regenschienen.ItemIndex_Lesen(Regenschienen::Fluegelabdeckung));
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Beschlaege_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Roto->setCurrentIndex(P.Beschlaege.ItemIndex_Lesen(Beschlaege::Roto));
+        m_Ui.CBC_Sicherheit->setCurrentIndex(P.Beschlaege.ItemIndex_Lesen(Beschlaege::Sicherheit));
+        m_Ui.CheckBoxBE_Abdeckkappen->setChecked(P.Beschlaege.ItemIndex_Lesen(Beschlaege::Abdeckkappen) == 1);
+        m_Ui.CheckBoxBE_Griffhoehe->setChecked(P.Beschlaege.ItemIndex_Lesen(Beschlaege::Griffhoehe) == 1);
+        m_Ui.CB_PutzFangschere->setChecked(P.Beschlaege.ItemIndex_Lesen(Beschlaege::PutzFangschere) == 1);
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Glaeser_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        TComboBoxColor* const Listen[] = {m_Ui.CBC_Glas_1, m_Ui.CBC_Glas_2, m_Ui.CBC_Glas_3, m_Ui.CBC_Glas_4};
+        for (int Zeile = 0; Zeile < 4; ++Zeile)
+            Listen[Zeile]->setCurrentIndex(P.Glaeser.ItemIndex_Lesen(Zeile));
+        if (TOptionsregeln::Zweite_Dichtung_Anwenden(P)) {
+            m_Ui.CheckBox_2te_Dichtung->setChecked(true);
+            m_Ui.CheckBox_2te_Dichtung->setEnabled(false);
+        } else {
+            m_Ui.CheckBox_2te_Dichtung->setEnabled(true);
+        }
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Sprossen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Sprossen->setCurrentIndex(P.Sprossen.ItemIndex_Lesen(Sprossen::Art));
+        m_Ui.CBC_Felder->setCurrentIndex(P.Sprossen.ItemIndex_Lesen(Sprossen::Felder));
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Rolladen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Rolladen->setCurrentIndex(P.Rolladen.ItemIndex_Lesen(Rolladen::Fuehrung));
+        m_Ui.CBC_Bank->setCurrentIndex(P.Rolladen.ItemIndex_Lesen(Rolladen::Bank));
+        m_Ui.CBC_Bank->setEnabled(TOptionsregeln::Bank_Frei(P.Rolladen));
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Ergaenzungen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Fuellung->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::Fuellung));
+        m_Ui.CBC_FuellungAnzahl->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::FuellungAnzahl));
+        m_Ui.CBC_Oliven->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::Oliven));
+        m_Ui.CheckBoxE_Oliven_1->setChecked(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::Oliven_Abschliessbar) == 1);
+        m_Ui.CheckBoxE_Absaegen->setChecked(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::Absaegen) == 1);
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Zierprofile_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBC_Regen_Abdeckung->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Regen_Abdeckung));
+        m_Ui.CBC_Kaempfer->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Kaempfer));
+        m_Ui.CBC_Schlagleiste->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Schlagleiste));
+        m_Ui.CBC_Rahmen->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Rahmen));
+        m_Ui.CBC_Rahmen_Seiten->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Rahmen_Seiten));
+        m_Ui.Edit_Anschlag->setText(P.Zierprofile.Anschlag);
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Sonderformen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        m_Ui.CBE_Sonderformen->setCurrentIndex(P.Sonderformen.ItemIndex_Lesen());
+        m_Ui.Label_Sonderformen->setText(QLatin1Char('(') + P.Sonderformen.Eintrag_Lesen().Name + QLatin1Char(')'));
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Sonderausfuehrungen_Anzeigen()
+{
+    Aendern([this](TPosition& P) {
+        const TSonderausfuehrungen& S = P.Sonderausfuehrungen;
+        m_Ui.CBC_Bodenschwelle->setCurrentIndex(S.ItemIndex_Lesen(Sonderausfuehrungen::Bodenschwelle));
+        m_Ui.CBC_Oberlichtoeffner->setCurrentIndex(S.ItemIndex_Lesen(Sonderausfuehrungen::Oberlichtoeffner));
+        m_Ui.CheckBox_Regelair->setChecked(S.ItemIndex_Lesen(Sonderausfuehrungen::Regelair) == 1);
+        m_Ui.CheckBox_2te_Dichtung->setChecked(S.ItemIndex_Lesen(Sonderausfuehrungen::Zweite_Dichtung) == 1);
+        m_Ui.CheckBox_Abschliessbar->setChecked(S.ItemIndex_Lesen(Sonderausfuehrungen::Abschliessbar) == 1);
+        Preise_Anzeigen();
+    });
+}
+
+// ---------------------------------------------------------------- choices
+
+void TForm_Positionen::CBC_FluegelChange(int Index)
+{
+    Aendern([&](TPosition& P) {
+        TOptionsregeln::Fluegel_Wechseln(P, Index + 1);
+        Beschlaege_Anzeigen();
+        Glaeser_Anzeigen();
+        CheckBox_2te_DichtungClick();
+        Sonderausfuehrungen_Anzeigen();
+        Ergaenzungen_Anzeigen();
+        Abmessungen_Anzeigen();
+    });
+}
+
+void TForm_Positionen::CBC_ProfilChange(int Index)
+{
+    Waehlen(&TPosition::Profile, Profile::Profil, Index, &TForm_Positionen::Profile_Anzeigen);
+}
+
+void TForm_Positionen::CBC_KonterholzChange(int Index)
+{
+    Waehlen(&TPosition::Profile, Profile::Konterholz, Index, &TForm_Positionen::Profile_Anzeigen);
+}
+
+void TForm_Positionen::CBC_FensterbankanschlussChange(int Index)
+{
+    Waehlen(&TPosition::Profile, Profile::Fensterbankanschluss, Index, &TForm_Positionen::Profile_Anzeigen);
+}
+
+void TForm_Positionen::CBC_HolzChange(int Index)
+{
+    Waehlen(&TPosition::Hoelzer, 0, Index, &TForm_Positionen::Hoelzer_Anzeigen);
+}
+
+void TForm_Positionen::CBC_OberflaecheChange(int Index)
+{
+    Waehlen(&TPosition::Oberflaechen, 0, Index, &TForm_Positionen::Oberflaechen_Anzeigen);
+}
+
+void TForm_Positionen::CheckBox_SonderfarbeClick()
+{
+    Aendern([&](TPosition& P) {
+        TOptionsregeln::Sonderfarbe_Setzen(P.Oberflaechen, m_Ui.CheckBox_Sonderfarbe->isChecked());
+        m_Kontext.Bestellung().Sonderfarbe_Abgleichen();
+        Oberflaechen_Anzeigen();
+    });
+}
+
+void TForm_Positionen::CBC_VersiegelungChange(int Index)
+{
+    Waehlen(&TPosition::Versiegelungen, 0, Index, &TForm_Positionen::Versiegelungen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_Regen_FensterChange(int Index)
+{
+    Waehlen(&TPosition::Regenschienen, Regenschienen::Fenster, Index, &TForm_Positionen::Regenschienen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_FluegelabdeckungChange(int Index)
+{
+    Waehlen(&TPosition::Regenschienen, Regenschienen::Fluegelabdeckung, Index,
+            &TForm_Positionen::Regenschienen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_RotoChange(int Index)
+{
+    Waehlen(&TPosition::Beschlaege, Beschlaege::Roto, Index, &TForm_Positionen::Beschlaege_Anzeigen);
+}
+
+void TForm_Positionen::CBC_SicherheitChange(int Index)
+{
+    Waehlen(&TPosition::Beschlaege, Beschlaege::Sicherheit, Index, &TForm_Positionen::Beschlaege_Anzeigen);
+}
+
+void TForm_Positionen::CheckBoxBE_AbdeckkappenClick()
+{
+    Waehlen(&TPosition::Beschlaege, Beschlaege::Abdeckkappen, Haken_Wert(m_Ui.CheckBoxBE_Abdeckkappen),
+            &TForm_Positionen::Beschlaege_Anzeigen);
+}
+
+void TForm_Positionen::CheckBoxBE_GriffhoeheClick()
+{
+    Waehlen(&TPosition::Beschlaege, Beschlaege::Griffhoehe, Haken_Wert(m_Ui.CheckBoxBE_Griffhoehe),
+            &TForm_Positionen::Beschlaege_Anzeigen);
+}
+
+void TForm_Positionen::CB_PutzFangschereClick()
+{
+    Waehlen(&TPosition::Beschlaege, Beschlaege::PutzFangschere, Haken_Wert(m_Ui.CB_PutzFangschere),
+            &TForm_Positionen::Beschlaege_Anzeigen);
+}
+
+void TForm_Positionen::CBC_Glas_1Change(int Index)
+{
+    Aendern([&](TPosition& P) {
+        P.Glaeser.ItemIndex_Setzen(0, Index);
+        Glaeser_Anzeigen();
+        CheckBox_2te_DichtungClick();
+        Sonderausfuehrungen_Anzeigen();
+    });
+}
+
+void TForm_Positionen::CBC_Glas_2Change(int Index)
+{
+    Waehlen(&TPosition::Glaeser, 1, Index, &TForm_Positionen::Glaeser_Anzeigen);
+}
+
+void TForm_Positionen::CBC_Glas_3Change(int Index)
+{
+    Waehlen(&TPosition::Glaeser, 2, Index, &TForm_Positionen::Glaeser_Anzeigen);
+}
+
+void TForm_Positionen::CBC_Glas_4Change(int Index)
+{
+    Waehlen(&TPosition::Glaeser, 3, Index, &TForm_Positionen::Glaeser_Anzeigen);
+}
+
+void TForm_Positionen::CBC_SprossenChange(int Index)
+{
+    Waehlen(&TPosition::Sprossen, Sprossen::Art, Index, &TForm_Positionen::Sprossen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_FelderChange(int Index)
+{
+    Waehlen(&TPosition::Sprossen, Sprossen::Felder, Index, &TForm_Positionen::Sprossen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_RolladenChange(int Index)
+{
+    Waehlen(&TPosition::Rolladen, Rolladen::Fuehrung, Index, &TForm_Positionen::Rolladen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_BankChange(int Index)
+{
+    Waehlen(&TPosition::Rolladen, Rolladen::Bank, Index, &TForm_Positionen::Rolladen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_FuellungChange(int Index)
+{
+    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::Fuellung, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_FuellungAnzahlChange(int Index)
+{
+    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::FuellungAnzahl, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_OlivenChange(int Index)
+{
+    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::Oliven, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
+}
+
+void TForm_Positionen::CheckBoxE_Oliven_1Click()
+{
+    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::Oliven_Abschliessbar, Haken_Wert(m_Ui.CheckBoxE_Oliven_1),
+            &TForm_Positionen::Ergaenzungen_Anzeigen);
+}
+
+void TForm_Positionen::CheckBoxE_AbsaegenClick()
+{
+    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::Absaegen, Haken_Wert(m_Ui.CheckBoxE_Absaegen),
+            &TForm_Positionen::Ergaenzungen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_Regen_AbdeckungChange(int Index)
+{
+    Waehlen(&TPosition::Zierprofile, Zierprofile::Regen_Abdeckung, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+}
+
+void TForm_Positionen::CBC_KaempferChange(int Index)
+{
+    Waehlen(&TPosition::Zierprofile, Zierprofile::Kaempfer, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+}
+
+void TForm_Positionen::CBC_SchlagleisteChange(int Index)
+{
+    Waehlen(&TPosition::Zierprofile, Zierprofile::Schlagleiste, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+}
+
+void TForm_Positionen::CBC_RahmenChange(int Index)
+{
+    Waehlen(&TPosition::Zierprofile, Zierprofile::Rahmen, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+}
+
+void TForm_Positionen::CBC_Rahmen_SeitenChange(int Index)
+{
+    Waehlen(&TPosition::Zierprofile, Zierprofile::Rahmen_Seiten, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+}
+
+void TForm_Positionen::CBE_SonderformenChange(int Index)
+{
+    Waehlen(&TPosition::Sonderformen, 0, Index, &TForm_Positionen::Sonderformen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_BodenschwelleChange(int Index)
+{
+    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Bodenschwelle, Index,
+            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
+}
+
+void TForm_Positionen::CBC_OberlichtoeffnerChange(int Index)
+{
+    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Oberlichtoeffner, Index,
+            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
+}
+
+void TForm_Positionen::CheckBox_RegelairClick()
+{
+    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Regelair, Haken_Wert(m_Ui.CheckBox_Regelair),
+            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
+}
+
+void TForm_Positionen::CheckBox_2te_DichtungClick()
+{
+    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Zweite_Dichtung,
+            Haken_Wert(m_Ui.CheckBox_2te_Dichtung),
+            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
+}
+
+void TForm_Positionen::CheckBox_AbschliessbarClick()
+{
+    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Abschliessbar,
+            Haken_Wert(m_Ui.CheckBox_Abschliessbar),
+            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
+}
+
+void TForm_Positionen::LabelA_Drehrichtungen_HilfeClick()
+{
+    m_Kontext.Infofenster_Zeigen("TAboutBox_Drehrichtungen");
+}
+
+void TForm_Positionen::BitBtn1Click()
+{
+    close();
+}
+
+// ---------------------------------------------------------------- entry fields
+
+void TForm_Positionen::ChangeEditA_Breite()
+{
+    if (const TPosition* P = Position())
+        TZahleingabe::Eingabe_Faerben(*m_Ui.EditA_Breite, TZahlart::Integer, P->Abmessungen.MinBreite(),
+                                      P->Abmessungen.MaxBreite());
+}
+
+void TForm_Positionen::ChangeEditA_Hoehe()
+{
+    if (const TPosition* P = Position())
+        TZahleingabe::Eingabe_Faerben(*m_Ui.EditA_Hoehe, TZahlart::Integer, P->Abmessungen.MinHoehe(),
+                                      P->Abmessungen.MaxHoehe());
+}
+
+void TForm_Positionen::ChangeEditA_Oberlicht()
+{
+    if (const TPosition* P = Position())
+        TZahleingabe::Eingabe_Faerben(*m_Ui.EditA_HoeheOberlicht, TZahlart::Integer, P->Abmessungen.MinHoehe(),
+                                      P->Abmessungen.MaxHoehe());
+}
+
+void TForm_Positionen::ChangeEditA_Anzahl()
+{
+    if (const TPosition* P = Position())
+        TZahleingabe::Eingabe_Faerben(*m_Ui.EditA_Anzahl, TZahlart::Integer, P->Abmessungen.MinAnzahl(),
+                                      P->Abmessungen.MaxAnzahl());
+}
+
+void TForm_Positionen::ExitEditA_Breite()
+{
+    Aendern([this](TPosition& P) {
+        TAbmessungen& A = P.Abmessungen;
+        A.Breite_Setzen(TZahleingabe::Eingabe_Pruefen(m_Ui.EditA_Breite->text(), TZahlart::Integer, A.MinBreite(),
+                                                      A.MaxBreite()));
+        Abmessungen_Anzeigen();
+        Ergaenzungen_Anzeigen();
+    });
+}
+
+void TForm_Positionen::ExitEditA_Hoehe()
+{
+    Aendern([this](TPosition& P) {
+        TAbmessungen& A = P.Abmessungen;
+        A.Hoehe_Setzen(TZahleingabe::Eingabe_Pruefen(m_Ui.EditA_Hoehe->text(), TZahlart::Integer, A.MinHoehe(),
+                                                     A.MaxHoehe()));
+        Abmessungen_Anzeigen();
+        Ergaenzungen_Anzeigen();
+    });
+}
+
+void TForm_Positionen::ExitEditA_HoeheOberlicht()
+{
+    Aendern([this](TPosition& P) {
+        TAbmessungen& A = P.Abmessungen;
+        A.HoeheOberlicht_Setzen(TZahleingabe::Eingabe_Pruefen(m_Ui.EditA_HoeheOberlicht->text(), TZahlart::Integer,
+                                                              A.MinHoehe(), A.MaxHoehe()));
+        Abmessungen_Anzeigen();
+    });
+}
+
+void TForm_Positionen::ExitEditA_Anzahl()
+{
+    Aendern([this](TPosition& P) {
+        TAbmessungen& A = P.Abmessungen;
+        A.Anzahl_Setzen(TZahleingabe::Eingabe_Pruefen(m_Ui.EditA_Anzahl->text(), TZahlart::Integer, A.MinAnzahl(),
+                                                      A.MaxAnzahl()));
+        Abmessungen_Anzeigen();
+    });
+}
+
+void TForm_Positionen::EditA_DrehrichtungExit()
+{
+    Aendern([this](TPosition& P) {
+        P.Abmessungen.Drehrichtung = m_Ui.EditA_Drehrichtung->text();
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::Edit_AnschlagExit()
+{
+    // Stored keystroke by keystroke; the stop text changes neither a price nor the grid.
+    if (TPosition* P = Position())
+        P->Zierprofile.Anschlag = m_Ui.Edit_Anschlag->text();
+}
+
+void TForm_Positionen::Edit_BezExit()
+{
+    Aendern([this](TPosition& P) {
+        P.Bez = m_Ui.Edit_Bez->text();
+        Preise_Anzeigen();
+    });
+}
+
+void TForm_Positionen::EditA_BreiteKeyUp(int Taste)
+{
+    if (!Ist_Enter(Taste))
+        return;
+    ExitEditA_Breite();
+    m_Ui.EditA_Hoehe->setFocus(Qt::TabFocusReason);
+}
+
+void TForm_Positionen::EditA_HoeheKeyUp(int Taste)
+{
+    if (!Ist_Enter(Taste))
+        return;
+    ExitEditA_Hoehe();
+    const TPosition* P = Position();
+    if (P && P->Abmessungen.hatOberlicht())
+        m_Ui.EditA_HoeheOberlicht->setFocus(Qt::TabFocusReason);
+    else
+        m_Ui.EditA_Anzahl->setFocus(Qt::TabFocusReason);
+}
+
+void TForm_Positionen::EditA_HoeheOberlichtKeyUp(int Taste)
+{
+    if (!Ist_Enter(Taste))
+        return;
+    ExitEditA_HoeheOberlicht();
+    m_Ui.EditA_Anzahl->setFocus(Qt::TabFocusReason);
+}
+
+void TForm_Positionen::EditA_AnzahlKeyUp(int Taste)
+{
+    if (Ist_Enter(Taste))
+        ExitEditA_Anzahl();
+}
+
+void TForm_Positionen::EditA_DrehrichtungKeyUp(int Taste)
+{
+    if (!Ist_Enter(Taste))
+        return;
+    EditA_DrehrichtungExit();
+    m_Ui.EditA_Anzahl->setFocus(Qt::TabFocusReason);
+}
+
+void TForm_Positionen::Edit_BezKeyUp(int Taste)
+{
+    if (!Ist_Enter(Taste))
+        return;
+    Edit_BezExit();
+    m_Ui.BitBtn1->setFocus(Qt::TabFocusReason);
+}

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "ui/editor/TPositionen_Layout.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class TDialogkontext;
+class TPosition;
+
+// "Position bearbeiten": configures the window position at the main grid's
+// selected row. There is no working copy: every choice is written into that
+// position at once, the prices are shown anew and the main window refreshed.
+class TForm_Positionen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TForm_Positionen(TDialogkontext& Kontext, QWidget* parent = nullptr);
+
+    // Loads the selected window position into every control; does nothing
+    // while the selected row is not a window. Runs on every activation.
+    void Focus_Form_Positionen();
+
+protected:
+    void changeEvent(QEvent* Ereignis) override;
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+
+private:
+    void FormCreate();
+    void Handler_Binden();
+
+    // The window position at the selected row, or nullptr.
+    TPosition* Position() const;
+    // Runs Schritte on the selected window position, if there is one, and
+    // shows the prices and refreshes the main window once at the end.
+    template <class F>
+    void Aendern(F&& Schritte);
+    // The common choice: one chosen index of one row, then that group's display routine.
+    template <class TGruppe>
+    void Waehlen(TGruppe TPosition::*Gruppe, int Zeile, int Eintrag, void (TForm_Positionen::*Anzeige)());
+
+    // Display routines: one option group each into its controls, then the prices.
+    void Preise_Anzeigen();
+    void Abmessungen_Anzeigen();
+    void Hoelzer_Anzeigen();
+    void Profile_Anzeigen();
+    void Oberflaechen_Anzeigen();
+    void Versiegelungen_Anzeigen();
+    void Regenschienen_Anzeigen();
+    void Beschlaege_Anzeigen();
+    void Glaeser_Anzeigen();
+    void Sprossen_Anzeigen();
+    void Rolladen_Anzeigen();
+    void Ergaenzungen_Anzeigen();
+    void Zierprofile_Anzeigen();
+    void Sonderformen_Anzeigen();
+    void Sonderausfuehrungen_Anzeigen();
+
+    // Choices of the user.
+    void CBC_FluegelChange(int Index);
+    void CBC_ProfilChange(int Index);
+    void CBC_KonterholzChange(int Index);
+    void CBC_FensterbankanschlussChange(int Index);
+    void CBC_HolzChange(int Index);
+    void CBC_OberflaecheChange(int Index);
+    void CheckBox_SonderfarbeClick();
+    void CBC_VersiegelungChange(int Index);
+    void CBC_Regen_FensterChange(int Index);
+    void CBC_FluegelabdeckungChange(int Index);
+    void CBC_RotoChange(int Index);
+    void CBC_SicherheitChange(int Index);
+    void CheckBoxBE_AbdeckkappenClick();
+    void CheckBoxBE_GriffhoeheClick();
+    void CB_PutzFangschereClick();
+    void CBC_Glas_1Change(int Index);
+    void CBC_Glas_2Change(int Index);
+    void CBC_Glas_3Change(int Index);
+    void CBC_Glas_4Change(int Index);
+    void CBC_SprossenChange(int Index);
+    void CBC_FelderChange(int Index);
+    void CBC_RolladenChange(int Index);
+    void CBC_BankChange(int Index);
+    void CBC_FuellungChange(int Index);
+    void CBC_FuellungAnzahlChange(int Index);
+    void CBC_OlivenChange(int Index);
+    void CheckBoxE_Oliven_1Click();
+    void CheckBoxE_AbsaegenClick();
+    void CBC_Regen_AbdeckungChange(int Index);
+    void CBC_KaempferChange(int Index);
+    void CBC_SchlagleisteChange(int Index);
+    void CBC_RahmenChange(int Index);
+    void CBC_Rahmen_SeitenChange(int Index);
+    void CBE_SonderformenChange(int Index);
+    void CBC_BodenschwelleChange(int Index);
+    void CBC_OberlichtoeffnerChange(int Index);
+    void CheckBox_RegelairClick();
+    void CheckBox_2te_DichtungClick();
+    void CheckBox_AbschliessbarClick();
+    void LabelA_Drehrichtungen_HilfeClick();
+    void BitBtn1Click();
+
+    // Entry fields: colouring while typing, storing on leaving, Enter.
+    void ChangeEditA_Breite();
+    void ChangeEditA_Hoehe();
+    void ChangeEditA_Oberlicht();
+    void ChangeEditA_Anzahl();
+    void ExitEditA_Breite();
+    void ExitEditA_Hoehe();
+    void ExitEditA_HoeheOberlicht();
+    void ExitEditA_Anzahl();
+    void EditA_DrehrichtungExit();
+    void Edit_AnschlagExit();
+    void Edit_BezExit();
+    void EditA_BreiteKeyUp(int Taste);
+    void EditA_HoeheKeyUp(int Taste);
+    void EditA_HoeheOberlichtKeyUp(int Taste);
+    void EditA_AnzahlKeyUp(int Taste);
+    void EditA_DrehrichtungKeyUp(int Taste);
+    void Edit_BezKeyUp(int Taste);
+
+    // Sets a number field's text; an unchanged text is coloured anew, because
+    // the limits it is checked against may have changed with the window type.
+    void Zahl_Zeigen(QLineEdit* Feld, const QString& Text, void (TForm_Positionen::*Faerben)());
+    void Feld_Verlassen(QObject* Feld);
+    void Taste_Losgelassen(QObject* Feld, int Taste);
+
+    TDialogkontext& m_Kontext;
+    TPositionen_Layout m_Ui;
+    // Nesting depth of the running handler or activation; while it is above
+    // zero the price display and the main-window refresh wait for its end.
+    int m_Tiefe = 0;
+    bool m_Preise_Offen = false;
+};

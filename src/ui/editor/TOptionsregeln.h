@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+
+class TAbmessungen;
+class TGlaeser;
+class TOberflaechen;
+class TPosition;
+class TRolladen;
+
+// The few rules that tie one option of a window position to another. The
+// option groups store whatever they are given; the editor asks these rules
+// what to enable, force or reset, so they can be checked without a window.
+class TOptionsregeln
+{
+public:
+    // Rows and entries the rules read or write.
+    static constexpr int Zeile_Oberlichtoeffner = 1;     // TSonderausfuehrungen
+    static constexpr int Zeile_Zweite_Dichtung = 3;      // TSonderausfuehrungen
+    static constexpr int Zeile_PutzFangschere = 4;       // TBeschlaege
+    static constexpr int Zeile_Schiebeelement = 7;       // TErgaenzungen
+    static constexpr int Zeile_Isolierglas = 0;          // TGlaeser
+    static constexpr int Zeile_Fuehrung = 0;             // TRolladen
+    static constexpr std::int32_t Sonderfarbe = 8;       // TOberflaechen
+    static constexpr std::int32_t Erstes_Schallschutzglas_Mit_Dichtung = 9;
+
+    // Which of the three top-light controls can be used.
+    struct TOberlichtfreigabe
+    {
+        bool Hoehe;
+        bool Oeffner;
+        bool PutzFangschere;
+    };
+    static TOberlichtfreigabe Oberlicht_Freigabe(const TAbmessungen& Abmessungen);
+
+    // The new window type and the resets that follow a change of the sash layout.
+    static void Fluegel_Wechseln(TPosition& Position, std::int32_t Fenstertyp);
+
+    // What the surface list and the special-colour box show.
+    struct TOberflaechenanzeige
+    {
+        int Listeneintrag;
+        bool Liste_Frei;
+        bool Sonderfarbe_Gewaehlt;
+    };
+    static TOberflaechenanzeige Oberflaeche_Anzeigen(const TOberflaechen& Oberflaechen);
+    // Leaving the special colour always returns to entry 0, not to the earlier choice.
+    static void Sonderfarbe_Setzen(TOberflaechen& Oberflaechen, bool Gewaehlt);
+
+    // Sound-insulating glass from entry 9 on needs the second seal.
+    static bool Zweite_Dichtung_Erzwungen(const TGlaeser& Glaeser);
+    // Stores the second seal when the glass demands it; true if it did.
+    static bool Zweite_Dichtung_Anwenden(TPosition& Position);
+
+    // A sill board can only be chosen with a shutter guide.
+    static bool Bank_Frei(const TRolladen& Rolladen);
+};

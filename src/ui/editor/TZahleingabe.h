@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class QLineEdit;
+
+// The numeric entry check shared by every number field of the program: a text,
+// a number kind and inclusive bounds give the accepted number in normal form,
+// or the empty text for anything that is not such a number. No message is
+// ever shown; the fields turn red while their text fails the check.
+class TZahleingabe
+{
+public:
+    enum class TZahlart
+    {
+        Integer,  // whole number, signed 32 bits
+        Extended, // floating point in the user's locale
+    };
+
+    // The number written back as plain text ("0800" and "+800" give "800"),
+    // or the empty text: empty input, not a number, below Untergrenze or above Obergrenze.
+    static QString Eingabe_Pruefen(const QString& Text, TZahlart Art, std::int64_t Untergrenze,
+                                   std::int64_t Obergrenze, const QLocale& Gebietsschema = QLocale());
+    // True exactly when Eingabe_Pruefen gives a non-empty result.
+    static bool Eingabe_Gueltig(const QString& Text, TZahlart Art, std::int64_t Untergrenze,
+                                std::int64_t Obergrenze, const QLocale& Gebietsschema = QLocale());
+
+    // Draws the field's text in the normal colour when it passes the check,
+    // in red (255, 0, 0) otherwise; returns whether it passes.
+    static bool Eingabe_Faerben(QLineEdit& Feld, TZahlart Art, std::int64_t Untergrenze, std::int64_t Obergrenze);
+    static void Farbe_Setzen(QLineEdit& Feld, bool Gueltig);
+
+    // The standard integer conversion: leading blanks, an optional sign, then
+    // decimal digits, or hexadecimal digits after "$" or "0x"; nothing after them.
+    static std::optional<std::int32_t> Ganzzahl_Lesen(const QString& Text);
+    // A finite floating-point number with the locale's decimal separator and no group separator.
+    static std::optional<double> Zahl_Lesen(const QString& Text, const QLocale& Gebietsschema = QLocale());
+};

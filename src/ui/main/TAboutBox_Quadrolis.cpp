@@ -1,0 +1,49 @@
+#include "ui/main/TAboutBox_Quadrolis.h"
+
+#include "ui/main/Infofenster.h"
+#include "ui/main/TBildflaeche.h"
+
+#include <QFrame>
+#include <QLabel>
+
+TAboutBox_Quadrolis::TAboutBox_Quadrolis(QWidget* parent)
+    : QDialog(parent)
+{
+    Infofenster::Dialograhmen_Setzen(*this, QStringLiteral("Info"), 225, 161);
+
+    QFrame* Panel = Infofenster::Panel(this, QRect(8, 8, 209, 113), QStringLiteral("Panel1"));
+
+    auto* Symbol = new TBildflaeche(TBildflaeche::TDarstellung::Proportional, Panel);
+    Symbol->setObjectName(QStringLiteral("ProgramIcon"));
+    Symbol->setGeometry(8, 8, 33, 33);
+    Symbol->Bild_Setzen(Infofenster::Bild(QStringLiteral("quadrolis_symbol.jpg")));
+
+    const auto Beschriftung = [Panel](const QString& Name, const QString& Text, const QRect& Lage) {
+        auto* Label = new QLabel(Text, Panel);
+        Label->setObjectName(Name);
+        Label->setGeometry(Lage);
+        return Label;
+    };
+    QLabel* Produkt = Beschriftung(QStringLiteral("ProductName"), QStringLiteral("Quadrolis"), QRect(52, 8, 148, 18));
+    QFont Fett = Produkt->font();
+    Fett.setBold(true);
+    Produkt->setFont(Fett);
+    Beschriftung(QStringLiteral("Version"), QStringLiteral("Version C2 1.5.2"), QRect(52, 26, 148, 16));
+    Beschriftung(QStringLiteral("Copyright"), QStringLiteral("Angebotsrechner für Holzfenster"), QRect(8, 48, 192, 16));
+    QLabel* Hinweis = Beschriftung(QStringLiteral("Comments"),
+                                   QStringLiteral("Alle Angaben (Preise etc.) ohne Gewähr. Änderungen vorbehalten."),
+                                   QRect(8, 66, 192, 40));
+    Hinweis->setWordWrap(true);
+    Hinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Infofenster::OK_Knopf(this, QRect(75, 129, 75, 25));
+}
+
+void TAboutBox_Quadrolis::showEvent(QShowEvent* Ereignis)
+{
+    if (!m_Positioniert) {
+        Infofenster::Zentrieren(*this);
+        m_Positioniert = true;
+    }
+    QDialog::showEvent(Ereignis);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+class TBildflaeche;
+
+// Two pages of a tool-voucher offer; "Blättern" turns to the other page.
+class TAboutBox_Werkzeuggutschein : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TAboutBox_Werkzeuggutschein(QWidget* parent = nullptr);
+
+    int Blaetterzahl() const { return m_Blaetterzahl; }
+
+protected:
+    void showEvent(QShowEvent* Ereignis) override;
+
+private:
+    void Button_BlaetternClick();
+
+    TBildflaeche* m_Seite2 = nullptr;
+    int m_Blaetterzahl = 0;
+    bool m_Positioniert = false;
+};

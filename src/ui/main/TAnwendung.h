@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TForm_Haupt;
+
+// Creates every window of the program once, hidden, with the main window
+// first, and owns them until the end; closing the main window ends the program.
+class TAnwendung
+{
+public:
+    TAnwendung();
+    ~TAnwendung();
+    TAnwendung(const TAnwendung&) = delete;
+    TAnwendung& operator=(const TAnwendung&) = delete;
+
+    // Shows the main window; every other window stays hidden until it is opened.
+    void Starten();
+
+    TForm_Haupt& Hauptfenster() { return *m_Haupt; }
+    // Every window in the order of creation, the main window first.
+    const std::vector<std::unique_ptr<QWidget>>& Fenster() const { return m_Fenster; }
+
+private:
+    template <class T>
+    T* Infofenster_Anlegen();
+    // Takes over a position dialog and couples it to its kind; Aktivieren loads the selected position.
+    template <class T, class Basis>
+    T* Positionsdialog_Anlegen(std::unique_ptr<T> Dialog, std::uint32_t Typ, void (Basis::*Aktivieren)());
+
+    std::vector<std::unique_ptr<QWidget>> m_Fenster;
+    TForm_Haupt* m_Haupt = nullptr;
+};

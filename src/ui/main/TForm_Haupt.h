@@ -1,0 +1,145 @@
+#pragma once
+
+#include "ui/main/TDialogkontext.h"
+#include "ui/main/TNeuePosTabelle.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class TAufAbPfeile;
+class TBestellung;
+class TComboBoxColor;
+class TOptionenMenue;
+class TPositionsmodell;
+class TWeblink;
+
+// The main window: the one current order, its positions in the grid, its
+// totals, header fields and discounts, and every order command. After each
+// change the order is rebuilt onto the screen by Hauptfenster_Aktualisieren.
+class TForm_Haupt : public QMainWindow, public TDialogkontext
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Clientbreite = 496;
+    static constexpr int Clienthoehe = 572;
+
+    explicit TForm_Haupt(QWidget* parent = nullptr);
+    ~TForm_Haupt() override;
+
+    TBestellung& Bestellung() override;
+    int Ausgewaehlte_Zeile() const override;
+    void Hauptfenster_Aktualisieren() override;
+    void Infofenster_Zeigen(const char* Klasse) override;
+
+    // The dialog that edits positions of one kind: the refresh shows it (and
+    // runs Aktivieren, which loads the selected position) and hides it in
+    // step with the grid's selected row; "Pos. bearbeiten" shows it.
+    void Dialog_Koppeln(std::uint32_t Positionstyp, QWidget* Dialog, std::function<void()> Aktivieren);
+    // An information window, opened from the menus under its class name.
+    void Infofenster_Koppeln(QWidget* Fenster);
+
+    void NeuePos_Zuruecksetzen();
+    void NeuePos_Sichtbar(const QString& Text, bool Sichtbar);
+    void NeuePos_Aufbauen();
+    const TNeuePosTabelle& NeuePos_Tabelle() const { return m_NeuePos; }
+
+    // Appends a position of the kind, selects it and refreshes.
+    void NeuePosition_Anlegen(std::uint32_t Typ, const QString& Vorlage = QString());
+    void Zeile_Waehlen(int Zeile);
+
+    // The name a save dialog returned, with Endung appended unless it already ends in it.
+    static QString Mit_Endung(const QString& Name, const QString& Endung);
+
+signals:
+    // The window was closed for good: the program ends.
+    void Geschlossen();
+
+protected:
+    void closeEvent(QCloseEvent* Ereignis) override;
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+
+private:
+    struct TKopplung
+    {
+        QWidget* Dialog = nullptr;
+        std::function<void()> Aktivieren;
+    };
+
+    void Oberflaeche_Anlegen();
+    void Menues_Anlegen();
+    void Verbinden();
+
+    void Dialoge_Abgleichen(const TBestellung& Schnappschuss, int Zeile);
+    void Auswahl_Anzeigen();
+    void Dialog_Zeigen(const TKopplung& Kopplung);
+
+    // Handlers.
+    void CBC_Haupt_NeuePosChange(int Index);
+    void Button_Position_BearbeitenClick();
+    void Button_Position_LoeschenClick();
+    void UpDown1Changing(int Richtung);
+    void StringGrid1SelectCell();
+    void Button_BestellblattClick();
+    void Bestellblatt_Erzeugen();
+    void Oeffnen1Click();
+    void Speichern1Click();
+    void Speichernunter1Click();
+    void Neu1Click();
+    void Beenden1Click();
+    void Kopfdaten_Uebernehmen();
+    void Edit_BemerkungenChange();
+    void CB_Mit_NachtextClick(bool Ticked);
+    void CB_RabattClick(bool Ticked);
+    void Edit_RabattChange();
+    void Edit_RabattExit();
+    void Edit_RabattObjektChange();
+    void Edit_RabattObjektExit();
+    void CBC_RabattAuswahlChange(int Index);
+
+    std::unique_ptr<TBestellung> m_Bestellung;
+    TNeuePosTabelle m_NeuePos;
+    TPositionsmodell* m_Modell = nullptr;
+    int m_Zeile = 0;
+    bool m_Beenden_Bestaetigt = false;
+    std::map<std::uint32_t, TKopplung> m_Dialoge;   // ascending kind order is the order of the coupling
+    std::map<QByteArray, QWidget*> m_Infofenster;
+
+    TComboBoxColor* CBC_Haupt_NeuePos = nullptr;
+    QLabel* Panel1 = nullptr;
+    QTableView* StringGrid1 = nullptr;
+    TWeblink* Memo1 = nullptr;
+    QPushButton* Button_Position_Bearbeiten = nullptr;
+    TAufAbPfeile* UpDown1 = nullptr;
+    QPushButton* Button_Position_Loeschen = nullptr;
+    QCheckBox* CB_Mit_Nachtext = nullptr;
+    QPushButton* Button_Bestellblatt = nullptr;
+    QLineEdit* Edit_Datum = nullptr;
+    QLineEdit* Edit_Ansprechpartner = nullptr;
+    QLineEdit* Edit_Rechnungsempfaenger = nullptr;
+    QLineEdit* Edit_Telefon = nullptr;
+    QLineEdit* Edit_Bauvorhaben = nullptr;
+    QCheckBox* CB_Rabatt = nullptr;
+    QLabel* Label_Rabatt = nullptr;
+    QLineEdit* Edit_Rabatt = nullptr;
+    TComboBoxColor* CBC_RabattAuswahl = nullptr;
+    QLabel* Label_RabattObjekt = nullptr;
+    QLineEdit* Edit_RabattObjekt = nullptr;
+    QLineEdit* Edit_Summe = nullptr;
+    QLineEdit* Edit_Zwischensumme = nullptr;
+    QLineEdit* Edit_Bemerkungen = nullptr;
+    QLineEdit* Edit_GesamtUM = nullptr;
+    QLineEdit* Edit_Montage_UM = nullptr;
+    TOptionenMenue* Optionen1 = nullptr;
+};

@@ -1,0 +1,268 @@
+#include "ui/main/TPositionsdialog.h"
+
+#include "ui/main/Infofenster.h"
+#include "ui/main/TWindows1252Memo.h"
+#include "ui/main/TWindows1252Validator.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <charconv>
+
+namespace {
+
+// The check mark of the OK buttons.
+QPixmap Haken()
+{
+    QPixmap Bild(16, 16);
+    Bild.fill(Qt::transparent);
+    QPainter Flaeche(&Bild);
+    Flaeche.setRenderHint(QPainter::Antialiasing);
+    QPainterPath Pfad;
+    Pfad.moveTo(2.5, 8.5);
+    Pfad.lineTo(6.5, 12.5);
+    Pfad.lineTo(13.5, 3.5);
+    Flaeche.setPen(QPen(QColor(0, 128, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    Flaeche.drawPath(Pfad);
+    return Bild;
+}
+
+bool Enter_Taste(const QEvent* Ereignis)
+{
+    const auto* Taste = static_cast<const QKeyEvent*>(Ereignis);
+    return !Taste->isAutoRepeat() && (Taste->key() == Qt::Key_Return || Taste->key() == Qt::Key_Enter);
+}
+
+// Leaving the field in the sense of the dialog: the user moved on inside it.
+// Losing the focus because the whole window lost it (another window was
+// activated, the dialog was hidden) or because a popup opened is not leaving.
+bool Feld_Verlassen(const QEvent* Ereignis)
+{
+    const Qt::FocusReason Grund = static_cast<const QFocusEvent*>(Ereignis)->reason();
+    return Grund != Qt::ActiveWindowFocusReason && Grund != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+TPositionsdialog::TPositionsdialog(TDialogkontext& Kontext, std::uint32_t Typ, const QString& Titel, int Breite,
+                                   int Hoehe, QWidget* Eltern)
+    : QWidget(Eltern)
+    , m_Kontext(Kontext)
+    , m_Typ(Typ)
+{
+    Infofenster::Einfachrahmen_Setzen(*this, Titel, Breite, Hoehe);
+    setFont(Schrift());
+}
+
+QFont TPositionsdialog::Schrift()
+{
+    QFont Ergebnis;
+    Ergebnis.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    Ergebnis.setStyleHint(QFont::SansSerif);
+    Ergebnis.setPointSize(8);
+    return Ergebnis;
+}
+
+QString TPositionsdialog::Zahl_Text(long double Wert)
+{
+    if (Wert == 0)
+        return {};
+    QLocale Gebietsschema;
+    Gebietsschema.setNumberOptions(QLocale::OmitGroupSeparator);
+    return Gebietsschema.toString(static_cast<double>(Wert), 'g', 15);
+}
+
+QString TPositionsdialog::Zahl_Text(std::int32_t Wert)
+{
+    return Wert == 0 ? QString() : QString::number(Wert);
+}
+
+long double TPositionsdialog::Zahl_Lesen(const QString& Gepruefte)
+{
+    // The checked text is in the locale's normal form; read it into the full
+    // extended precision instead of going through double.
+    const QLocale Gebietsschema;
+    QString Text = Gepruefte;
+    Text.replace(Gebietsschema.decimalPoint(), QLatin1String("."));
+    Text.replace(Gebietsschema.negativeSign(), QLatin1String("-"));
+    Text.replace(Gebietsschema.positiveSign(), QString());
+    Text.replace(Gebietsschema.exponential(), QLatin1String("e"), Qt::CaseInsensitive);
+    const QByteArray Zeichen = Text.toLatin1();
+    long double Wert = 0;
+    const auto [Ende, Fehler] = std::from_chars(Zeichen.constData(), Zeichen.constData() + Zeichen.size(), Wert);
+    if (Fehler != std::errc() || Ende != Zeichen.constData() + Zeichen.size())
+        return static_cast<long double>(Gebietsschema.toDouble(Gepruefte));
+    return Wert;
+}
+
+bool TPositionsdialog::Passt() const
+{
+    const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
+    const TBestellung& Bestellung = m_Kontext.Bestellung();
+    if (Zeile < 0 || Zeile >= Bestellung.Anzahl_Positionen())
+        return false;
+    const TPositionseintrag& Eintrag = Bestellung.Eintrag(Zeile);
+    return Eintrag.Positionstyp() == m_Typ && Eintrag.hatObjekt();
+}
+
+void TPositionsdialog::Felder_Laden()
+{
+    if (!Passt())
+        return;
+    for (const auto& Lader : m_Lader)
+        Lader();
+}
+
+QLabel* TPositionsdialog::Beschriftung(const QString& Name, const QString& Text, const QRect& Lage)
+{
+    auto* Label = new QLabel(Text, this);
+    Label->setObjectName(Name);
+    Label->setGeometry(Lage);
+    return Label;
+}
+
+QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage,
+                                          std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
+                                          TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden)
+{
+    auto* Edit = new QLineEdit(this);
+    Edit->setObjectName(Name);
+    Edit->setGeometry(Lage);
+    Edit->setValidator(new TWindows1252Validator(Edit));
+    Edit->installEventFilter(this);
+
+    m_Felder.push_back({Edit, Zahlart, Unten, Oben, std::move(Speichern), nullptr, Neu_Laden});
+    std::function<void()> Faerben = [] {};
+    if (Zahlart) {
+        Faerben = [Edit, Art = *Zahlart, Unten, Oben] { TZahleingabe::Eingabe_Faerben(*Edit, Art, Unten, Oben); };
+        Faerben();
+        connect(Edit, &QLineEdit::textChanged, this, Faerben);
+    }
+    m_Lader.push_back([Edit, Anzeige = std::move(Anzeige), Faerben] {
+        Edit->setText(Anzeige());
+        // The colour follows the shown text even when setting it changed nothing.
+        Faerben();
+    });
+    return Edit;
+}
+
+TWindows1252Memo* TPositionsdialog::Memo_Anlegen(const QRect& Lage, TAnzeige Anzeige, TSpeichern Speichern)
+{
+    auto* Memo = new TWindows1252Memo(this);
+    Memo->setObjectName(QStringLiteral("Memo1"));
+    Memo->setGeometry(Lage);
+    Memo->setTabChangesFocus(true);
+    connect(Memo, &QPlainTextEdit::textChanged, this, [this, Memo, Speichern = std::move(Speichern)] {
+        if (Passt())
+            Speichern(Memo->toPlainText());
+        m_Kontext.Hauptfenster_Aktualisieren();
+    });
+    m_Lader.push_back([Memo, Anzeige = std::move(Anzeige)] {
+        // Setting the same text again would only move the caret to the start.
+        const QString Text = Anzeige();
+        if (Memo->toPlainText() != Text)
+            Memo->setPlainText(Text);
+    });
+    return Memo;
+}
+
+void TPositionsdialog::Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Lesen, std::function<void(int)> Setzen)
+{
+    // Only the user's choice counts as a change; loading the position does not.
+    connect(Liste, &QComboBox::activated, this, [this, Setzen = std::move(Setzen)](int Index) {
+        if (Passt())
+            Setzen(Index);
+        m_Kontext.Hauptfenster_Aktualisieren();
+    });
+    m_Lader.push_back([Liste, Lesen = std::move(Lesen)] {
+        const int Index = Lesen();
+        if (Index >= 0 && Index < Liste->count()) {
+            const QSignalBlocker Sperre(Liste);
+            Liste->setCurrentIndex(Index);
+        }
+    });
+}
+
+QPushButton* TPositionsdialog::OK_Knopf(const QRect& Lage)
+{
+    auto* Knopf = new QPushButton(QIcon(Haken()), QStringLiteral("OK"), this);
+    Knopf->setObjectName(QStringLiteral("BitBtn1"));
+    Knopf->setGeometry(Lage);
+    QFont Fett = Knopf->font();
+    Fett.setBold(true);
+    Knopf->setFont(Fett);
+    // Enter on the focused button presses it, as Enter in the label field leads there.
+    Knopf->setAutoDefault(true);
+    connect(Knopf, &QPushButton::clicked, this, &QWidget::close);
+    return Knopf;
+}
+
+void TPositionsdialog::Enter_Weiter(QLineEdit* Feld, QWidget* Ziel)
+{
+    if (TFeld* Eintrag = Feld_Suchen(Feld))
+        Eintrag->Enter_Ziel = Ziel;
+}
+
+void TPositionsdialog::Tabfolge(std::initializer_list<QWidget*> Folge)
+{
+    QWidget* Vorher = nullptr;
+    for (QWidget* Element : Folge) {
+        if (Vorher)
+            setTabOrder(Vorher, Element);
+        Vorher = Element;
+    }
+}
+
+TPositionsdialog::TFeld* TPositionsdialog::Feld_Suchen(const QObject* Objekt)
+{
+    for (TFeld& Feld : m_Felder)
+        if (Feld.Edit == Objekt)
+            return &Feld;
+    return nullptr;
+}
+
+void TPositionsdialog::Verlassen(const TFeld& Feld)
+{
+    if (Passt()) {
+        if (Feld.Zahlart)
+            Feld.Speichern(TZahleingabe::Eingabe_Pruefen(Feld.Edit->text(), *Feld.Zahlart, Feld.Unten, Feld.Oben));
+        else
+            Feld.Speichern(Feld.Edit->text());
+        if (Feld.Neu_Laden)
+            Felder_Laden();
+    }
+    m_Kontext.Hauptfenster_Aktualisieren();
+}
+
+void TPositionsdialog::changeEvent(QEvent* Ereignis)
+{
+    QWidget::changeEvent(Ereignis);
+    if (Ereignis->type() == QEvent::ActivationChange && isActiveWindow())
+        Felder_Laden();
+}
+
+bool TPositionsdialog::eventFilter(QObject* Objekt, QEvent* Ereignis)
+{
+    const bool Enter = Ereignis->type() == QEvent::KeyRelease && Enter_Taste(Ereignis);
+    const bool Verlassen_Ereignis = Ereignis->type() == QEvent::FocusOut && Feld_Verlassen(Ereignis);
+    if (Enter || Verlassen_Ereignis) {
+        if (const TFeld* Feld = Feld_Suchen(Objekt)) {
+            QWidget* Ziel = Feld->Enter_Ziel;
+            Verlassen(*Feld);
+            if (Enter && Ziel)
+                Ziel->setFocus(Qt::TabFocusReason);
+        }
+    }
+    return QWidget::eventFilter(Objekt, Ereignis);
+}

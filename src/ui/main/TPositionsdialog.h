@@ -1,0 +1,149 @@
+#pragma once
+
+#include "order/TBestellung.h"
+#include "ui/editor/TZahleingabe.h"
+#include "ui/main/TDialogkontext.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TWindows1252Memo;
+
+// What the dialogs of the simple position kinds share: they edit the position
+// at the main grid's selected row in place, store a field when the user leaves
+// it (or presses Enter in it), refresh the main window after every change and
+// reload their fields whenever they become the active window. A handler writes
+// only into a position of the dialog's own kind.
+class TPositionsdialog : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The activation routine: fills the controls from the selected position if
+    // it is of this dialog's kind, and leaves them alone otherwise.
+    void Felder_Laden();
+
+    std::uint32_t Positionstyp() const { return m_Typ; }
+
+    // The one font of the dialogs, a sans serif of 8 points.
+    static QFont Schrift();
+
+protected:
+    TPositionsdialog(TDialogkontext& Kontext, std::uint32_t Typ, const QString& Titel, int Breite, int Hoehe,
+                     QWidget* Eltern);
+
+    // The selected position if it is of this dialog's kind, else nullptr.
+    template <class T>
+    T* Position() const
+    {
+        return Passt() ? m_Kontext.Bestellung().Eintrag(m_Kontext.Ausgewaehlte_Zeile()).template Als<T>() : nullptr;
+    }
+
+    QLabel* Beschriftung(const QString& Name, const QString& Text, const QRect& Lage);
+
+    // Number fields: "extended" for a long double, "integer" for a 32-bit count.
+    template <class T>
+    QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, long double T::*Feld)
+    {
+        return Feld_Anlegen(
+            Name, Lage, TZahleingabe::TZahlart::Extended, Unten, Oben,
+            [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
+            [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Zahl_Lesen(Gepruefte); },
+            true);
+    }
+    template <class T>
+    QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, std::int32_t T::*Feld)
+    {
+        return Feld_Anlegen(
+            Name, Lage, TZahleingabe::TZahlart::Integer, Unten, Oben,
+            [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
+            [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Gepruefte.toInt(); },
+            true);
+    }
+
+    // A free text field; Neu_Laden says whether leaving it reloads the dialog.
+    template <class T>
+    QLineEdit* Textfeld(const QString& Name, const QRect& Lage, QString T::*Feld, bool Neu_Laden = true)
+    {
+        return Feld_Anlegen(
+            Name, Lage, std::nullopt, 0, 0, [this, Feld] { return Position<T>()->*Feld; },
+            [this, Feld](const QString& Text) { Position<T>()->*Feld = Text; }, Neu_Laden);
+    }
+
+    // "Memo1": every change stores the whole text as the description text.
+    template <class T>
+    TWindows1252Memo* Memo(const QRect& Lage)
+    {
+        return Memo_Anlegen(
+            Lage, [this] { return Position<T>()->Text(); },
+            [this](const QString& Text) { Position<T>()->Text_Setzen(Text); });
+    }
+
+    // A list whose selected index is the position's ItemIndex.
+    template <class T>
+    void Auswahl_Binden(QComboBox* Liste)
+    {
+        Auswahl_Anlegen(
+            Liste, [this] { return Position<T>()->ItemIndex_Lesen(); },
+            [this](int Index) { Position<T>()->ItemIndex_Setzen(Index); });
+    }
+
+    // "BitBtn1": the OK button, which only closes the dialog.
+    QPushButton* OK_Knopf(const QRect& Lage);
+
+    // Enter in Feld stores it and then moves the focus to Ziel; without a
+    // target the focus stays in the field.
+    void Enter_Weiter(QLineEdit* Feld, QWidget* Ziel);
+    void Tabfolge(std::initializer_list<QWidget*> Folge);
+
+    void changeEvent(QEvent* Ereignis) override;
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+
+private:
+    using TAnzeige = std::function<QString()>;
+    using TSpeichern = std::function<void(const QString&)>;
+
+    struct TFeld
+    {
+        QLineEdit* Edit = nullptr;
+        // none for a free text field
+        std::optional<TZahleingabe::TZahlart> Zahlart;
+        int Unten = 0;
+        int Oben = 0;
+        TSpeichern Speichern;
+        QWidget* Enter_Ziel = nullptr;
+        bool Neu_Laden = true;
+    };
+
+    bool Passt() const;
+    // Shortest number text of up to 15 significant digits, empty for 0.
+    static QString Zahl_Text(long double Wert);
+    static QString Zahl_Text(std::int32_t Wert);
+    static long double Zahl_Lesen(const QString& Gepruefte);
+
+    QLineEdit* Feld_Anlegen(const QString& Name, const QRect& Lage, std::optional<TZahleingabe::TZahlart> Zahlart,
+                            int Unten, int Oben,
+                            TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden);
+    TWindows1252Memo* Memo_Anlegen(const QRect& Lage, TAnzeige Anzeige, TSpeichern Speichern);
+    void Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Lesen, std::function<void(int)> Setzen);
+
+    TFeld* Feld_Suchen(const QObject* Objekt);
+    void Verlassen(const TFeld& Feld);
+
+    TDialogkontext& m_Kontext;
+    std::uint32_t m_Typ;
+    std::vector<TFeld> m_Felder;
+    // Fill the controls; run only while the selected position is of this kind.
+    std::vector<std::function<void()>> m_Lader;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+
+// The application object with the program's default error handler: an
+// exception that escapes any event handler is shown in the "Fehler" dialog
+// and the event loop goes on.
+class TQuadrolisApp : public QApplication
+{
+    Q_OBJECT
+
+public:
+    TQuadrolisApp(int& argc, char** argv);
+
+    bool notify(QObject* Empfaenger, QEvent* Ereignis) override;
+
+    // Delivers the event the standard way under the default error handler;
+    // usable with any QApplication, so tests can drive it as well.
+    static bool Zustellen(QObject* Empfaenger, QEvent* Ereignis);
+    // Runs Handler; an escaping exception is reported and false returned.
+    static bool Geschuetzt(const std::function<bool()>& Handler);
+    static void Fehler_Melden(const QString& Meldung);
+};

@@ -1,0 +1,45 @@
+#include "ui/main/TWindows1252Memo.h"
+
+#include "ui/main/TWindows1252Validator.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
+TWindows1252Memo::TWindows1252Memo(QWidget* Eltern)
+    : QPlainTextEdit(Eltern)
+{
+}
+
+void TWindows1252Memo::keyPressEvent(QKeyEvent* Ereignis)
+{
+    if (!TWindows1252Validator::Darstellbar(Ereignis->text())) {
+        Ereignis->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(Ereignis);
+}
+
+void TWindows1252Memo::inputMethodEvent(QInputMethodEvent* Ereignis)
+{
+    if (!TWindows1252Validator::Darstellbar(Ereignis->commitString())) {
+        // Drops the refused text but ends any composition the input method had begun.
+        QInputMethodEvent Leer;
+        QPlainTextEdit::inputMethodEvent(&Leer);
+        Ereignis->accept();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(Ereignis);
+}
+
+bool TWindows1252Memo::canInsertFromMimeData(const QMimeData* Quelle) const
+{
+    return Quelle->hasText() && TWindows1252Validator::Darstellbar(Quelle->text());
+}
+
+void TWindows1252Memo::insertFromMimeData(const QMimeData* Quelle)
+{
+    if (!canInsertFromMimeData(Quelle))
+        return;
+    QPlainTextEdit::insertFromMimeData(Quelle);
+}

@@ -1,0 +1,202 @@
+#include "catalog/Fehler.h"
+#include "ui/editor/TComboBoxColor.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+const QColor Himmelblau(166, 202, 240);
+
+// A top-level box of 65 pixels with three items, item 0 on sky blue.
+struct TBox
+{
+    QWidget Fenster;
+    TComboBoxColor* Box;
+
+    TBox()
+        : Box(new TComboBoxColor(&Fenster))
+    {
+        Fenster.resize(400, 200);
+        Box->setGeometry(10, 10, 65, 22);
+        Box->addItems({QStringLiteral("Fichte"), QStringLiteral("Kiefer"), QStringLiteral("Eiche")});
+        Box->Farben_Zuruecksetzen();
+        Box->Hintergrund_Setzen(0, Himmelblau);
+        Fenster.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Fenster));
+    }
+};
+
+QImage Eintrag_Bild(const TComboBoxColor& Box, int Index, QStyle::State Zustand, const QSize& Groesse)
+{
+    QImage Bild(Groesse, QImage::Format_RGB32);
+    Bild.fill(Qt::magenta);
+    QPainter Flaeche(&Bild);
+    Box.Eintrag_Zeichnen(Flaeche, Index, Zustand, QRect(QPoint(0, 0), Groesse));
+    return Bild;
+}
+
+// The colour at the right end of a row of the open list, away from the text and the focus frame.
+QColor Listenfarbe(QAbstractItemView* Liste, int Zeile)
+{
+    const QRect Rechteck = Liste->visualRect(Liste->model()->index(Zeile, 0));
+    const QImage Bild = Liste->viewport()->grab().toImage();
+    const qreal Faktor = Bild.devicePixelRatio();
+    return Bild.pixelColor(int((Rechteck.right() - 4) * Faktor), int(Rechteck.center().y() * Faktor));
+}
+
+} // namespace
+
+TEST(TComboBoxColor, NeueBoxHaeltSchwarzInBeidenTabellen)
+{
+    TComboBoxColor Box;
+    for (int i = 0; i < TComboBoxColor::Farbanzahl; ++i) {
+        EXPECT_EQ(Box.Schriftfarben()[std::size_t(i)], QColor(Qt::black)) << i;
+        EXPECT_EQ(Box.Hintergrundfarben()[std::size_t(i)], QColor(Qt::black)) << i;
+    }
+}
+
+TEST(TComboBoxColor, ZuruecksetzenUndSetzenGeltenFuerIndizesNichtFuerTexte)
+{
+    TComboBoxColor Box;
+    Box.addItems({QStringLiteral("a"), QStringLiteral("b")});
+    Box.Farben_Zuruecksetzen();
+    Box.Hintergrund_Setzen(100, Himmelblau);
+    EXPECT_EQ(Box.Hintergrundfarben()[100], Himmelblau);
+    EXPECT_EQ(Box.Hintergrundfarben()[99], QColor(Qt::white));
+    EXPECT_EQ(Box.Schriftfarben()[100], QColor(Qt::black));
+
+    Box.Hintergrund_Setzen(1, Himmelblau);
+    Box.clear();
+    Box.addItems({QStringLiteral("x"), QStringLiteral("y")});
+    EXPECT_EQ(Box.Hintergrundfarben()[1], Himmelblau);
+}
+
+TEST(TComboBoxColor, IndexAusserhalbIstBereichsfehler)
+{
+    TComboBoxColor Box;
+    EXPECT_THROW(Box.Hintergrund_Setzen(101, Qt::red), EBereichsfehler);
+    EXPECT_THROW(Box.Hintergrund_Setzen(-1, Qt::red), EBereichsfehler);
+    QImage Bild(20, 16, QImage::Format_RGB32);
+    QPainter Flaeche(&Bild);
+    EXPECT_THROW(Box.Eintrag_Zeichnen(Flaeche, 101, {}, Bild.rect()), EBereichsfehler);
+}
+
+TEST(TComboBoxColor, EintragFuelltHintergrundUndSchreibtSchwarzOhneRandOhneHervorhebung)
+{
+    TComboBoxColor Box;
+    Box.addItems({QStringLiteral("Fenster"), QStringLiteral("Zulage m2")});
+    Box.Farben_Zuruecksetzen();
+    Box.Hintergrund_Setzen(0, Himmelblau);
+
+    // Selected and focused on purpose: the state must not change the colours.
+    const QStyle::State Ausgewaehlt = QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_Enabled;
+    const QImage Bild = Eintrag_Bild(Box, 0, Ausgewaehlt, QSize(120, 16));
+    const QColor Hervorhebung = QApplication::palette().color(QPalette::Highlight);
+
+    int Links = Bild.width();
+    int Oben = Bild.height();
+    bool Dunkel = false;
+    for (int y = 0; y < Bild.height(); ++y) {
+        for (int x = 0; x < Bild.width(); ++x) {
+            const QColor Farbe = Bild.pixelColor(x, y);
+            ASSERT_NE(Farbe, QColor(Qt::magenta)) << "not filled at " << x << "," << y;
+            ASSERT_NE(Farbe, Hervorhebung) << x << "," << y;
+            if (Farbe.lightness() < 80) {
+                Dunkel = true;
+                Links = std::min(Links, x);
+                Oben = std::min(Oben, y);
+            }
+        }
+    }
+    EXPECT_EQ(Bild.pixelColor(119, 15), Himmelblau);
+    EXPECT_EQ(Bild.pixelColor(0, 0), Himmelblau);
+    ASSERT_TRUE(Dunkel) << "no text drawn";
+    EXPECT_LE(Links, 2);
+    EXPECT_LE(Oben, 6);
+
+    const QImage Weiss = Eintrag_Bild(Box, 1, Ausgewaehlt, QSize(120, 16));
+    EXPECT_EQ(Weiss.pixelColor(119, 15), QColor(Qt::white));
+}
+
+TEST(TComboBoxColor, GeschlosseneBoxZeigtFarbeDesGewaehltenEintrags)
+{
+    TBox B;
+    const auto Feldfarbe = [&B] {
+        QStyleOptionComboBox Option;
+        Option.initFrom(B.Box);
+        const QRect Feld =
+            B.Box->style()->subControlRect(QStyle::CC_ComboBox, &Option, QStyle::SC_ComboBoxEditField, B.Box);
+        const QImage Bild = B.Box->grab().toImage();
+        const qreal Faktor = Bild.devicePixelRatio();
+        return Bild.pixelColor(int((Feld.right() - 2) * Faktor), int((Feld.bottom() - 1) * Faktor));
+    };
+    B.Box->setCurrentIndex(0);
+    EXPECT_EQ(Feldfarbe(), Himmelblau);
+    B.Box->setCurrentIndex(2);
+    EXPECT_EQ(Feldfarbe(), QColor(Qt::white));
+}
+
+TEST(TComboBoxColor, OffeneListeBehaeltEigeneFarbenAuchFuerAuswahl)
+{
+    TBox B;
+    B.Box->setCurrentIndex(1);
+    QTest::mouseClick(B.Box, Qt::LeftButton);
+    QAbstractItemView* Liste = B.Box->view();
+    ASSERT_TRUE(Liste->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Liste->window()));
+    EXPECT_EQ(Liste->currentIndex().row(), 1);
+
+    EXPECT_EQ(Listenfarbe(Liste, 0), Himmelblau);
+    EXPECT_EQ(Listenfarbe(Liste, 1), QColor(Qt::white));
+    EXPECT_EQ(Listenfarbe(Liste, 2), QColor(Qt::white));
+    EXPECT_EQ(Liste->visualRect(Liste->model()->index(1, 0)).height(), TComboBoxColor::Eintragshoehe);
+    B.Box->hidePopup();
+}
+
+TEST(TComboBoxColor, OffeneListeIst300PixelBreiterUndDanachWiederSoBreitWieVorher)
+{
+    TBox B;
+    ASSERT_EQ(B.Box->width(), 65);
+
+    // Opened by a click, closed with Escape.
+    QTest::mouseClick(B.Box, Qt::LeftButton);
+    ASSERT_TRUE(B.Box->view()->isVisible());
+    EXPECT_TRUE(B.Box->Aufgeklappt());
+    EXPECT_EQ(B.Box->width(), 365);
+    EXPECT_GE(B.Box->view()->window()->width(), 365);
+    QTest::keyClick(B.Box->view(), Qt::Key_Escape);
+    EXPECT_FALSE(B.Box->view()->isVisible());
+    EXPECT_FALSE(B.Box->Aufgeklappt());
+    EXPECT_EQ(B.Box->width(), 65);
+
+    // Opened again (twice asked), closed by choosing an item with the mouse.
+    B.Box->showPopup();
+    B.Box->showPopup();
+    EXPECT_EQ(B.Box->width(), 365);
+    QAbstractItemView* Liste = B.Box->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Liste->window()));
+    // The list ignores a release that comes sooner than a double-click after opening.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const QRect Zeile = Liste->visualRect(Liste->model()->index(2, 0));
+    QTest::mouseClick(Liste->viewport(), Qt::LeftButton, {}, Zeile.center());
+    EXPECT_FALSE(Liste->isVisible());
+    EXPECT_EQ(B.Box->currentIndex(), 2);
+    EXPECT_EQ(B.Box->width(), 65);
+}
+
+TEST(TComboBoxColor, VerbreiterungGiltAuchFuerFesteBreite)
+{
+    TBox B;
+    B.Box->setFixedWidth(47);
+    B.Box->showPopup();
+    EXPECT_EQ(B.Box->width(), 347);
+    B.Box->hidePopup();
+    EXPECT_EQ(B.Box->width(), 47);
+    EXPECT_EQ(B.Box->maximumWidth(), 47);
+}
