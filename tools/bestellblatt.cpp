@@ -1,8 +1,8 @@
 // bestellblatt BESTELLUNG.dat [BLATT.htm]: writes the order sheet of an order
 // file and prints the order's figures, as opening the file in the program would.
 
-#include "catalog/Fehler.h"
-#include "catalog/Zahlformat.h"
+#include "base/Fehler.h"
+#include "base/Zahlformat.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "sheet/THtmlDatei.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalog/Fehler.h"
-#include "catalog/Ganzzahl.h"
-#include "order/TIniDatei.h"
+#include "base/Fehler.h"
+#include "base/Ganzzahl.h"
+#include "base/TIniDatei.h"
 
 #include <QString>
 

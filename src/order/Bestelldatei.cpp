@@ -1,8 +1,8 @@
 #include "order/Bestelldatei.h"
 
-#include "catalog/Fehler.h"
+#include "base/Fehler.h"
 #include "order/TBestellung.h"
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "order/TBestellung.h"
 
-#include "catalog/Ganzzahl.h"
-#include "order/TIniDatei.h"
+#include "base/Ganzzahl.h"
+#include "base/TIniDatei.h"
 
 #include <QDate>
 

@@ -1,6 +1,6 @@
 #include "order/TPositionseintrag.h"
 
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 
 namespace {
 

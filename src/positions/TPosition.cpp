@@ -1,6 +1,6 @@
 #include "positions/TPosition.h"
 
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 
 namespace {
 

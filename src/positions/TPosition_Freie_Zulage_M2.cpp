@@ -1,6 +1,6 @@
 #include "positions/TPosition_Freie_Zulage_M2.h"
 
-#include "catalog/Zahlformat.h"
+#include "base/Zahlformat.h"
 
 namespace {
 

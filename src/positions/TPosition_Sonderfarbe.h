@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalog/TOptionseintrag.h"
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 #include "positions/TPositionsauswahl.h"
 
 #include <QString>

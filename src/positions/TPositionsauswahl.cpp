@@ -1,7 +1,7 @@
 #include "positions/TPositionsauswahl.h"
 
-#include "catalog/Fehler.h"
-#include "catalog/Ganzzahl.h"
+#include "base/Fehler.h"
+#include "base/Ganzzahl.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 
 #include <QString>
 

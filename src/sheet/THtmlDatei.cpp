@@ -1,6 +1,6 @@
 #include "sheet/THtmlDatei.h"
 
-#include "catalog/Zahlformat.h"
+#include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "sheet/Herstellerdaten.h"
 

@@ -1,8 +1,8 @@
 // libFuzzer target: any bytes as an order file. Reading must either give an
 // order the program can price and show, or fail with its message.
-#include "catalog/Fehler.h"
+#include "base/Fehler.h"
 #include "order/TBestellung.h"
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 
 #include <QFile>
 #include <QFileDevice>

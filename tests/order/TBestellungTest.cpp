@@ -1,5 +1,5 @@
 #include "order/TBestellung.h"
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 
 #include <gtest/gtest.h>
 

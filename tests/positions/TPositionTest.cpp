@@ -1,4 +1,4 @@
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 #include "positions/TPosition.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "catalog/Zahlformat.h"
+#include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "ui/main/TDialogkontext.h"
 #include "ui/main/TForm_Freie.h"

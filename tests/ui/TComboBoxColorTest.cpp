@@ -1,4 +1,4 @@
-#include "catalog/Fehler.h"
+#include "base/Fehler.h"
 #include "ui/editor/TComboBoxColor.h"
 
 #include <gtest/gtest.h>

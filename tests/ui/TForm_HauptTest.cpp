@@ -1,6 +1,6 @@
 #include "Hauptfenster_Testhilfen.h"
 
-#include "catalog/Fehler.h"
+#include "base/Fehler.h"
 #include "order/TBestellung.h"
 #include "ui/editor/TComboBoxColor.h"
 #include "ui/main/TAufAbPfeile.h"

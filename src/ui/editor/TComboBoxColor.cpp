@@ -1,6 +1,6 @@
 #include "ui/editor/TComboBoxColor.h"
 
-#include "catalog/Ganzzahl.h"
+#include "base/Ganzzahl.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>

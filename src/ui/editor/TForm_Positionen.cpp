@@ -1,6 +1,6 @@
 #include "ui/editor/TForm_Positionen.h"
 
-#include "catalog/Zahlformat.h"
+#include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
 #include "ui/editor/TComboBoxColor.h"

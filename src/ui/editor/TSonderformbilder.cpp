@@ -1,6 +1,6 @@
 #include "ui/editor/TSonderformbilder.h"
 
-#include "catalog/Ganzzahl.h"
+#include "base/Ganzzahl.h"
 
 #include <QPainter>
 #include <QPainterPath>

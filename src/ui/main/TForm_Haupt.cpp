@@ -1,6 +1,6 @@
 #include "ui/main/TForm_Haupt.h"
 
-#include "catalog/Zahlformat.h"
+#include "base/Zahlformat.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "sheet/Herstellerdaten.h"

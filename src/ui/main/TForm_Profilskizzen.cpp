@@ -1,6 +1,6 @@
 #include "ui/main/TForm_Profilskizzen.h"
 
-#include "catalog/Ganzzahl.h"
+#include "base/Ganzzahl.h"
 #include "ui/main/Infofenster.h"
 #include "ui/main/TBildflaeche.h"
 

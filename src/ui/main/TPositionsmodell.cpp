@@ -1,7 +1,7 @@
 #include "ui/main/TPositionsmodell.h"
 
-#include "catalog/Fehler.h"
-#include "catalog/Zahlformat.h"
+#include "base/Fehler.h"
+#include "base/Zahlformat.h"
 
 const QString TPositionsmodell::Bitte_Anfragen = QStringLiteral("Bitte anfragen");
 

@@ -1,6 +1,6 @@
 #include "ui/main/TQuadrolisApp.h"
 
-#include "catalog/Fehler.h"
+#include "base/Fehler.h"
 #include "ui/main/TDienste.h"
 
 #include <exception>

@@ -1,4 +1,4 @@
-#include "catalog/Zahlformat.h"
+#include "base/Zahlformat.h"
 
 #include <cmath>
 #include <cstdint>

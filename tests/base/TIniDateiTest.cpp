@@ -1,5 +1,5 @@
-#include "catalog/Fehler.h"
-#include "order/TIniDatei.h"
+#include "base/Fehler.h"
+#include "base/TIniDatei.h"
 
 #include <QBuffer>
 

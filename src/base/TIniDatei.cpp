@@ -1,6 +1,6 @@
-#include "order/TIniDatei.h"
+#include "base/TIniDatei.h"
 
-#include "catalog/Fehler.h"
+#include "base/Fehler.h"
 
 #include <QIODevice>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/Fehler.h"
+#include "base/Fehler.h"
 
 #include <cstdint>
 
