@@ -5,6 +5,8 @@
 
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
+#elif defined(QT_GUI_LIB)
+#include <QGuiApplication>
 #else
 #include <QCoreApplication>
 #endif
@@ -18,6 +20,10 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+#elif defined(QT_GUI_LIB)
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
 #else
     QCoreApplication app(argc, argv);
 #endif

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libjpeg-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth
