@@ -1,14 +1,19 @@
 // bestellblatt BESTELLUNG.dat [BLATT.htm]: writes the order sheet of an order
 // file and prints the order's figures, as opening the file in the program would.
+// bestellblatt --skizzen ORDNER BESTELLUNG.dat: writes the sketch of every window position.
 
 #include "base/Fehler.h"
 #include "base/Zahlformat.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "sheet/THtmlDatei.h"
+#include "sketch/TSkizze.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
 #include <QLocale>
 #include <QStringList>
 
@@ -37,6 +42,11 @@ const char* const Hilfetext =
     "\n"
     "Optionen:\n"
     "  -h, --help   zeigt diese Hilfe\n"
+    "  --skizzen ORDNER\n"
+    "               schreibt statt des Bestellblatts die Skizze jeder Fensterposition\n"
+    "               als SVG nach ORDNER/Position_<n>.svg (n wie auf dem Bestellblatt)\n"
+    "               und gibt die geschriebenen Dateien aus, eine je Zeile; ORDNER\n"
+    "               wird angelegt, wenn es ihn nicht gibt. Braucht keine Anzeige.\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg; 1, wenn die Bestelldatei fehlt, nicht lesbar oder\n"
     "beschädigt ist oder das Bestellblatt nicht geschrieben werden kann; 2 bei\n"
@@ -90,11 +100,50 @@ void Summen_Ausgeben(const TBestellung& B, const TSummen& S)
     Zeile(QStringLiteral("Summe: "), S.Gesamtsumme);
 }
 
+const QString Skizzenoption = QStringLiteral("--skizzen");
+
+int Skizzen_Schreiben(const QString& Ordner, const QString& Bestellpfad)
+{
+    TBestellung Bestellung;
+    const Bestelldatei::TErgebnis Geladen = Bestelldatei::Bestellung_Laden(Bestellpfad, Bestellung);
+    if (!Geladen)
+        return Melden(Bestellpfad, Geladen.Fehlertext);
+    if (!QDir().mkpath(Ordner))
+        return Melden(Ordner, QStringLiteral("Der Ordner kann nicht angelegt werden."));
+    int Nummer = 1;
+    for (const TPositionseintrag& E : Bestellung.Positionen()) {
+        if (E.Positionstyp() == Positionstyp::Zulage2)
+            continue;
+        const int n = Nummer++;
+        const TPosition* Fenster = E.Als<TPosition>();
+        if (!Fenster)
+            continue;
+        const QString Pfad = QDir(Ordner).filePath(QStringLiteral("Position_%1.svg").arg(n));
+        QSaveFile Datei(Pfad);
+        if (!Datei.open(QIODevice::WriteOnly)
+            || !TSkizze::Svg_Schreiben(Datei, *Fenster, QSize(600, 600), QStringLiteral("Position %1").arg(n))
+            || !Datei.commit())
+            return Melden(Pfad, QStringLiteral("Fehler beim Speichern: ") + Datei.errorString());
+        Ausgeben(stdout, Pfad);
+    }
+    return Erfolg;
+}
+
 int Ausfuehren(const QStringList& Argumente)
 {
     if (Argumente.contains(QStringLiteral("-h")) || Argumente.contains(QStringLiteral("--help"))) {
         std::fputs(Hilfetext, stdout);
         return Erfolg;
+    }
+    if (const qsizetype Stelle = Argumente.indexOf(Skizzenoption); Stelle >= 0) {
+        QStringList Rest = Argumente;
+        Rest.remove(Stelle, std::min<qsizetype>(2, Rest.size() - Stelle));
+        if (Stelle + 1 >= Argumente.size() || Rest.size() != 1 || Rest.at(0).startsWith(QLatin1Char('-'))) {
+            Ausgeben(stderr, QStringLiteral("bestellblatt: Aufruf: bestellblatt --skizzen ORDNER BESTELLUNG.dat "
+                                            "(Hilfe: bestellblatt --help)"));
+            return Falscher_Aufruf;
+        }
+        return Skizzen_Schreiben(Argumente.at(Stelle + 1), Rest.at(0));
     }
     for (const QString& Argument : Argumente) {
         if (Argument.size() > 1 && Argument.startsWith(QLatin1Char('-'))) {
@@ -135,6 +184,21 @@ int Ausfuehren(const QStringList& Argumente)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication Anwendung(argc, argv);
+    bool Skizzen = false;
+    for (int i = 1; i < argc; ++i)
+        Skizzen = Skizzen || Skizzenoption == QString::fromLocal8Bit(argv[i]);
+    if (!Skizzen) {
+        QCoreApplication Anwendung(argc, argv);
+        return Ausfuehren(QCoreApplication::arguments().mid(1));
+    }
+    // The sketches need fonts, not a display; the toolkit's own notices
+    // (such as a missing runtime folder) are no business of this program's output.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType Art, const QMessageLogContext&, const QString& Text) {
+        if (Art == QtCriticalMsg || Art == QtFatalMsg)
+            Ausgeben(stderr, QStringLiteral("bestellblatt: ") + Text);
+    });
+    QGuiApplication Anwendung(argc, argv);
     return Ausfuehren(QCoreApplication::arguments().mid(1));
 }

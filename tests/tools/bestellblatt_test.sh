@@ -105,6 +105,32 @@ pruefe "Fenstertyp 42: nennt den Wert" enthaelt "$arbeit/fehler" '42'
 
 fehlschlag "unschreibbares Blatt" "$arbeit/gibtsnicht/blatt.htm" "$arbeit/gold.dat" "$arbeit/gibtsnicht/blatt.htm"
 
+# --- sketches: one SVG per window position, numbered as on the sheet -------
+cp "$daten/skizzen.dat" "$arbeit/skizzen.dat"
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+ starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/skizzen" "$arbeit/skizzen.dat")
+pruefe "Skizzen ohne Anzeige: Rückgabewert 0" gleich "$?" 0
+pruefe "Skizzen: nichts auf stderr" test ! -s "$arbeit/fehler"
+pruefe "Skizzen: die geschriebenen Dateien" gleich "$(cat "$arbeit/aus")" "$(printf '%s\n' \
+    "$arbeit/skizzen/Position_1.svg" "$arbeit/skizzen/Position_2.svg" "$arbeit/skizzen/Position_3.svg" \
+    "$arbeit/skizzen/Position_5.svg" "$arbeit/skizzen/Position_6.svg")"
+pruefe "Skizzen: keine für die freie Position" test ! -e "$arbeit/skizzen/Position_4.svg"
+pruefe "Skizzen: kein Bestellblatt" test ! -e "$arbeit/skizzen.htm"
+svg="$arbeit/skizzen/Position_1.svg"
+pruefe "Skizze ist SVG" enthaelt "$svg" '<svg '
+pruefe "Skizze trägt die Positionsnummer" enthaelt "$svg" '<title>Position 1</title>'
+pruefe "Skizze mit Breite" enthaelt "$svg" '>1400</text>'
+pruefe "Skizze mit Höhe" enthaelt "$svg" '>2100</text>'
+pruefe "Skizze mit Oberlichthöhe" enthaelt "$svg" '>500</text>'
+pruefe "Skizze mit Bogen als Pfad" enthaelt "$arbeit/skizzen/Position_2.svg" '<path '
+pruefe "unlesbare Drehrichtung steht unter der Skizze" enthaelt "$arbeit/skizzen/Position_6.svg" \
+    'Drehrichtung nicht lesbar: nach Absprache'
+starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/skizzen"
+pruefe "--skizzen ohne Bestelldatei: falscher Aufruf" gleich "$?" 2
+starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/gold.dat/x" "$arbeit/skizzen.dat"
+pruefe "--skizzen in unanlegbaren Ordner: Rückgabewert 1" gleich "$?" 1
+pruefe "--skizzen in unanlegbaren Ordner: eine Zeile" zeilen "$arbeit/fehler" 1
+
 # --- help ----------------------------------------------------------------
 starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" --help
 pruefe "--help: Rückgabewert 0" gleich "$?" 0
