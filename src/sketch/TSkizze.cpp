@@ -372,16 +372,21 @@ void TSkizze::Zeichnen(QPainter& Maler, const TSkizzenplan& Plan, const QRectF& 
     Maler.restore();
 }
 
-QImage TSkizze::Bild(const TPosition& Position, const QSize& Groesse)
+QImage TSkizze::Bild(const TSkizzenplan& Plan, const QSize& Groesse)
 {
     QImage Ergebnis(Groesse, QImage::Format_ARGB32_Premultiplied);
     Ergebnis.fill(Qt::white);
     QPainter Maler(&Ergebnis);
-    Zeichnen(Maler, Position, QRectF(QPointF(0, 0), Groesse));
+    Zeichnen(Maler, Plan, QRectF(QPointF(0, 0), Groesse));
     return Ergebnis;
 }
 
 bool TSkizze::Svg_Schreiben(QIODevice& Ziel, const TPosition& Position, const QSize& Groesse, const QString& Titel)
+{
+    return Svg_Schreiben(Ziel, Planen(Position), Groesse, Titel);
+}
+
+bool TSkizze::Svg_Schreiben(QIODevice& Ziel, const TSkizzenplan& Plan, const QSize& Groesse, const QString& Titel)
 {
     QSvgGenerator Generator;
     Generator.setOutputDevice(&Ziel);
@@ -393,6 +398,6 @@ bool TSkizze::Svg_Schreiben(QIODevice& Ziel, const TPosition& Position, const QS
     if (!Maler.begin(&Generator))
         return false;
     Maler.fillRect(QRectF(QPointF(0, 0), Groesse), Qt::white);
-    Zeichnen(Maler, Position, QRectF(QPointF(0, 0), Groesse));
+    Zeichnen(Maler, Plan, QRectF(QPointF(0, 0), Groesse));
     return Maler.end();
 }

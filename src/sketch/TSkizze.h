@@ -29,8 +29,10 @@ public:
     // Millimetres of the window to the coordinates of Ziel.
     static QTransform Abbildung(const TSkizzenplan& Plan, const QRectF& Ziel, qreal Schrifthoehe);
 
-    static QImage Bild(const TPosition& Position, const QSize& Groesse);
+    static QImage Bild(const TSkizzenplan& Plan, const QSize& Groesse);
     // An SVG document of the given size in pixels; false when the device cannot be written.
     static bool Svg_Schreiben(QIODevice& Ziel, const TPosition& Position, const QSize& Groesse,
+                              const QString& Titel);
+    static bool Svg_Schreiben(QIODevice& Ziel, const TSkizzenplan& Plan, const QSize& Groesse,
                               const QString& Titel);
 };

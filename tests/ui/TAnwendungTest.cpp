@@ -29,7 +29,7 @@ TEST(TAnwendung, StartZeigtNurDasHauptfenster)
                                     "TForm_Sonderfarbe", "TForm_Einfuehrungspreise", "TAboutBox_Drehrichtungen",
                                     "TAboutBox_Werkzeuggutschein", "TForm_Freie_Zulage_Umlfm", "TForm_Freie_Zulage_M2",
                                     "TForm_Freie_Zulage_Stueck", "TForm_Freie_Zulage_Fenster",
-                                    "TAboutBox_abrechnungsvorschlag"}));
+                                    "TAboutBox_abrechnungsvorschlag", "TForm_Skizze"}));
 
     Anwendung.Starten();
     EXPECT_TRUE(Anwendung.Hauptfenster().isVisible());

@@ -133,7 +133,7 @@ TEST_F(TForm_PositionenTest, ErstesFensterZeigtSeineVorgaben)
 {
     Zeigen();
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Position bearbeiten"));
-    EXPECT_EQ(Form->size(), QSize(785, 511));
+    EXPECT_EQ(Form->size(), QSize(785 + 260, 511)); // the sketch beside the controls
     EXPECT_EQ(Liste("CBC_Fluegel")->currentText(), QStringLiteral("1 Flügel/Fester Flügel"));
     EXPECT_EQ(Feld("EditA_Breite")->text(), QStringLiteral("1000"));
     EXPECT_EQ(Feld("EditA_Hoehe")->text(), QStringLiteral("2000"));

@@ -7,6 +7,7 @@
 #include "ui/editor/TOptionsregeln.h"
 #include "ui/editor/TZahleingabe.h"
 #include "ui/main/TDialogkontext.h"
+#include "ui/main/TSkizzenflaeche.h"
 #include "ui/main/TWindows1252Validator.h"
 
 #include <QAbstractItemView>
@@ -81,6 +82,11 @@ TForm_Positionen::TForm_Positionen(TDialogkontext& Kontext, QWidget* parent)
     , m_Ui(*this)
 {
     setObjectName(QStringLiteral("TForm_Positionen"));
+    constexpr int Skizzenbreite = 260;
+    m_Skizze = new TSkizzenflaeche(this);
+    m_Skizze->setObjectName(QStringLiteral("Skizze_Position"));
+    m_Skizze->setGeometry(TPositionen_Layout::Breite, 8, Skizzenbreite - 8, TPositionen_Layout::Hoehe - 16);
+    setFixedSize(TPositionen_Layout::Breite + Skizzenbreite, TPositionen_Layout::Hoehe);
     FormCreate();
     Handler_Binden();
 }
@@ -351,6 +357,7 @@ void TForm_Positionen::Preise_Anzeigen()
     m_Ui.LabelF_Stueckzahl->setText(QString::number(P->Abmessungen.Anzahl()));
     m_Ui.LabelF_Gesamtpreis->setText(Zahlformat::Betrag(P->Gesamtpreis()));
     m_Ui.Edit_Bez->setText(P->Bez);
+    m_Skizze->Position_Zeigen(*P);
     m_Kontext.Hauptfenster_Aktualisieren();
 }
 

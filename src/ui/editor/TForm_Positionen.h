@@ -7,6 +7,7 @@
 class QLineEdit;
 class TDialogkontext;
 class TPosition;
+class TSkizzenflaeche;
 
 // "Position bearbeiten": configures the window position at the main grid's
 // selected row. There is no working copy: every choice is written into that
@@ -127,6 +128,8 @@ private:
 
     TDialogkontext& m_Kontext;
     TPositionen_Layout m_Ui;
+    // Beside the controls, which keep their places: the sketch of the position being edited.
+    TSkizzenflaeche* m_Skizze;
     // Nesting depth of the running handler or activation; while it is above
     // zero the price display and the main-window refresh wait for its end.
     int m_Tiefe = 0;

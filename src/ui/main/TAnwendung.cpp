@@ -19,6 +19,7 @@
 #include "ui/main/TForm_Montage.h"
 #include "ui/main/TForm_Profilskizzen.h"
 #include "ui/main/TForm_Sonderfarbe.h"
+#include "ui/main/TForm_Skizze.h"
 #include "ui/main/TForm_Sonderformen.h"
 #include "ui/main/TForm_Zulage1.h"
 #include "ui/main/TForm_Zulage2.h"
@@ -83,6 +84,14 @@ TAnwendung::TAnwendung()
     Positionsdialog_Anlegen(std::make_unique<TForm_Freie_Zulage_Fenster>(Kontext),
                             Positionstyp::Freie_Zulage_Fenster, &TForm_Freie_Zulage_Fenster::Felder_Laden);
     Infofenster_Anlegen<TAboutBox_abrechnungsvorschlag>();
+
+    auto* Skizze = new TForm_Skizze(Kontext);
+    m_Fenster.emplace_back(Skizze);
+    m_Haupt->Infofenster_Koppeln(Skizze);
+    QObject::connect(m_Haupt, &TForm_Haupt::Aktualisiert, Skizze, [Skizze] {
+        if (Skizze->isVisible())
+            Skizze->Aktualisieren();
+    });
 }
 
 TAnwendung::~TAnwendung()

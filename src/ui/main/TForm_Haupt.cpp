@@ -367,7 +367,8 @@ void TForm_Haupt::Menues_Anlegen()
     Fenster->setObjectName(QStringLiteral("Fenster1"));
     Infopunkte(Fenster, {{"Profilskizzen1", QStringLiteral("&Profilskizzen"), "TForm_Profilskizzen"},
                          {"Sonderformen1", QStringLiteral("&Sonderformen"), "TForm_Sonderformen"},
-                         {"Holzarten1", QStringLiteral("&Holzarten"), "TForm_Holzarten"}});
+                         {"Holzarten1", QStringLiteral("&Holzarten"), "TForm_Holzarten"},
+                         {"Skizze1", QStringLiteral("S&kizze"), "TForm_Skizze"}});
 
     Optionen1 = new TOptionenMenue(this);
     menuBar()->addMenu(Optionen1);
@@ -525,6 +526,7 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     Edit_Bemerkungen->setText(B.Bemerkungen);
 
     NeuePos_Aufbauen();
+    emit Aktualisiert();
 }
 
 void TForm_Haupt::Auswahl_Anzeigen()

@@ -65,6 +65,8 @@ public:
 signals:
     // The window was closed for good: the program ends.
     void Geschlossen();
+    // At the end of every main-window refresh: the selection or the order may have changed.
+    void Aktualisiert();
 
 protected:
     void closeEvent(QCloseEvent* Ereignis) override;
