@@ -211,29 +211,36 @@ TSkizzenplan TSkizze::Planen(const TPosition& Position)
         Plan.Unlesbare_Drehrichtung = A.Drehrichtung.simplified();
 
     const int Felder = Sprossenfelder(Position);
-    const QPolygonF Innenpolygon = Plan.Innen.toFillPolygon();
-    const auto Beschnitten = [&](const std::vector<QLineF>& Linien) {
-        if (Plan.Form == 0)
-            return Linien;
-        std::vector<QLineF> Teile;
-        for (const QLineF& L : Linien)
-            for (const QLineF& T : Beschneiden(L, Innenpolygon))
-                Teile.push_back(T);
-        return Teile;
-    };
     const auto Feld_Anlegen = [&](const QRectF& Bereich, bool Fluegelrahmen, bool istOberlicht,
                                   const std::optional<TOeffnung>& Oeffnung) {
         TSkizzenplan::TFeld F;
         F.Rahmen = Bereich;
         F.hatFluegelrahmen = Fluegelrahmen;
         F.istOberlicht = istOberlicht;
-        const qreal Fluegelbreite = std::min(60.0, std::min(Bereich.width(), Bereich.height()) / 5);
-        F.Glas = Fluegelrahmen ? Bereich.adjusted(Fluegelbreite, Fluegelbreite, -Fluegelbreite, -Fluegelbreite)
-                               : Bereich;
-        F.Oeffnung = Oeffnung;
+        const qreal Fluegelbreite = Fluegelrahmen ? std::min(60.0, std::min(Bereich.width(), Bereich.height()) / 5) : 0;
+        F.Glas = Bereich.adjusted(Fluegelbreite, Fluegelbreite, -Fluegelbreite, -Fluegelbreite);
+        F.Glasflaeche.addRect(F.Glas);
+        std::vector<QLineF> Symbollinien, Sprossenlinien = Sprossen(F.Glas, Felder);
         if (Oeffnung)
-            F.Symbol = Beschnitten(Symbol(F.Glas, *Oeffnung));
-        F.Sprossen = Beschnitten(Sprossen(F.Glas, Felder));
+            Symbollinien = Symbol(F.Glas, *Oeffnung);
+        if (Plan.Form != 0) {
+            // The sash frame follows the shape too: the glass ends a sash frame's width inside the opening.
+            const QRectF Glaslicht = Licht.adjusted(Fluegelbreite, Fluegelbreite, -Fluegelbreite, -Fluegelbreite);
+            F.Glasflaeche = F.Glasflaeche.intersected(TSonderformumriss::Umriss(Plan.Form, Glaslicht));
+            const QPolygonF Umriss = F.Glasflaeche.toFillPolygon();
+            const auto Beschnitten = [&](const std::vector<QLineF>& Linien) {
+                std::vector<QLineF> Teile;
+                for (const QLineF& L : Linien)
+                    for (const QLineF& T : Beschneiden(L, Umriss))
+                        Teile.push_back(T);
+                return Teile;
+            };
+            Symbollinien = Beschnitten(Symbollinien);
+            Sprossenlinien = Beschnitten(Sprossenlinien);
+        }
+        F.Oeffnung = Oeffnung;
+        F.Symbol = std::move(Symbollinien);
+        F.Sprossen = std::move(Sprossenlinien);
         Plan.Felder.push_back(std::move(F));
     };
 
@@ -335,7 +342,13 @@ void TSkizze::Zeichnen(QPainter& Maler, const TSkizzenplan& Plan, const QRectF& 
     for (const TSkizzenplan::TFeld& F : Plan.Felder) {
         if (F.hatFluegelrahmen)
             Flaeche(F.Rahmen, Fluegelholz);
-        Flaeche(F.Glas, Glas);
+        if (Rechteck) {
+            Flaeche(F.Glas, Glas);
+        } else {
+            Maler.setPen(Kontur);
+            Maler.setBrush(Glas);
+            Maler.drawPath(T.map(F.Glasflaeche));
+        }
         Maler.setPen(QPen(Fluegelholz, std::max(Strich * 1.5, 24 * T.m11()), Qt::SolidLine, Qt::FlatCap));
         for (const QLineF& L : F.Sprossen)
             Maler.drawLine(T.map(L));

@@ -20,6 +20,8 @@ struct TSkizzenplan
         // The sash's outer edge, or for glazing in the frame the glass itself.
         QRectF Rahmen;
         QRectF Glas;
+        // The glass as drawn: the rectangle, cut to the special shape.
+        QPainterPath Glasflaeche;
         bool hatFluegelrahmen = true;
         bool istOberlicht = false;
         std::optional<TOeffnung> Oeffnung;
