@@ -50,6 +50,7 @@ TEST(TAnwendung, MenuesOeffnenDieInformationsfenster)
         {"Profilskizzen1", "TForm_Profilskizzen"},
         {"Sonderformen1", "TForm_Sonderformen"},
         {"Holzarten1", "TForm_Holzarten"},
+        {"Skizze1", "TForm_Skizze"},
         {"TalvernFensterGmbH1", "TAboutBox_Talvern"},
         {"berQuadrolis2", "TAboutBox_Quadrolis"},
         {"Drehrichtungen1", "TAboutBox_Drehrichtungen"},
