@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -476,9 +478,14 @@ int TDruckblatt::Zeichnen(QPagedPaintDevice& Geraet) const
         y += Block.Hoehe;
     }
 
+    // A printer's dialog may ask for some pages only; the numbering stays that of the whole sheet.
+    const QPageRanges Auswahl = Geraet.pageRanges();
     const int Anzahl = int(Seiten.size());
+    bool Erste = true;
     for (int n = 0; n < Anzahl; ++n) {
-        if (n > 0 && !Geraet.newPage()) {
+        if (!Auswahl.isEmpty() && !Auswahl.contains(n + 1))
+            continue;
+        if (!std::exchange(Erste, false) && !Geraet.newPage()) {
             M.end();
             return 0;
         }

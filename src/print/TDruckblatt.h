@@ -31,8 +31,9 @@ public:
     // A4 portrait with margins every printer reaches.
     static QPageLayout Seitenformat();
 
-    // Paints every page on the device, whose page layout the caller has set;
-    // the number of pages, or 0 when the device could not be painted on.
+    // Paints the pages on the device, whose page layout the caller has set (all
+    // of them unless the device names page ranges); the number of pages of the
+    // sheet, or 0 when the device could not be painted on.
     int Zeichnen(QPagedPaintDevice& Geraet) const;
 
     // The whole PDF document, titled "Bestellblatt", its fonts embedded.

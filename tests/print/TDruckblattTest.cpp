@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPageRanges>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -274,6 +275,27 @@ TEST(TDruckblatt_Drucken, QPrinterMitPdfAusgabeGibtDieselbenSeiten)
     EXPECT_EQ(Seitenzahl, Seiten(Pdf).size());
     EXPECT_EQ(Seiten(Gedruckt).size(), Seiten(Pdf).size());
     EXPECT_EQ(Gedruckt, Pdf);
+}
+
+TEST(TDruckblatt_Drucken, SeitenbereichDesDruckdialogsDrucktNurDieseSeiten)
+{
+    PDFTOTEXT_NOETIG();
+    const TDruckblatt Blatt(Grosse_Bestellung(60, true));
+    QTemporaryDir Ordner;
+    const QString Pfad = Ordner.filePath(QStringLiteral("druck.pdf"));
+    QPrinter Drucker(QPrinter::HighResolution);
+    Drucker.setOutputFormat(QPrinter::PdfFormat);
+    Drucker.setOutputFileName(Pfad);
+    Drucker.setPageLayout(TDruckblatt::Seitenformat());
+    Drucker.setPageRanges(QPageRanges::fromString(QStringLiteral("2-3")));
+    const int Seitenzahl = Blatt.Zeichnen(Drucker);
+    ASSERT_GE(Seitenzahl, 4);
+    QFile Datei(Pfad);
+    ASSERT_TRUE(Datei.open(QIODevice::ReadOnly));
+    const QStringList Gedruckt = Seiten(Pdftext(Datei.readAll()));
+    ASSERT_EQ(Gedruckt.size(), 2);
+    EXPECT_TRUE(Gedruckt[0].contains(QStringLiteral("Seite 2 von %1").arg(Seitenzahl)));
+    EXPECT_TRUE(Gedruckt[1].contains(QStringLiteral("Seite 3 von %1").arg(Seitenzahl)));
 }
 
 TEST(TDruckblatt_Skizzen, MitZeichnerBekommtJedesFensterEinFeldNebenDerBeschreibung)
