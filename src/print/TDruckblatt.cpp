@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -44,6 +45,10 @@ struct TBlock
     bool Tabelle = false;
     // Without a painter the block is only space, dropped at the top of a page.
     std::function<void(QPainter&, qreal)> Zeichnen;
+    // A block taller than a page continues on the next one, cut between its
+    // text lines: they start Rand below its top and follow each other at Raster.
+    qreal Rand = 0;
+    qreal Raster = 0;
 };
 
 struct TZelle
@@ -152,6 +157,47 @@ TBlock Tabellenkopf(const TSatz& S, const TBestellblatt& B)
             }};
 }
 
+// Cuts a text into pieces of at most Erste lines, then Weitere lines each,
+// broken where the cell breaks them when drawing.
+QStringList Teilen(const TSatz& S, const QFont& Schrift, const QString& Text, qreal Breite, int Erste, int Weitere)
+{
+    QString Zeilen = Text;
+    Zeilen.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout Satz(Zeilen, Schrift, &S.Geraet());
+    QTextOption Umbruch;
+    Umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Satz.setTextOption(Umbruch);
+    std::vector<int> Anfaenge;
+    Satz.beginLayout();
+    for (QTextLine Zeile = Satz.createLine(); Zeile.isValid(); Zeile = Satz.createLine()) {
+        Zeile.setLineWidth(Breite);
+        Anfaenge.push_back(Zeile.textStart());
+    }
+    Satz.endLayout();
+
+    QStringList Teile;
+    std::size_t Zeile = 0;
+    int Anzahl = std::max(1, Erste);
+    while (Zeile < Anfaenge.size()) {
+        const std::size_t Ende = std::min(Anfaenge.size(), Zeile + std::size_t(Anzahl));
+        const qsizetype Von = Anfaenge[Zeile];
+        const qsizetype Bis = Ende < Anfaenge.size() ? Anfaenge[Ende] : Text.size();
+        QString Teil = Text.mid(Von, Bis - Von);
+        if (Ende < Anfaenge.size() && Teil.endsWith(QLatin1Char('\n')))
+            Teil.chop(1);
+        Teile << Teil;
+        Zeile = Ende;
+        Anzahl = std::max(1, Weitere);
+    }
+    if (Teile.isEmpty())
+        Teile << Text;
+    return Teile;
+}
+
+// A position's rows; a description longer than a page goes on in rows of its own on the next pages.
+std::vector<TBlock> Positionsbloecke(const TSatz& S, const TBlattposition& P,
+                                     const TDruckblatt::TSkizzenzeichner& Skizze, qreal Seitenhoehe);
+
 TBlock Positionsblock(const TSatz& S, const TBlattposition& P, const TDruckblatt::TSkizzenzeichner& Skizze)
 {
     const auto Links = Qt::AlignLeft;
@@ -196,7 +242,7 @@ TBlock Positionsblock(const TSatz& S, const TBlattposition& P, const TDruckblatt
     }
     const bool Grau_hinterlegt = P.Grau;
     const TPosition* Fenster = P.Fenster;
-    return {h1 + h2, true,
+    TBlock Block{h1 + h2, true,
             [&S, Erste, Zweite, h1, h2, Grau_hinterlegt, mitSkizze, Skizzenfeld, Fenster, &Skizze](QPainter& M, qreal y) {
                 if (Grau_hinterlegt)
                     M.fillRect(QRectF(0, y, S.Breite(), h1 + h2), Grau);
@@ -209,6 +255,45 @@ TBlock Positionsblock(const TSatz& S, const TBlattposition& P, const TDruckblatt
                     M.restore();
                 }
             }};
+    Block.Rand = (Zweite.empty() ? 0 : h1) + S.Polster();
+    Block.Raster = S.Masse(TSchriften::Schrift(Schrift_Tabelle)).lineSpacing();
+    return Block;
+}
+
+std::vector<TBlock> Positionsbloecke(const TSatz& S, const TBlattposition& P,
+                                     const TDruckblatt::TSkizzenzeichner& Skizze, qreal Seitenhoehe)
+{
+    const QFont Schrift = TSchriften::Schrift(Schrift_Tabelle);
+    const qreal Zeilenabstand = S.Masse(Schrift).lineSpacing();
+    const TZelle Beschreibung{3, 10, P.Beschreibung};
+    const qreal Breite = S.Zellbreite(Beschreibung) - (Skizze && P.Fenster ? S.mm(Skizze_Breite_mm) : 0);
+    TBlock Ganz = Positionsblock(S, P, Skizze);
+    if (Ganz.Hoehe <= Seitenhoehe)
+        return {std::move(Ganz)};
+
+    TBlattposition Erste = P;
+    Erste.Beschreibung.clear();
+    const qreal Kopf = P.Art == TBlattposition::TArt::Fenster ? S.Zeilenhoehe({{0, 12, QStringLiteral("0")}}, Schrift_Tabelle)
+                                                              : 0;
+    const int Zeilen_Erste = int((Seitenhoehe - Kopf - 4 * S.Polster()) / Zeilenabstand) - 1;
+    const int Zeilen_Weitere = int((Seitenhoehe - 4 * S.Polster()) / Zeilenabstand) - 1;
+    const QStringList Teile = Teilen(S, Schrift, P.Beschreibung, Breite, Zeilen_Erste, Zeilen_Weitere);
+    Erste.Beschreibung = Teile.front();
+    std::vector<TBlock> Bloecke{Positionsblock(S, Erste, Skizze)};
+    const bool Grau_hinterlegt = P.Grau;
+    for (qsizetype i = 1; i < Teile.size(); ++i) {
+        const TZeile Zeile = {{0, 0, {}}, {1, 1, {}}, {2, 2, {}}, {3, 10, Teile[i], false, Qt::AlignLeft}, {11, 11, {}}, {12, 12, {}}};
+        const qreal h = S.Zeilenhoehe(Zeile, Schrift_Tabelle);
+        TBlock Block{h, true, [&S, Zeile, h, Grau_hinterlegt](QPainter& M, qreal y) {
+                         if (Grau_hinterlegt)
+                             M.fillRect(QRectF(0, y, S.Breite(), h), Grau);
+                         S.Zeile_Zeichnen(M, y, h, Zeile, Schrift_Tabelle);
+                     }};
+        Block.Rand = S.Polster();
+        Block.Raster = Zeilenabstand;
+        Bloecke.push_back(std::move(Block));
+    }
+    return Bloecke;
 }
 
 TBlock Summenblock(const TSatz& S, const TBlattsumme& Summe)
@@ -267,12 +352,14 @@ TBlock Absatzblock(const TSatz& S, const TAbsatz& A, int Punkte, qreal Einzug, q
     Normal.setFont(Schrift);
     Schreiber.insertText(A.Zeilen.join(QChar::LineSeparator), Normal);
     const qreal h = Dokument->size().height();
-    return {h + Abstand_danach, false, [Dokument, Einzug](QPainter& M, qreal y) {
-                M.save();
-                M.translate(Einzug, y);
-                Dokument->drawContents(&M);
-                M.restore();
-            }};
+    TBlock Block{h + Abstand_danach, false, [Dokument, Einzug](QPainter& M, qreal y) {
+                     M.save();
+                     M.translate(Einzug, y);
+                     Dokument->drawContents(&M);
+                     M.restore();
+                 }};
+    Block.Raster = S.Masse(Schrift).lineSpacing();
+    return Block;
 }
 
 void Absaetze(std::vector<TBlock>& Bloecke, const TSatz& S, const std::vector<TAbsatz>& Text, int Punkte)
@@ -388,9 +475,11 @@ void Absender(std::vector<TBlock>& Bloecke, const TSatz& S, const TBestellblatt&
     for (std::size_t i = Gestapelt_ab; i < F.size(); ++i) {
         const TBlattfeld Feld = F[i];
         const qreal h = S.Texthoehe(Schrift, Feld.Wert, S.Breite() - Wert_x);
-        Bloecke.push_back({h + Zeilenabstand, false, [&S, Feld, Wert_x](QPainter& M, qreal y) {
-                               Feld_Zeichnen(M, S, Feld, 0, Wert_x, S.Breite(), y);
-                           }});
+        TBlock Block{h + Zeilenabstand, false, [&S, Feld, Wert_x](QPainter& M, qreal y) {
+                         Feld_Zeichnen(M, S, Feld, 0, Wert_x, S.Breite(), y);
+                     }};
+        Block.Raster = Masse.lineSpacing();
+        Bloecke.push_back(std::move(Block));
     }
 }
 
@@ -430,12 +519,18 @@ int TDruckblatt::Zeichnen(QPagedPaintDevice& Geraet) const
     M.setRenderHint(QPainter::Antialiasing);
     const TSatz S(Geraet);
 
+    const TBlock Kopf = Tabellenkopf(S, m_Blatt);
+    const qreal Fusshoehe = S.Masse(TSchriften::Schrift(Schrift_Tabelle)).height() + S.mm(3);
+    const qreal Nutzhoehe = Geraet.height() - Fusshoehe;
+
     std::vector<TBlock> Bloecke;
     Bloecke.reserve(m_Blatt.Positionen.size() + m_Blatt.Summen.size() + 64);
     Absender(Bloecke, S, m_Blatt);
     Bloecke.push_back(Abstand(S.mm(4)));
-    for (const TBlattposition& P : m_Blatt.Positionen)
-        Bloecke.push_back(Positionsblock(S, P, m_Skizze));
+    for (const TBlattposition& P : m_Blatt.Positionen) {
+        for (TBlock& Block : Positionsbloecke(S, P, m_Skizze, Nutzhoehe - Kopf.Hoehe))
+            Bloecke.push_back(std::move(Block));
+    }
     for (const TBlattsumme& Summe : m_Blatt.Summen)
         Bloecke.push_back(Summenblock(S, Summe));
     Bloecke.push_back(Abstand(S.mm(4)));
@@ -444,16 +539,16 @@ int TDruckblatt::Zeichnen(QPagedPaintDevice& Geraet) const
         Bloecke.push_back(Abstand(S.mm(4)));
         Absaetze(Bloecke, S, m_Blatt.Nachtext, Schrift_Text);
     }
-    const TBlock Kopf = Tabellenkopf(S, m_Blatt);
 
     // Pages first, so that every footer knows their number.
     struct TPlatz
     {
         const TBlock* Block;
         qreal y;
+        // A part of a block taller than a page: how much of it went on earlier pages, and how much comes here.
+        qreal Versatz = 0;
+        qreal Teil = -1;
     };
-    const qreal Fusshoehe = S.Masse(TSchriften::Schrift(Schrift_Tabelle)).height() + S.mm(3);
-    const qreal Nutzhoehe = Geraet.height() - Fusshoehe;
     std::vector<std::vector<TPlatz>> Seiten(1);
     qreal y = 0;
     bool Kopf_gesetzt = false;
@@ -473,9 +568,37 @@ int TDruckblatt::Zeichnen(QPagedPaintDevice& Geraet) const
             y += Kopf.Hoehe;
             Kopf_gesetzt = true;
         }
-        if (Block.Zeichnen)
+        if (!Block.Zeichnen) {
+            y += Block.Hoehe;
+            continue;
+        }
+        if (y + Block.Hoehe <= Nutzhoehe) {
             Seiten.back().push_back({&Block, y});
-        y += Block.Hoehe;
+            y += Block.Hoehe;
+            continue;
+        }
+        for (qreal Versatz = 0;;) {
+            qreal Schnitt = Versatz + (Nutzhoehe - y);
+            if (Block.Raster > 0 && Schnitt > Block.Rand) {
+                const qreal Zeilengenau = Block.Rand + std::floor((Schnitt - Block.Rand) / Block.Raster) * Block.Raster;
+                if (Zeilengenau > Versatz)
+                    Schnitt = Zeilengenau;
+            }
+            Schnitt = std::min(Schnitt, Block.Hoehe);
+            Seiten.back().push_back({&Block, y, Versatz, Schnitt - Versatz});
+            y += Schnitt - Versatz;
+            Versatz = Schnitt;
+            if (Versatz >= Block.Hoehe)
+                break;
+            Seiten.emplace_back();
+            y = 0;
+            Kopf_gesetzt = false;
+            if (Block.Tabelle) {
+                Seiten.back().push_back({&Kopf, y});
+                y += Kopf.Hoehe;
+                Kopf_gesetzt = true;
+            }
+        }
     }
 
     // A printer's dialog may ask for some pages only; the numbering stays that of the whole sheet.
@@ -489,8 +612,16 @@ int TDruckblatt::Zeichnen(QPagedPaintDevice& Geraet) const
             M.end();
             return 0;
         }
-        for (const TPlatz& Platz : Seiten[std::size_t(n)])
-            Platz.Block->Zeichnen(M, Platz.y);
+        for (const TPlatz& Platz : Seiten[std::size_t(n)]) {
+            if (Platz.Teil < 0) {
+                Platz.Block->Zeichnen(M, Platz.y);
+                continue;
+            }
+            M.save();
+            M.setClipRect(QRectF(-S.mm(2), Platz.y, S.Breite() + S.mm(4), Platz.Teil));
+            Platz.Block->Zeichnen(M, Platz.y - Platz.Versatz);
+            M.restore();
+        }
         Fusszeile(M, S, m_Blatt.Datum, n + 1, Anzahl, Nutzhoehe + S.mm(1));
     }
     return M.end() ? Anzahl : 0;

@@ -2,6 +2,7 @@
 
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
+#include "positions/TPosition_Freie.h"
 #include "sheet/THtmlDatei.h"
 
 #include <gtest/gtest.h>
@@ -231,6 +232,30 @@ TEST(TDruckblatt_Seiten, SeitenzahlWaechstKopfzeileJedeSeiteKeinePositionGeteilt
             }
         }
         EXPECT_EQ(Fenster, Anzahl - Anzahl / 5);
+    }
+}
+
+TEST(TDruckblatt_Seiten, UeberlangeBeschreibungLaeuftAufDerNaechstenSeiteWeiter)
+{
+    PDFTOTEXT_NOETIG();
+    TBestellung B = Grosse_Bestellung(3);
+    QStringList Zeilen;
+    for (int i = 1; i <= 220; ++i)
+        Zeilen << QStringLiteral("Zeile%1").arg(i, 3, 10, QLatin1Char('0'));
+    B.Position_Anfuegen(Positionstyp::Freie);
+    B.Eintrag(B.Anzahl_Positionen() - 1).Als<TPosition_Freie>()->Text_Setzen(Zeilen.join(QLatin1Char('\n')));
+    const QStringList S = Seiten(Pdftext(TDruckblatt(B).Pdf()));
+    ASSERT_GE(S.size(), 3);
+    const QStringList Alle = Woerter(S.join(QLatin1Char(' ')));
+    for (const QString& Zeile : Zeilen)
+        EXPECT_EQ(Alle.count(Zeile), 1) << Zeile.toStdString();
+    for (qsizetype n = 0; n < S.size(); ++n) {
+        EXPECT_TRUE(S[n].contains(QStringLiteral("Seite %1 von %2").arg(n + 1).arg(S.size())));
+        // No text line runs into the footer.
+        const QStringList Textzeilen = S[n].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const qsizetype Fuss = Textzeilen.indexOf(QRegularExpression(QStringLiteral(".*Seite \\d+ von.*")));
+        ASSERT_GE(Fuss, 0);
+        EXPECT_FALSE(Textzeilen[Fuss].contains(QStringLiteral("Zeile"))) << Textzeilen[Fuss].toStdString();
     }
 }
 
