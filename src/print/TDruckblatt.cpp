@@ -644,7 +644,7 @@ QByteArray TDruckblatt::Pdf() const
     return Daten;
 }
 
-bool TDruckblatt::Pdf_Speichern(const QString& Pfad)
+bool TDruckblatt::Pdf_Schreiben(QIODevice& Geraet)
 {
     m_Fehlertext.clear();
     const QByteArray Daten = Pdf();
@@ -652,16 +652,35 @@ bool TDruckblatt::Pdf_Speichern(const QString& Pfad)
         m_Fehlertext = QStringLiteral("Das Bestellblatt konnte nicht gesetzt werden.");
         return false;
     }
+    if (!Geraet.isWritable()) {
+        m_Fehlertext = QStringLiteral("Das Ziel ist nicht zum Schreiben geöffnet.");
+        return false;
+    }
+    if (Geraet.write(Daten) != Daten.size()) {
+        m_Fehlertext = Geraet.errorString();
+        if (m_Fehlertext.isEmpty())
+            m_Fehlertext = QStringLiteral("Das Bestellblatt konnte nicht vollständig geschrieben werden.");
+        return false;
+    }
+    return true;
+}
+
+bool TDruckblatt::Pdf_Speichern(const QString& Pfad)
+{
+    m_Fehlertext.clear();
     QSaveFile Datei(Pfad);
     if (!Datei.open(QIODevice::WriteOnly)) {
         m_Fehlertext = Datei.errorString();
         return false;
     }
-    // commit() of Qt 6.4 loses an error of the final flush, so every step is checked.
-    if (Datei.write(Daten) != Daten.size() || !Datei.flush()) {
+    if (!Pdf_Schreiben(Datei)) {
+        Datei.cancelWriting();
+        return false;
+    }
+    // commit() of Qt 6.4 loses an error of the final flush and would put a
+    // truncated PDF in place, so the flush is checked here.
+    if (!Datei.flush()) {
         m_Fehlertext = Datei.errorString();
-        if (m_Fehlertext.isEmpty())
-            m_Fehlertext = QStringLiteral("Das Bestellblatt konnte nicht vollständig geschrieben werden.");
         Datei.cancelWriting();
         return false;
     }

@@ -36,8 +36,12 @@ public:
     // sheet, or 0 when the device could not be painted on.
     int Zeichnen(QPagedPaintDevice& Geraet) const;
 
-    // The whole PDF document, titled "Bestellblatt", its fonts embedded.
+    // The whole PDF document, titled "Bestellblatt", its fonts embedded; empty
+    // when it could not be set.
     QByteArray Pdf() const;
+
+    // Writes the PDF document to an open device; false with the reason in Fehlertext().
+    bool Pdf_Schreiben(QIODevice& Geraet);
 
     // Replaces the file at Pfad atomically: on any failure the earlier file
     // stays as it was and the result is false, with the reason in Fehlertext().

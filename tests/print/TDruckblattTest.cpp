@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPageRanges>
@@ -343,6 +344,23 @@ TEST(TDruckblatt_Skizzen, MitZeichnerBekommtJedesFensterEinFeldNebenDerBeschreib
     // The boxes stand one below the other, one per window, never overlapping.
     for (std::size_t i = 1; i < Felder.size(); ++i)
         EXPECT_GE(Felder[i].top(), Felder[i - 1].bottom()) << i;
+}
+
+TEST(TDruckblatt_Schreiben, SchreibtDasDokumentAufEinGeoeffnetesGeraet)
+{
+    const TBestellung B = Grosse_Bestellung(2);
+    TDruckblatt Blatt(B);
+    QByteArray Daten;
+    QBuffer Puffer(&Daten);
+    ASSERT_TRUE(Puffer.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(Blatt.Pdf_Schreiben(Puffer));
+    EXPECT_TRUE(Daten.startsWith("%PDF-"));
+    EXPECT_TRUE(Daten.trimmed().endsWith("%%EOF"));
+
+    QBuffer Nur_Lesen;
+    ASSERT_TRUE(Nur_Lesen.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(Blatt.Pdf_Schreiben(Nur_Lesen));
+    EXPECT_FALSE(Blatt.Fehlertext().isEmpty());
 }
 
 TEST(TDruckblatt_Speichern, ErsetztAtomarUndLaesstBeiFehlernDieAlteDateiStehen)
