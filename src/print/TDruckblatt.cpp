@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -227,12 +228,12 @@ TBlock Positionsblock(const TSatz& S, const TBlattposition& P, const TDruckblatt
         if (mitSkizze) {
             // The description moves right of the sketch's box; the box spans the columns it covers.
             const qreal Rechts = S.Spalte(3) + S.mm(Skizze_Breite_mm + 0.5);
-            const auto Erste_Freie = std::find_if(Zweite.begin(), Zweite.end(), [](const TZelle& Z) { return Z.Von == 3; });
+            const auto Beschreibungszelle = std::find_if(Zweite.begin(), Zweite.end(), [](const TZelle& Z) { return Z.Von == 3; });
             int Spalte = 3;
             while (Spalte < 10 && S.Spalte(Spalte + 1) <= Rechts)
                 ++Spalte;
-            Erste_Freie->Von = Spalte;
-            Zweite.insert(Erste_Freie, {3, Spalte - 1, {}});
+            Beschreibungszelle->Von = Spalte;
+            Zweite.insert(Beschreibungszelle, {3, Spalte - 1, {}});
             h2 = std::max(S.Zeilenhoehe(Zweite, Schrift_Tabelle), S.mm(Skizze_Hoehe_mm) + 2 * S.Polster());
             Skizzenfeld = QRectF(S.Spalte(3) + S.Polster(), h1 + S.Polster(), S.Spalte(Spalte) - S.Spalte(3) - 2 * S.Polster(),
                                  h2 - 2 * S.Polster());
