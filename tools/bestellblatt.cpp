@@ -1,31 +1,35 @@
-// bestellblatt BESTELLUNG.dat [BLATT.htm]: writes the order sheet of an order
-// file and prints the order's figures, as opening the file in the program would.
+// bestellblatt BESTELLUNG.dat [BLATT.htm] [--pdf BLATT.pdf]: writes the order
+// sheet of an order file and prints the order's figures, as opening the file in
+// the program would.
 // bestellblatt --skizzen ORDNER BESTELLUNG.dat: writes the sketch of every window position.
 
 #include "base/Fehler.h"
 #include "base/Zahlformat.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
+#include "print/TDruckblatt.h"
 #include "sheet/THtmlDatei.h"
 #include "sketch/TSkizze.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QLocale>
 #include <QStringList>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
 enum Rueckgabe { Erfolg = 0, Fehler = 1, Falscher_Aufruf = 2 };
 
 const char* const Hilfetext =
-    "Aufruf: bestellblatt BESTELLUNG.dat [BLATT.htm]\n"
+    "Aufruf: bestellblatt BESTELLUNG.dat [BLATT.htm] [--pdf BLATT.pdf]\n"
     "\n"
     "Liest die Bestelldatei BESTELLUNG.dat genau so, wie Quadrolis C2 sie öffnet,\n"
     "schreibt daraus das Bestellblatt (HTML, ISO-8859-1) nach BLATT.htm und gibt\n"
@@ -40,13 +44,17 @@ const char* const Hilfetext =
     "LANG=de_DE.UTF-8 etwa 1046,00); eine Bestellung ohne Positionen ergibt, wie\n"
     "im Programm, kein Bestellblatt.\n"
     "\n"
+    "Mit --pdf BLATT.pdf entsteht das Bestellblatt als PDF (A4) in BLATT.pdf,\n"
+    "ohne Bildschirm; das HTML-Blatt dann nur, wenn BLATT.htm genannt ist.\n"
+    "\n"
     "Optionen:\n"
-    "  -h, --help   zeigt diese Hilfe\n"
+    "  --pdf BLATT.pdf  schreibt das Bestellblatt als PDF\n"
     "  --skizzen ORDNER\n"
-    "               schreibt statt des Bestellblatts die Skizze jeder Fensterposition\n"
-    "               als SVG nach ORDNER/Position_<n>.svg (n wie auf dem Bestellblatt)\n"
-    "               und gibt die geschriebenen Dateien aus, eine je Zeile; ORDNER\n"
-    "               wird angelegt, wenn es ihn nicht gibt. Braucht keine Anzeige.\n"
+    "                   schreibt statt des Bestellblatts die Skizze jeder Fensterposition\n"
+    "                   als SVG nach ORDNER/Position_<n>.svg (n wie auf dem Bestellblatt)\n"
+    "                   und gibt die geschriebenen Dateien aus, eine je Zeile; ORDNER\n"
+    "                   wird angelegt, wenn es ihn nicht gibt. Braucht keine Anzeige.\n"
+    "  -h, --help       zeigt diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg; 1, wenn die Bestelldatei fehlt, nicht lesbar oder\n"
     "beschädigt ist oder das Bestellblatt nicht geschrieben werden kann; 2 bei\n"
@@ -129,7 +137,9 @@ int Skizzen_Schreiben(const QString& Ordner, const QString& Bestellpfad)
     return Erfolg;
 }
 
-int Ausfuehren(const QStringList& Argumente)
+const QString Pdf_Option = QStringLiteral("--pdf");
+
+int Ausfuehren(QStringList Argumente)
 {
     if (Argumente.contains(QStringLiteral("-h")) || Argumente.contains(QStringLiteral("--help"))) {
         std::fputs(Hilfetext, stdout);
@@ -145,6 +155,21 @@ int Ausfuehren(const QStringList& Argumente)
         }
         return Skizzen_Schreiben(Argumente.at(Stelle + 1), Rest.at(0));
     }
+    QString Pdf;
+    bool mitPdf = false;
+    for (qsizetype i = 0; i < Argumente.size(); ++i) {
+        if (Argumente[i] != Pdf_Option)
+            continue;
+        if (mitPdf || i + 1 >= Argumente.size() || Argumente[i + 1].isEmpty()) {
+            Ausgeben(stderr, QStringLiteral("bestellblatt: --pdf verlangt genau einen Dateinamen "
+                                            "(Hilfe: bestellblatt --help)"));
+            return Falscher_Aufruf;
+        }
+        mitPdf = true;
+        Pdf = Argumente[i + 1];
+        Argumente.remove(i, 2);
+        --i;
+    }
     for (const QString& Argument : Argumente) {
         if (Argument.size() > 1 && Argument.startsWith(QLatin1Char('-'))) {
             Ausgeben(stderr, QStringLiteral("bestellblatt: unbekannte Option %1 (Hilfe: bestellblatt --help)")
@@ -154,11 +179,12 @@ int Ausfuehren(const QStringList& Argumente)
     }
     if (Argumente.isEmpty() || Argumente.size() > 2) {
         Ausgeben(stderr, QStringLiteral("bestellblatt: Aufruf: bestellblatt BESTELLUNG.dat [BLATT.htm] "
-                                        "(Hilfe: bestellblatt --help)"));
+                                        "[--pdf BLATT.pdf] (Hilfe: bestellblatt --help)"));
         return Falscher_Aufruf;
     }
 
     const QString Bestellpfad = Argumente.at(0);
+    const bool mitHtml = !mitPdf || Argumente.size() > 1;
     const QString Blatt = Argumente.size() > 1 ? Argumente.at(1) : Blattpfad(Bestellpfad);
 
     TBestellung Bestellung;
@@ -170,9 +196,16 @@ int Ausfuehren(const QStringList& Argumente)
                       QStringLiteral("Die Bestellung enthält keine Positionen; es wird kein Bestellblatt geschrieben."));
 
     try {
-        THtmlDatei Html;
-        if (!Html.Html_Speichern(Blatt, Bestellung))
-            return Melden(Blatt, QStringLiteral("Fehler beim Speichern: ") + Html.Fehlertext());
+        if (mitHtml) {
+            THtmlDatei Html;
+            if (!Html.Html_Speichern(Blatt, Bestellung))
+                return Melden(Blatt, QStringLiteral("Fehler beim Speichern: ") + Html.Fehlertext());
+        }
+        if (mitPdf) {
+            TDruckblatt Druck = TDruckblatt::Mit_Skizzen(Bestellung);
+            if (!Druck.Pdf_Speichern(Pdf))
+                return Melden(Pdf, QStringLiteral("Fehler beim Speichern: ") + Druck.Fehlertext());
+        }
         Summen_Ausgeben(Bestellung, Bestellung.Summen());
     } catch (const EFehler& F) {
         return Melden(Bestellpfad, F.Meldung());
@@ -180,25 +213,31 @@ int Ausfuehren(const QStringList& Argumente)
     return Erfolg;
 }
 
+// The tool says what went wrong in one line of its own; the platform's notes
+// about a missing session (no runtime folder, no screen) are not for its user.
+void Nur_Ernstes(QtMsgType Art, const QMessageLogContext& Kontext, const QString& Text)
+{
+    if (Art == QtCriticalMsg || Art == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(Art, Kontext, Text)));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    bool Skizzen = false;
+    // The PDF and the sketches are set with fonts, which needs the GUI part of
+    // Qt but no screen.
+    bool mitGrafik = false;
     for (int i = 1; i < argc; ++i)
-        Skizzen = Skizzen || Skizzenoption == QString::fromLocal8Bit(argv[i]);
-    if (!Skizzen) {
-        QCoreApplication Anwendung(argc, argv);
-        return Ausfuehren(QCoreApplication::arguments().mid(1));
+        mitGrafik = mitGrafik || std::strcmp(argv[i], "--pdf") == 0 || std::strcmp(argv[i], "--skizzen") == 0;
+    std::unique_ptr<QCoreApplication> Anwendung;
+    if (mitGrafik) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(Nur_Ernstes);
+        Anwendung = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        Anwendung = std::make_unique<QCoreApplication>(argc, argv);
     }
-    // The sketches need fonts, not a display; the toolkit's own notices
-    // (such as a missing runtime folder) are no business of this program's output.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType Art, const QMessageLogContext&, const QString& Text) {
-        if (Art == QtCriticalMsg || Art == QtFatalMsg)
-            Ausgeben(stderr, QStringLiteral("bestellblatt: ") + Text);
-    });
-    QGuiApplication Anwendung(argc, argv);
     return Ausfuehren(QCoreApplication::arguments().mid(1));
 }

@@ -1,7 +1,7 @@
 #include "sheet/THtmlDatei.h"
 
-#include "base/Zahlformat.h"
 #include "order/TBestellung.h"
+#include "sheet/TBestellblatt.h"
 #include "sheet/Herstellerdaten.h"
 
 #include <QByteArray>
@@ -44,12 +44,6 @@ QString Unterstrichen(const QString& Roh, qsizetype Mindestlaenge)
 QString Zahl(std::int64_t Wert)
 {
     return QString::number(Wert);
-}
-
-// The percentage as the sheet shows it; widened so that no stored value overflows.
-QString Umgekehrt(std::int32_t Prozent)
-{
-    return Zahl(-static_cast<std::int64_t>(Prozent));
 }
 
 QString Zelle(const QString& Inhalt)
@@ -120,46 +114,67 @@ void Herstellerkopf(QString& H)
     H += QStringLiteral("</table>-->");
 }
 
-void Absender(QString& H, const TBestellung& B)
+// The program's own fixed texts hold no markup characters; only the euro sign
+// is written as its entity.
+QString Fest(const QString& Roh)
 {
+    QString Html = Roh;
+    return Html.replace(QChar(0x20AC), QLatin1String("&euro;"));
+}
+
+void Absender(QString& H, const TBestellblatt& B)
+{
+    const std::vector<TBlattfeld>& F = B.Absender;
     H += QStringLiteral("<tr><td></td><td><table border=\"0\" class=\"absender\"><tr><td colspan=\"5\">");
-    H += Kaestchen + QStringLiteral(" Angebot / ") + Kaestchen;
-    H += QStringLiteral("Bestellung (lt. Angebot vom <span style=\"background: lightgray;\">____-____-____</span>"
-                        ") (Zutreffendes bitte ankreuzen)</td></tr><tr><td>Datum: ");
-    H += Unterstrichen(B.Datum, 10) + QStringLiteral("</td><td>Ansprechpartner: </td><td>");
-    H += Unterstrichen(B.Ansprechpartner, 14) + QStringLiteral("</td><td>Telefon: </td><td>");
-    H += Unterstrichen(B.Telefon, 8) + QStringLiteral("</td></tr>");
-    H += QStringLiteral("<tr><td>Rechnungsempfänger: </td><td colspan=\"4\">") + Unterstrichen(B.Rechnungsempfaenger, 50)
-         + QStringLiteral("</td></tr>");
-    H += QStringLiteral("<tr><td>Bauvorhaben: </td><td colspan=\"4\">") + Unterstrichen(B.Bauvorhaben, 50)
-         + QStringLiteral("</td></tr>");
-    H += QStringLiteral("<tr><td>Bemerkungen: </td><td colspan=\"4\">") + Text(B.Bemerkungen)
-         + QStringLiteral("</td></tr>");
+    H += Kaestchen + TBestellblatt::Ankreuzen_Angebot + Kaestchen;
+    H += TBestellblatt::Ankreuzen_Bestellung + QStringLiteral("<span style=\"background: lightgray;\">")
+         + TBestellblatt::Angebotsdatum_Luecke + QStringLiteral("</span>") + TBestellblatt::Ankreuzen_Hinweis
+         + QStringLiteral("</td></tr><tr>");
+    // Date, contact and telephone share the first row.
+    for (std::size_t i = 0; i < 3; ++i) {
+        H += (i == 0 ? QStringLiteral("<td>") + F[i].Beschriftung : Zelle(F[i].Beschriftung) + QStringLiteral("<td>"))
+             + Unterstrichen(F[i].Wert, F[i].Mindestlaenge) + QStringLiteral("</td>");
+    }
+    H += QStringLiteral("</tr>");
+    for (std::size_t i = 3; i < F.size(); ++i) {
+        H += QStringLiteral("<tr><td>") + F[i].Beschriftung + QStringLiteral("</td><td colspan=\"4\">")
+             + (F[i].Mindestlaenge > 0 ? Unterstrichen(F[i].Wert, F[i].Mindestlaenge) : Text(F[i].Wert))
+             + QStringLiteral("</td></tr>");
+    }
     H += QStringLiteral("</table></td><td></td></tr>");
 }
 
-void Tabellenkopf(QString& H)
+QString Kopfzelle(const QString& Inhalt, bool Doppelt, bool Beschreibung = false)
 {
-    H += QStringLiteral("<tr><td></td><td><table border=\"1\" cellspacing=\"0\" width=\"14.5cm\" class=\"positionen\">"
-                        "<tr><th>Pos.</th><th>Bez.</th><th>Stück</th><th colspan=\"10\">Beschreibung</th>"
-                        "<th colspan=\"2\">Gesamtpreis &euro;</th></tr>"
-                        "<tr><th></th><th></th><th></th><th>B [mm]</th><th>H [mm]</th><th>OL [mm]</th>"
-                        "<th>Flügel</th><th>Drehr.</th><th>ulfm. [m]</th><th>Meterpr. &euro;</th>"
-                        "<th>zzgl. /Stck. &euro;</th><th colspan=\"2\">Einzelpr. &euro;</th><th colspan=\"2\"></th></tr>");
+    const QString Anfang = Beschreibung ? QStringLiteral("<th colspan=\"10\">")
+                           : Doppelt    ? QStringLiteral("<th colspan=\"2\">")
+                                        : QStringLiteral("<th>");
+    return Anfang + Fest(Inhalt) + QStringLiteral("</th>");
 }
 
-void Fensterzeilen(QString& H, const QString& Anfang, const QString& Nummer, const TPosition& P)
+void Tabellenkopf(QString& H, const TBestellblatt& B)
 {
-    const TAbmessungen& A = P.Abmessungen;
-    H += Anfang + Zelle(Nummer) + Zelle(Text(P.Bez)) + Zelle(Zahl(A.Anzahl()));
-    H += Zelle(Zahl(A.Breite())) + Zelle(Zahl(A.Hoehe())) + Zelle(Zahl(A.HoeheOberlicht()));
-    H += Zelle(Zahl(A.Fluegelanzahl())) + Zelle(Text(A.Drehrichtung)) + Zelle(Zahlformat::Festkomma(A.UM(), 1));
-    H += Zelle(Zahlformat::Betrag(P.Meterpreis())) + Zelle(Zahlformat::Betrag(P.Stueckpreis()));
-    H += Zelle2(Zahlformat::Betrag(P.Einzelpreis())) + Zelle2(Fett(Zahlformat::Betrag(P.Gesamtpreis())));
+    H += QStringLiteral("<tr><td></td><td><table border=\"1\" cellspacing=\"0\" width=\"14.5cm\" class=\"positionen\"><tr>");
+    const QStringList& Oben = B.Kopfzeile_Oben;
+    for (qsizetype i = 0; i < Oben.size(); ++i)
+        H += Kopfzelle(Oben[i], i == 4, i == 3);
+    H += QStringLiteral("</tr><tr>");
+    const QStringList& Unten = B.Kopfzeile_Unten;
+    for (qsizetype i = 0; i < Unten.size(); ++i)
+        H += Kopfzelle(Unten[i], i >= 11);
+    H += QStringLiteral("</tr>");
+}
+
+void Fensterzeilen(QString& H, const QString& Anfang, const TBlattposition& P)
+{
+    H += Anfang + Zelle(P.Nummer) + Zelle(Text(P.Bez)) + Zelle(P.Anzahl);
+    H += Zelle(P.Breite) + Zelle(P.Hoehe) + Zelle(P.Hoehe_Oberlicht);
+    H += Zelle(P.Fluegel) + Zelle(Text(P.Drehrichtung)) + Zelle(P.Umlaufmeter);
+    H += Zelle(P.Meterpreis) + Zelle(P.Stueckpreis);
+    H += Zelle2(P.Einzelpreis) + Zelle2(Fett(P.Gesamtpreis));
     H += QStringLiteral("</tr>");
 
-    // The window's own description joins the group fragments in the sheet's order.
-    H += Anfang + QStringLiteral("<td></td><td></td><td></td><td class=\"left\" colspan=\"8\">") + Text(P.Beschreibung())
+    H += Anfang + QStringLiteral("<td></td><td></td><td></td><td class=\"left\" colspan=\"8\">") + Text(P.Beschreibung)
          + QStringLiteral("</td>") + Zelle2(QStringLiteral("&nbsp;")) + Zelle2(QStringLiteral("&nbsp;"))
          + QStringLiteral("</tr>");
 }
@@ -172,41 +187,32 @@ void Einzeile(QString& H, const QString& Anfang, const QString& Nummer, const QS
     H += Zelle2(Einzelpreis) + Zelle2(Fett(Gesamtpreis)) + QStringLiteral("</tr>");
 }
 
-void Positionszeilen(QString& H, const TPositionseintrag& E, const QString& Anfang, const QString& Nummer,
-                     const TSummen& S)
+void Positionszeilen(QString& H, const TBlattposition& P)
 {
-    const std::uint32_t Typ = E.Positionstyp();
-    if (const TPosition* Fenster = E.Als<TPosition>()) {
-        Fensterzeilen(H, Anfang, Nummer, *Fenster);
+    const QString Anfang = Zeilenanfang(P.Grau);
+    switch (P.Art) {
+    case TBlattposition::TArt::Fenster:
+        Fensterzeilen(H, Anfang, P);
         return;
-    }
-    if (!E.hatObjekt()) {
-        // Only a damaged file brings a kind without a class: it has nothing to show and costs nothing.
-        Einzeile(H, Anfang, Nummer, QString(), QString(), QString(), QString(), QString());
+    case TBlattposition::TArt::Ohne_Inhalt:
+        Einzeile(H, Anfang, P.Nummer, QString(), QString(), QString(), QString(), QString());
         return;
+    case TBlattposition::TArt::Sonderfarbe:
+    case TBlattposition::TArt::Zeile:
+        break;
     }
-    const QString Einzelpreis = Zahlformat::Betrag(E.Einzelpreis(S.Gesamt_UM_Fenster, S.Summe_Waren));
-    const QString Gesamtpreis = Zahlformat::Betrag(E.Gesamtpreis(S.Gesamt_UM_Fenster, S.Summe_Waren));
-    const QString Bez = Typ == Positionstyp::Sonderfarbe ? QStringLiteral("&nbsp;") : Text(E.Bez());
-    const bool Einmalig = Typ == Positionstyp::Sonderfarbe || Typ == Positionstyp::Lieferung;
-    const QString Anzahl = Einmalig ? QStringLiteral("1") : Zahl(E.Anzahl());
-    Einzeile(H, Anfang, Nummer, Bez, Anzahl, Text(E.Beschreibung()), Einzelpreis, Gesamtpreis);
+    const QString Bez = P.Art == TBlattposition::TArt::Sonderfarbe ? QStringLiteral("&nbsp;") : Text(P.Bez);
+    Einzeile(H, Anfang, P.Nummer, Bez, P.Anzahl, Text(P.Beschreibung), P.Einzelpreis, P.Gesamtpreis);
 }
 
-void Positionen(QString& H, const TBestellung& B, const TSummen& S)
+void Positionen(QString& H, const TBestellblatt& B)
 {
-    int Nummer = 1;
-    bool Grau = false;
-    for (const TPositionseintrag& E : B.Positionen()) {
-        if (E.Positionstyp() == Positionstyp::Zulage2)
-            continue;
-        const QString N = Zahl(Nummer);
-        const QString Typ = Zahl(E.Positionstyp());
-        H += QStringLiteral("<!-- Position ") + N + QStringLiteral(" (Typ ") + Typ + QStringLiteral(") Anfang -->");
-        Positionszeilen(H, E, Zeilenanfang(Grau), N, S);
-        H += QStringLiteral("<!-- Position ") + N + QStringLiteral(" (Typ ") + Typ + QStringLiteral(") Ende -->");
-        ++Nummer;
-        Grau = !Grau;
+    for (const TBlattposition& P : B.Positionen) {
+        const QString Marke = QStringLiteral("<!-- Position ") + P.Nummer + QStringLiteral(" (Typ ")
+                              + Zahl(P.Positionstyp);
+        H += Marke + QStringLiteral(") Anfang -->");
+        Positionszeilen(H, P);
+        H += Marke + QStringLiteral(") Ende -->");
     }
 }
 
@@ -220,49 +226,61 @@ QString Rabattkopf(const QString& Beschriftung)
     return QStringLiteral("<th colspan=\"2\" style=\"font-weight: normal;\">") + Beschriftung + QStringLiteral("</th>");
 }
 
-QString Fettzelle2(long double Betrag)
+QString Fettzelle2(const QString& Betrag)
 {
-    return QStringLiteral("<td colspan=\"2\" style=\"font-weight: bold;\">") + Zahlformat::Betrag(Betrag)
-           + QStringLiteral("</td>");
+    return QStringLiteral("<td colspan=\"2\" style=\"font-weight: bold;\">") + Betrag + QStringLiteral("</td>");
 }
 
-void Summen(QString& H, const TBestellung& B, const TSummen& S)
+void Summen(QString& H, const TBestellblatt& B)
 {
-    H += QStringLiteral("<tr><td colspan=\"3\">Gesamt UM Fenster: </td><td colspan=\"12\" style=\"text-align: left;\">")
-         + Zahlformat::Betrag(S.Gesamt_UM_Fenster) + QStringLiteral("</td></tr>");
-    H += QStringLiteral("<tr><td colspan=\"3\">Gesamt UM Montage: </td><td colspan=\"12\" style=\"text-align: left;\">")
-         + Zahlformat::Betrag(S.Gesamt_UM_Montage) + QStringLiteral("</td></tr>");
-
-    Summenzeile(H, QStringLiteral("<tr style=\"border-top: 2px black solid; border-bottom: 2px black solid;\">"),
-                Rabattkopf(QStringLiteral("Zwischensumme: ")), Zelle2(Zahlformat::Betrag(S.Zwischensumme())));
-    if (B.RabattAuswahl != 0)
-        Summenzeile(H, QStringLiteral("<tr>"),
-                    Rabattkopf(Text(B.RabattAuswahlText) + QLatin1Char(' ') + Umgekehrt(B.RabattAuswahl)
-                               + QStringLiteral("%: ")),
-                    Fettzelle2(S.Betrag_RabattAuswahl));
-    if (B.Rabatt != 0)
-        Summenzeile(H, QStringLiteral("<tr>"),
-                    Rabattkopf(QStringLiteral("Rabatt ") + Umgekehrt(B.Rabatt) + QStringLiteral("%: ")),
-                    Fettzelle2(S.Betrag_Rabatt));
-    if (B.RabattObjekt != 0)
-        Summenzeile(H, QStringLiteral("<tr>"),
-                    Rabattkopf(QStringLiteral("Objektrabatt ") + Umgekehrt(B.RabattObjekt) + QStringLiteral("%: ")),
-                    QStringLiteral("<td>&nbsp;</td><td style=\"font-weight: bold;\">")
-                        + Zahlformat::Betrag(S.Betrag_RabattObjekt) + QStringLiteral("</td>"));
-    Summenzeile(H, QStringLiteral("<tr style=\"font-weight: bold; font-size: 10pt;\">"),
-                QStringLiteral("<th colspan=\"2\">Summe: </th>"), Zelle2(Zahlformat::Betrag(S.Gesamtsumme)));
+    using TArt = TBlattsumme::TArt;
+    for (const TBlattsumme& S : B.Summen) {
+        switch (S.Art) {
+        case TArt::Umlaufmeter:
+            H += QStringLiteral("<tr><td colspan=\"3\">") + S.Beschriftung
+                 + QStringLiteral("</td><td colspan=\"12\" style=\"text-align: left;\">") + S.Betrag
+                 + QStringLiteral("</td></tr>");
+            break;
+        case TArt::Zwischensumme:
+            Summenzeile(H, QStringLiteral("<tr style=\"border-top: 2px black solid; border-bottom: 2px black solid;\">"),
+                        Rabattkopf(S.Beschriftung), Zelle2(S.Betrag));
+            break;
+        case TArt::Rabatt:
+            Summenzeile(H, QStringLiteral("<tr>"), Rabattkopf(Text(S.Beschriftung)), Fettzelle2(S.Betrag));
+            break;
+        case TArt::Objektrabatt:
+            Summenzeile(H, QStringLiteral("<tr>"), Rabattkopf(Text(S.Beschriftung)),
+                        QStringLiteral("<td>&nbsp;</td><td style=\"font-weight: bold;\">") + S.Betrag
+                            + QStringLiteral("</td>"));
+            break;
+        case TArt::Summe:
+            Summenzeile(H, QStringLiteral("<tr style=\"font-weight: bold; font-size: 10pt;\">"),
+                        QStringLiteral("<th colspan=\"2\">") + S.Beschriftung + QStringLiteral("</th>"),
+                        Zelle2(S.Betrag));
+            break;
+        }
+    }
     H += QStringLiteral("</table></td><td></td></tr>");
 }
 
-void Bedingungen(QString& H)
+QString Absatzinhalt(const TAbsatz& A)
 {
-    H += QStringLiteral(
-        "<tr><td>&nbsp;</td><td><p class=\"klein\">"
-        "Das Angebot gilt 4 Wochen. Preise sind Listenpreise in Euro. Netto zzgl. MwSt. Abzüglich Gesamtrabatt. "
-        "Für Angebote unter 4200 &euro; Netto fällt Transportpauschale an. "
-        "Die angegebenen Preisinformationen sind nur ein Angebot. Es kommt durch eine Bestellung kein Vertrag "
-        "zustande. Erst unsere schriftliche Bestätigung wird durch Ihre Unterschrift zum Vertag. "
-        "</p></td><td>&nbsp;</td></tr>");
+    if (A.Zeilen.isEmpty())
+        return QStringLiteral("&nbsp;");
+    QString Html;
+    if (!A.Fett.isEmpty())
+        Html += QStringLiteral("<span style=\"font-weight:bold;\">") + Fest(A.Fett) + QStringLiteral("</span>");
+    for (qsizetype i = 0; i < A.Zeilen.size(); ++i)
+        Html += (i > 0 ? QStringLiteral("<br>") : QString()) + Fest(A.Zeilen[i]);
+    return Html;
+}
+
+void Bedingungen(QString& H, const TBestellblatt& B)
+{
+    H += QStringLiteral("<tr><td>&nbsp;</td><td>");
+    for (const TAbsatz& A : B.Bedingungen)
+        H += QStringLiteral("<p class=\"klein\">") + Absatzinhalt(A) + QStringLiteral("</p>");
+    H += QStringLiteral("</td><td>&nbsp;</td></tr>");
     H += QStringLiteral("<tr><td>&nbsp;</td><td>&nbsp;</td><td>&nbsp;</td></tr>");
 }
 
@@ -282,49 +300,21 @@ void Fuss(QString& H)
     H += QStringLiteral("</table>--></td><td></td></tr>");
 }
 
-void Nachtext(QString& H)
+void Nachtext(QString& H, const TBestellblatt& B)
 {
-    using namespace Herstellerdaten;
     H += QStringLiteral("<tr><td>&nbsp;</td><td><div class=\"nachtext\">");
-    H += QStringLiteral(
-        "<p>Viriduradad IV 68 mit Regenschiene Fenster: EV1, oder preisgleich mit Regenschiene Stil oder preisgleich "
-        "ohne Regenschiene mit Wetterschenkel am Flügel. Durchgehende Zierprofile wie Regenschienenabdeckung, "
-        "Kämpfer -und Schlagleistenprofil im Preis enthalten, nur für Anwender vom Quadrolis und die Anwender vom "
-        "Quadrolis werden.");
-    H += QStringLiteral(
-        "<p><span style=\"font-weight:bold;\">Herzlichen Glückwunsch</span> zu Ihrer Wahl \"Holzfenster\", denn "
-        "Studien belegen überdeutlich, daß der Werkstoff Holz- mittel - und langfristig gesehen allen anderen "
-        "Materialien überlegen ist!!! Besonders dann, wenn man in Sachen Klimaschutz als vorbildlich gelten will. "
-        "Das Team Talvern ist überzeugt, Ihnen ein vorteilhaftes Angebot unterbreitet zu haben und würde sich sehr "
-        "freuen, Ihren Auftrag zu erhalten. Sorgfältige und termingerechte Ausführung sichert Ihnen Team Talvern zu. "
-        "Auftragsannahme setzt eine positive Bankauskunft voraus.</p>");
-    H += QStringLiteral("<p>Mit freundlichen Grüßen<br><br>Talvern Fenster GmbH<br>") + Geschaeftsfuehrer
-         + QStringLiteral("</p>");
-    H += QStringLiteral(
-        "<p>&nbsp;</p>"
-        "<p>Mit seiner nachfolgenden Unterschrift als Auftragsbestätigung, erkennt der Auftraggeber das Angebot an.</p>"
-        "<p>Sie erhalten zeitnah eine ausführliche Auftragsbestätigung zur Freigabe mit Zahlungsmodalitäten.</p>"
-        "<p>Terminwunsch:<br>Zahlungswunsch:<br><br>Datum:<br><br>Auftrag erteilt:<br></p>"
-        "<p>&nbsp;</p>"
-        "<p>P.S.</p>"
-        "<p>Vorteile in Kurzform:</p><ul>");
-    const QString Vorteile[] = {
-        QStringLiteral("Fenster in Fichte statt Kiefer"),
-        QStringLiteral("Sprossen außen eingedübelt nicht aufgeklebt."),
-        QStringLiteral("Durchgehende Zierprofile ohne Berechnung"),
-        QStringLiteral("Quadrolis kosenfrei zum runterladen unter ") + Webadresse,
-        QStringLiteral("Sie sind bei Angebotsanfragen, schneller als Ihr Marktbegleiter."),
-        QStringLiteral("Sie können Ihre eigenen Produkte, Montage in Quadrolis integrieren."),
-        QStringLiteral("Schnelle Entscheidung, Rücksprache mit Firmeninhaber bei Fragen oder Objektpreis unter ")
-            + Inhaber_Mobil + QStringLiteral(" oder ") + Inhaber_EMail,
-        QStringLiteral("Passives Einkommen durch erfolgreiche Empfehlung."),
-        QStringLiteral("Passives Einkommen durch Vermittlung Vertriebspartner."),
-        QStringLiteral("Orginelle Olivenausstellung im Wintergarten, geeignet für Familienfeiern, melden Sie sich an."),
-    };
-    for (const QString& Vorteil : Vorteile)
-        H += QStringLiteral("<li>") + Vorteil + QStringLiteral("</li>");
-    H += QStringLiteral("</ul>");
-    H += QStringLiteral("<p> Was ist Ihnen wichtig? <br>Was gefällt Ihnen nicht? <br>Was soll besser werden?<br>");
+    for (const TAbsatz& A : B.Nachtext) {
+        if (A.Liste) {
+            H += QStringLiteral("<ul>");
+            for (const QString& Punkt : A.Zeilen)
+                H += QStringLiteral("<li>") + Fest(Punkt) + QStringLiteral("</li>");
+            H += QStringLiteral("</ul>");
+            continue;
+        }
+        H += QStringLiteral("<p>") + Absatzinhalt(A);
+        if (!A.Offen)
+            H += QStringLiteral("</p>");
+    }
     H += QStringLiteral("</div></td><td>&nbsp;</td></tr>");
 }
 
@@ -356,19 +346,19 @@ QByteArray Latin1(const QString& Html)
 
 QString THtmlDatei::Html_Erzeugen(const TBestellung& Bestellung)
 {
-    const TSummen S = Bestellung.Summen();
+    const TBestellblatt Blatt(Bestellung);
     QString H;
     H.reserve(16384);
     Kopf(H);
     Herstellerkopf(H);
-    Absender(H, Bestellung);
-    Tabellenkopf(H);
-    Positionen(H, Bestellung, S);
-    Summen(H, Bestellung, S);
-    Bedingungen(H);
+    Absender(H, Blatt);
+    Tabellenkopf(H, Blatt);
+    Positionen(H, Blatt);
+    Summen(H, Blatt);
+    Bedingungen(H, Blatt);
     Fuss(H);
-    if (Bestellung.MitNachtext)
-        Nachtext(H);
+    if (!Blatt.Nachtext.empty())
+        Nachtext(H, Blatt);
     H += QStringLiteral("</table></body></html>");
     m_Html = H;
     return H;

@@ -131,6 +131,36 @@ starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/gold.dat/x" "$arbeit/
 pruefe "--skizzen in unanlegbaren Ordner: Rückgabewert 1" gleich "$?" 1
 pruefe "--skizzen in unanlegbaren Ordner: eine Zeile" zeilen "$arbeit/fehler" 1
 
+# --- the sheet as PDF, without a screen ------------------------------------
+rm -f "$arbeit/gold.htm"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 \
+    "$programm" "$arbeit/gold.dat" --pdf "$arbeit/blatt.pdf" >"$arbeit/aus" 2>"$arbeit/fehler"
+pruefe "--pdf: Rückgabewert 0" gleich "$?" 0
+pruefe "--pdf: nichts auf stderr" test ! -s "$arbeit/fehler"
+pruefe "--pdf: dieselben Summen" gleich "$(cat "$arbeit/aus")" "$erwartet"
+pruefe "--pdf: ein PDF" gleich "$(head -c 5 "$arbeit/blatt.pdf")" '%PDF-'
+pruefe "--pdf: ohne Blattpfad kein HTML-Blatt" test ! -e "$arbeit/gold.htm"
+if command -v pdftotext >/dev/null; then
+    pdftotext -layout "$arbeit/blatt.pdf" "$arbeit/blatt.txt"
+    pruefe "--pdf: Summe im PDF" grep -aqE '913[,.]74' "$arbeit/blatt.txt"
+    pruefe "--pdf: Bezeichnung unmaskiert" enthaelt "$arbeit/blatt.txt" 'A&B'
+    pruefe "--pdf: Seitenzahl" enthaelt "$arbeit/blatt.txt" 'Seite 1 von '
+else
+    echo "pdftotext fehlt: PDF-Inhalt nicht geprüft" >&2
+fi
+
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$arbeit/gold.dat" "$arbeit/beide.htm" --pdf "$arbeit/beide.pdf"
+pruefe "--pdf mit Blattpfad: Rückgabewert 0" gleich "$?" 0
+pruefe "--pdf mit Blattpfad: HTML-Blatt wie ohne" cmp -s "$arbeit/beide.htm" "$blatt"
+pruefe "--pdf mit Blattpfad: PDF" test -s "$arbeit/beide.pdf"
+
+echo "altes Blatt" >"$arbeit/alt.pdf"
+fehlschlag "unschreibbares PDF" "$arbeit/gibtsnicht/blatt.pdf" "$arbeit/gold.dat" --pdf "$arbeit/gibtsnicht/blatt.pdf"
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$arbeit/fehlt.dat" --pdf "$arbeit/alt.pdf"
+pruefe "fehlende Bestellung: altes PDF bleibt" gleich "$(cat "$arbeit/alt.pdf")" "altes Blatt"
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$arbeit/gold.dat" --pdf
+pruefe "--pdf ohne Namen: falscher Aufruf" gleich "$?" 2
+
 # --- help ----------------------------------------------------------------
 starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" --help
 pruefe "--help: Rückgabewert 0" gleich "$?" 0

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QTableView>
 #include <QTest>
 #include <QWidget>
@@ -58,11 +59,37 @@ public:
     QString Datei_Speichern(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
     void Oeffnen(const QUrl& Ziel) override { Geoeffnet.push_back(Ziel); }
 
+    // Printing goes to Druckziel as PDF; the dialog's answer comes from Druckantworten.
+    bool Druckdialog(QWidget*, QPrinter& Drucker) override
+    {
+        ++Druckdialoge;
+        if (Druckantworten.empty()) {
+            ADD_FAILURE() << "unerwarteter Druckdialog";
+            return false;
+        }
+        const bool Antwort = Druckantworten.front();
+        Druckantworten.pop_front();
+        Drucker.setOutputFormat(QPrinter::PdfFormat);
+        Drucker.setOutputFileName(Druckziel);
+        return Antwort;
+    }
+    void Druckvorschau(QWidget*, QPrinter& Drucker, const std::function<void(QPrinter&)>& Zeichnen) override
+    {
+        ++Vorschauen;
+        Drucker.setOutputFormat(QPrinter::PdfFormat);
+        Drucker.setOutputFileName(Druckziel);
+        Zeichnen(Drucker);
+    }
+
     std::vector<TMeldung> Meldungen;
     std::deque<bool> Antworten;
     std::deque<QString> Pfade; // an empty path cancels the dialog
     std::vector<TDateiwahl> Dateiwahlen;
     std::vector<QUrl> Geoeffnet;
+    std::deque<bool> Druckantworten;
+    QString Druckziel;
+    int Druckdialoge = 0;
+    int Vorschauen = 0;
 
 private:
     QString Pfad_Nehmen(const TDateiwahl& Wahl)

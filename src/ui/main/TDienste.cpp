@@ -3,6 +3,9 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -52,6 +55,22 @@ public:
                                                                                       : QString();
     }
 
+    bool Druckdialog(QWidget* Eltern, QPrinter& Drucker) override
+    {
+        QPrintDialog Dialog(&Drucker, Eltern);
+        Dialog.setWindowTitle(QStringLiteral("Drucken"));
+        return Dialog.exec() == QDialog::Accepted;
+    }
+
+    void Druckvorschau(QWidget* Eltern, QPrinter& Drucker, const std::function<void(QPrinter&)>& Zeichnen) override
+    {
+        QPrintPreviewDialog Dialog(&Drucker, Eltern);
+        Dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
+        QObject::connect(&Dialog, &QPrintPreviewDialog::paintRequested, &Dialog,
+                         [&Zeichnen](QPrinter* Ziel) { Zeichnen(*Ziel); });
+        Dialog.exec();
+    }
+
     void Oeffnen(const QUrl& Ziel) override { QDesktopServices::openUrl(Ziel); }
 };
 
@@ -59,6 +78,15 @@ TStandarddienste Standard;
 TDienste* Installiert = nullptr;
 
 } // namespace
+
+bool TDienste::Druckdialog(QWidget*, QPrinter&)
+{
+    return false;
+}
+
+void TDienste::Druckvorschau(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&)
+{
+}
 
 TDienste& TDienste::Aktuell()
 {

@@ -3,11 +3,14 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
+class QPrinter;
 class QWidget;
 
 // The one seam through which the program asks the user and the desktop:
-// message dialogs, file dialogs and the shell's "open". The program uses the
-// standard Qt dialogs and QDesktopServices; tests install their own answers.
+// message dialogs, file dialogs, printing and the shell's "open". The program
+// uses the standard Qt dialogs and QDesktopServices; tests install their own answers.
 class TDienste
 {
 public:
@@ -29,6 +32,12 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString Datei_Oeffnen(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
     virtual QString Datei_Speichern(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
+
+    // The system print dialog set up for Drucker; true when the user chose to
+    // print. Services that know no printer decline.
+    virtual bool Druckdialog(QWidget* Eltern, QPrinter& Drucker);
+    // Shows the pages that Zeichnen paints on a printer and lets the user print them.
+    virtual void Druckvorschau(QWidget* Eltern, QPrinter& Drucker, const std::function<void(QPrinter&)>& Zeichnen);
 
     // Hands the address or file to the desktop shell; does not wait.
     virtual void Oeffnen(const QUrl& Ziel) = 0;

@@ -3,6 +3,7 @@
 #include "base/Zahlformat.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
+#include "print/TDruckblatt.h"
 #include "sheet/Herstellerdaten.h"
 #include "sheet/THtmlDatei.h"
 #include "ui/editor/TComboBoxColor.h"
@@ -15,6 +16,7 @@
 #include "ui/main/TWeblink.h"
 #include "ui/main/TWindows1252Validator.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDate>
@@ -23,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -43,6 +46,8 @@ const QString Blatt_Gespeichert = QStringLiteral(
     "zurücksenden!");
 const QString Filter_Bestellung = QStringLiteral("Bestellung (*.dat);;Alle (*)");
 const QString Filter_Bestellblatt = QStringLiteral("Bestellblatt (*.htm);;Alle (*)");
+const QString Filter_Bestellblatt_PDF = QStringLiteral("Bestellblatt (*.pdf);;Alle (*)");
+const QString Fehler_Drucken = QStringLiteral("Das Bestellblatt konnte nicht gedruckt werden.");
 
 struct TRabattAuswahl
 {
@@ -336,6 +341,10 @@ void TForm_Haupt::Menues_Anlegen()
         {"Speichern1", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), &TForm_Haupt::Speichern1Click},
         {"Speichernunter1", QStringLiteral("Speichern unter ..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
          &TForm_Haupt::Speichernunter1Click},
+        {"N3", QStringLiteral(" "), QKeySequence(), nullptr},
+        {"BestellblattPDF1", QStringLiteral("Bestellblatt als PDF…"), QKeySequence(), &TForm_Haupt::Bestellblatt_PDF1Click},
+        {"Drucken1", QStringLiteral("Drucken…"), QKeySequence(Qt::CTRL | Qt::Key_P), &TForm_Haupt::Drucken1Click},
+        {"Druckvorschau1", QStringLiteral("Druckvorschau"), QKeySequence(), &TForm_Haupt::Druckvorschau1Click},
         {"N1", QStringLiteral(" "), QKeySequence(), nullptr},
         {"Neu1", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), &TForm_Haupt::Neu1Click},
         {"N2", QStringLiteral(" "), QKeySequence(), nullptr},
@@ -489,6 +498,10 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     Button_Position_Bearbeiten->setEnabled(hatPositionen);
     Button_Position_Loeschen->setEnabled(hatPositionen);
     Button_Bestellblatt->setEnabled(hatPositionen);
+    for (const char* Name : {"BestellblattPDF1", "Drucken1", "Druckvorschau1"}) {
+        if (QAction* Aktion = findChild<QAction*>(QLatin1String(Name)))
+            Aktion->setEnabled(hatPositionen);
+    }
     const int Oben = StringGrid1->verticalScrollBar()->value();
     m_Modell->Aufbauen(Schnappschuss, Summen);
     StringGrid1->setVisible(hatPositionen);
@@ -705,6 +718,48 @@ void TForm_Haupt::Bestellblatt_Erzeugen()
     } else {
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Blatt.Fehlertext()));
     }
+}
+
+void TForm_Haupt::Bestellblatt_PDF1Click()
+{
+    if (m_Bestellung->Anzahl_Positionen() == 0)
+        return;
+    QString Name = TDienste::Aktuell().Datei_Speichern(
+        this, {QStringLiteral("Bestellblatt als PDF speichern unter"), Filter_Bestellblatt_PDF, QStringLiteral("pdf"),
+               QStringLiteral("Bestellblatt_") + Heute()});
+    if (Name.isEmpty())
+        return;
+    Name = Mit_Endung(Name, QStringLiteral(".pdf"));
+    TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung);
+    if (Blatt.Pdf_Speichern(Name))
+        TDienste::Aktuell().Information(this, Name + Blatt_Gespeichert, false);
+    else
+        TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Blatt.Fehlertext()));
+}
+
+void TForm_Haupt::Drucken1Click()
+{
+    if (m_Bestellung->Anzahl_Positionen() == 0)
+        return;
+    QPrinter Drucker(QPrinter::HighResolution);
+    Drucker.setPageLayout(TDruckblatt::Seitenformat());
+    Drucker.setDocName(TBestellblatt::Titel);
+    if (!TDienste::Aktuell().Druckdialog(this, Drucker))
+        return;
+    const TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung);
+    if (Blatt.Zeichnen(Drucker) == 0)
+        TDienste::Aktuell().Fehler(this, Fehler_Drucken);
+}
+
+void TForm_Haupt::Druckvorschau1Click()
+{
+    if (m_Bestellung->Anzahl_Positionen() == 0)
+        return;
+    QPrinter Drucker(QPrinter::HighResolution);
+    Drucker.setPageLayout(TDruckblatt::Seitenformat());
+    Drucker.setDocName(TBestellblatt::Titel);
+    const TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung);
+    TDienste::Aktuell().Druckvorschau(this, Drucker, [&Blatt](QPrinter& Ziel) { Blatt.Zeichnen(Ziel); });
 }
 
 void TForm_Haupt::Beenden1Click()

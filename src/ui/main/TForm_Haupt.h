@@ -95,6 +95,9 @@ private:
     void StringGrid1SelectCell();
     void Button_BestellblattClick();
     void Bestellblatt_Erzeugen();
+    void Bestellblatt_PDF1Click();
+    void Drucken1Click();
+    void Druckvorschau1Click();
     void Oeffnen1Click();
     void Speichern1Click();
     void Speichernunter1Click();
