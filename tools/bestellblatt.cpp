@@ -2,6 +2,7 @@
 // file and prints the order's figures, as opening the file in the program would.
 
 #include "base/Fehler.h"
+#include "base/Version.h"
 #include "base/Zahlformat.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
@@ -36,7 +37,8 @@ const char* const Hilfetext =
     "im Programm, kein Bestellblatt.\n"
     "\n"
     "Optionen:\n"
-    "  -h, --help   zeigt diese Hilfe\n"
+    "  -h, --help      zeigt diese Hilfe\n"
+    "  -V, --version   zeigt die Version\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg; 1, wenn die Bestelldatei fehlt, nicht lesbar oder\n"
     "beschädigt ist oder das Bestellblatt nicht geschrieben werden kann; 2 bei\n"
@@ -94,6 +96,10 @@ int Ausfuehren(const QStringList& Argumente)
 {
     if (Argumente.contains(QStringLiteral("-h")) || Argumente.contains(QStringLiteral("--help"))) {
         std::fputs(Hilfetext, stdout);
+        return Erfolg;
+    }
+    if (Argumente.contains(QStringLiteral("-V")) || Argumente.contains(QStringLiteral("--version"))) {
+        std::fputs("bestellblatt (Quadrolis C2) " QUADROLIS_VERSION "\n", stdout);
         return Erfolg;
     }
     for (const QString& Argument : Argumente) {

@@ -8,6 +8,9 @@ packages=(
   libjpeg-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth
+  # the Debian package and its checks
+  dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin
+  xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()

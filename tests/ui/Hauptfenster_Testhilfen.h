@@ -16,6 +16,7 @@
 
 #include <deque>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 // Shared by the tests of the main window: scripted answers for every dialog
@@ -29,7 +30,7 @@ class TTestdienste : public TDienste
 public:
     struct TMeldung
     {
-        QString Art; // "Informationen" or "Fehler"
+        QString Art; // "Informationen", "Frage" or "Fehler"
         QString Text;
     };
 
@@ -52,6 +53,20 @@ public:
         return Antwort;
     }
 
+    // Recorded as "Frage"; the answer Ja is true.
+    bool Frage(QWidget*, const QString& Text, const QString& Ja, const QString& Nein) override
+    {
+        Meldungen.push_back({QStringLiteral("Frage"), Text});
+        Knoepfe.push_back({Ja, Nein});
+        if (Antworten.empty()) {
+            ADD_FAILURE() << "unerwartete Frage: " << Text.toStdString();
+            return false;
+        }
+        const bool Antwort = Antworten.front();
+        Antworten.pop_front();
+        return Antwort;
+    }
+
     void Fehler(QWidget*, const QString& Text) override { Meldungen.push_back({QStringLiteral("Fehler"), Text}); }
 
     QString Datei_Oeffnen(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
@@ -63,6 +78,7 @@ public:
     std::deque<QString> Pfade; // an empty path cancels the dialog
     std::vector<TDateiwahl> Dateiwahlen;
     std::vector<QUrl> Geoeffnet;
+    std::vector<std::pair<QString, QString>> Knoepfe; // the two buttons of each Frage
 
 private:
     QString Pfad_Nehmen(const TDateiwahl& Wahl)
