@@ -5,13 +5,20 @@ set(QUADROLIS_METAINFO_ID de.talvern_fenster.quadrolis_c2)
 configure_file(${PROJECT_SOURCE_DIR}/resources/desktop/quadrolis-c2.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/paket/${QUADROLIS_METAINFO_ID}.metainfo.xml @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${PROJECT_BINARY_DIR}/paket/changelog @ONLY)
-# Debian wants the changelog compressed, without a time stamp in the header.
-add_custom_command(
-  OUTPUT ${PROJECT_BINARY_DIR}/paket/changelog.gz
-  COMMAND gzip -9nc ${PROJECT_BINARY_DIR}/paket/changelog > ${PROJECT_BINARY_DIR}/paket/changelog.gz
-  DEPENDS ${PROJECT_BINARY_DIR}/paket/changelog
-  VERBATIM)
-add_custom_target(paket_dateien ALL DEPENDS ${PROJECT_BINARY_DIR}/paket/changelog.gz)
+# Debian wants the changelog and the manual pages compressed, without a time stamp.
+set(PAKET_GEPACKT)
+foreach(datei ${PROJECT_BINARY_DIR}/paket/changelog
+              ${PROJECT_SOURCE_DIR}/resources/debian/quadrolis-c2.1
+              ${PROJECT_SOURCE_DIR}/resources/debian/bestellblatt.1)
+  get_filename_component(name ${datei} NAME)
+  add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/paket/${name}.gz
+    COMMAND gzip -9nc ${datei} > ${PROJECT_BINARY_DIR}/paket/${name}.gz
+    DEPENDS ${datei}
+    VERBATIM)
+  list(APPEND PAKET_GEPACKT ${PROJECT_BINARY_DIR}/paket/${name}.gz)
+endforeach()
+add_custom_target(paket_dateien ALL DEPENDS ${PAKET_GEPACKT})
 
 if(QUADROLIS_UI)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/quadrolis-c2.xml
@@ -19,6 +26,8 @@ if(QUADROLIS_UI)
   install(FILES ${PROJECT_BINARY_DIR}/paket/${QUADROLIS_METAINFO_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
+install(FILES ${PROJECT_BINARY_DIR}/paket/quadrolis-c2.1.gz ${PROJECT_BINARY_DIR}/paket/bestellblatt.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright ${PROJECT_BINARY_DIR}/paket/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quadrolis-c2)
 

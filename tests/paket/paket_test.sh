@@ -50,7 +50,8 @@ for datei in ./usr/bin/quadrolis-c2 ./usr/bin/bestellblatt \
     ./usr/share/applications/quadrolis-c2.desktop \
     ./usr/share/icons/hicolor/64x64/apps/quadrolis-c2.png \
     ./usr/share/mime/packages/quadrolis-c2.xml "$metainfo" \
-    ./usr/share/doc/quadrolis-c2/copyright ./usr/share/doc/quadrolis-c2/changelog.gz; do
+    ./usr/share/doc/quadrolis-c2/copyright ./usr/share/doc/quadrolis-c2/changelog.gz \
+    ./usr/share/man/man1/quadrolis-c2.1.gz ./usr/share/man/man1/bestellblatt.1.gz; do
     pruefe "enthält $datei" grep -qxF -- "$datei" "$arbeit/inhalt"
 done
 pruefe "kein Zeichenprogramm der Bilder" test -z "$(grep -F bilder_erzeugen "$arbeit/inhalt")"
@@ -112,7 +113,7 @@ else
 fi
 
 if command -v lintian >/dev/null; then
-    lintian --no-tag-display-limit "$deb" >"$arbeit/lintian" 2>&1
+    lintian --tag-display-limit 0 "$deb" >"$arbeit/lintian" 2>&1
     echo "--- lintian"
     cat "$arbeit/lintian"
     pruefe "lintian ohne Fehler" test -z "$(grep '^E:' "$arbeit/lintian")"
