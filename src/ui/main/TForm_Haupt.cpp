@@ -22,20 +22,20 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QUrl>
 
 #include <algorithm>
-#include <optional>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -695,18 +695,16 @@ void TForm_Haupt::Oeffnen1Click()
         Hauptfenster_Aktualisieren();
         return;
     }
-    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Laden(Name, *m_Bestellung);
-    Hauptfenster_Aktualisieren();
-    if (Ergebnis)
-        m_Sicherung->Gesichert();
-    else
-        TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + Name, Ergebnis.Fehlertext));
+    Datei_Laden(Name);
 }
 
 bool TForm_Haupt::Bestellung_Oeffnen(const QString& Name)
 {
-    if (!Verwerfen_Bestaetigt())
-        return false;
+    return Verwerfen_Bestaetigt() && Datei_Laden(Name);
+}
+
+bool TForm_Haupt::Datei_Laden(const QString& Name)
+{
     const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Laden(Name, *m_Bestellung);
     Hauptfenster_Aktualisieren();
     if (Ergebnis)

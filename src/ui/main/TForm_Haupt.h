@@ -99,7 +99,10 @@ private:
     void Auswahl_Anzeigen();
     void Dialog_Zeigen(const TKopplung& Kopplung);
     static QString Abgelegte_Datei(const QMimeData* Daten);
+    // True when the order has no unsaved changes or the user lets them go.
     bool Verwerfen_Bestaetigt();
+    // Loads the file into the current order, refreshes, reports a failure.
+    bool Datei_Laden(const QString& Name);
 
     // Handlers.
     void CBC_Haupt_NeuePosChange(int Index);
