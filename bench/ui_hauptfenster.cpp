@@ -1,6 +1,7 @@
 #include "order/TBestellung.h"
 #include "ui/main/TAnwendung.h"
 #include "ui/main/TForm_Haupt.h"
+#include "ui/main/TSicherung.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,6 +67,27 @@ void BM_Programmstart(benchmark::State& Zustand)
         Zustand.ResumeTiming();
     }
 }
+// Writing the copy of an unsaved order, which the program does at most every half minute.
+void BM_Sicherung_Schreiben(benchmark::State& Zustand)
+{
+    TForm_Haupt Fenster;
+    Bestellung_Fuellen(Fenster.Bestellung(), int(Zustand.range(0)));
+    TSicherung& Sicherung = Fenster.Sicherung();
+    for (auto _ : Zustand) {
+        // A new contact each time, so every round writes.
+        Fenster.Bestellung().Telefon = QString::number(Zustand.iterations());
+        Sicherung.Jetzt_Schreiben();
+    }
+    Sicherung.Beenden();
+    Zustand.SetItemsProcessed(Zustand.iterations() * Zustand.range(0));
+}
+BENCHMARK(BM_Sicherung_Schreiben)
+    ->Arg(100)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 BENCHMARK(BM_Programmstart)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QLocale>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,9 @@ int main(int argc, char** argv)
         return 1;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Copies of unsaved orders go to a folder of their own, never the user's.
+    QTemporaryDir Datenordner;
+    qputenv("XDG_DATA_HOME", Datenordner.path().toLocal8Bit());
     TQuadrolisApp Anwendung(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     benchmark::RunSpecifiedBenchmarks();

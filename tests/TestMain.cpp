@@ -5,6 +5,7 @@
 
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
+#include <QTemporaryDir>
 #elif defined(QT_GUI_LIB)
 #include <QGuiApplication>
 #else
@@ -19,6 +20,10 @@ int main(int argc, char** argv)
 #ifdef QT_WIDGETS_LIB
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    // The program keeps copies of unsaved orders in the user's data folder;
+    // tests keep theirs out of the real one.
+    QTemporaryDir Datenordner;
+    qputenv("XDG_DATA_HOME", Datenordner.path().toLocal8Bit());
     QApplication app(argc, argv);
 #elif defined(QT_GUI_LIB)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")

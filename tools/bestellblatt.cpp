@@ -4,6 +4,7 @@
 // bestellblatt --skizzen ORDNER BESTELLUNG.dat: writes the sketch of every window position.
 
 #include "base/Fehler.h"
+#include "base/Version.h"
 #include "base/Zahlformat.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
@@ -55,6 +56,7 @@ const char* const Hilfetext =
     "                   und gibt die geschriebenen Dateien aus, eine je Zeile; ORDNER\n"
     "                   wird angelegt, wenn es ihn nicht gibt. Braucht keine Anzeige.\n"
     "  -h, --help       zeigt diese Hilfe\n"
+    "  -V, --version    zeigt die Version\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg; 1, wenn die Bestelldatei fehlt, nicht lesbar oder\n"
     "beschädigt ist oder das Bestellblatt nicht geschrieben werden kann; 2 bei\n"
@@ -143,6 +145,10 @@ int Ausfuehren(QStringList Argumente)
 {
     if (Argumente.contains(QStringLiteral("-h")) || Argumente.contains(QStringLiteral("--help"))) {
         std::fputs(Hilfetext, stdout);
+        return Erfolg;
+    }
+    if (Argumente.contains(QStringLiteral("-V")) || Argumente.contains(QStringLiteral("--version"))) {
+        std::fputs("bestellblatt (Quadrolis C2) " QUADROLIS_VERSION "\n", stdout);
         return Erfolg;
     }
     if (const qsizetype Stelle = Argumente.indexOf(Skizzenoption); Stelle >= 0) {

@@ -1,12 +1,9 @@
 // Draws the pictures of the information windows and writes them as JPEG files
 // into the folder given as the only argument (normally resources/).
 //
-// Not part of the build; compile and run it by hand from the project folder
-// when a picture or the wood or special-shape catalog changes:
-//   g++ -std=c++20 -fPIC -O1 -Isrc -Wno-missing-field-initializers tools/bilder_erzeugen.cpp
-//       src/catalog/THoelzer.cpp src/catalog/TSonderformen.cpp
-//       $(pkg-config --cflags --libs Qt6Gui libjpeg) -o /tmp/bilder_erzeugen
-//   QT_QPA_PLATFORM=offscreen /tmp/bilder_erzeugen resources
+// Built with the project (not installed); run it from the project folder when
+// a picture or the wood or special-shape catalog changes:
+//   QT_QPA_PLATFORM=offscreen build/tools/bilder_erzeugen resources
 
 #include "catalog/THoelzer.h"
 #include "catalog/TSonderformen.h"

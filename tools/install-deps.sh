@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth
   poppler-utils
+  # the Debian package and its checks
+  dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin
+  xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()

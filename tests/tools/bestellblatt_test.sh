@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs bestellblatt on the golden order file and on broken ones.
-# Usage: bestellblatt_test.sh <path of bestellblatt> <tests/data folder>
+# Usage: bestellblatt_test.sh <path of bestellblatt> <tests/data folder> [project version]
 set -u
 
 programm=$1
 daten=$2
+version=${3:-}
 bestanden=0
 fehlgeschlagen=0
 arbeit=$(mktemp -d)
@@ -165,6 +166,11 @@ pruefe "--pdf ohne Namen: falscher Aufruf" gleich "$?" 2
 starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" --help
 pruefe "--help: Rückgabewert 0" gleich "$?" 0
 pruefe "--help: erklärt den Aufruf" enthaelt "$arbeit/aus" 'Aufruf: bestellblatt BESTELLUNG.dat [BLATT.htm]'
+if [ -n "$version" ]; then
+    starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" --version
+    pruefe "--version: Rückgabewert 0" gleich "$?" 0
+    pruefe "--version: nennt die Version" gleich "$(cat "$arbeit/aus")" "bestellblatt (Quadrolis C2) $version"
+fi
 starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler"
 pruefe "ohne Argumente: Rückgabewert nicht 0" test "$?" -ne 0
 

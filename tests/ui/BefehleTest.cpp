@@ -16,6 +16,8 @@ using namespace Hauptfenster_Test;
 namespace {
 
 const QString Filter_Bestellung = QStringLiteral("Bestellung (*.dat);;Alle (*)");
+const QString Frage_Oeffnen = QStringLiteral(
+    "Die aktuelle Bestellung hat ungesicherte Änderungen. Trotzdem schließen und eine andere öffnen?");
 
 QByteArray Inhalt(const QString& Pfad)
 {
@@ -153,10 +155,14 @@ TEST_F(BefehleTest, OeffnenZeigtAlleKopfdatenDerDatei)
     for (const char* Feld : {"Edit_Datum", "Edit_Ansprechpartner", "Edit_Telefon", "Edit_Rechnungsempfaenger",
                              "Edit_Bauvorhaben", "Edit_Bemerkungen"})
         QTest::keyClicks(S<QLineEdit>(Feld), QStringLiteral("alt"));
+    // The typed header is unsaved: opening asks first.
+    Dienste.Antworten = {true};
     Dienste.Pfade = {Name};
     Befehl("Oeffnen1");
 
-    EXPECT_TRUE(Dienste.Meldungen.empty());
+    ASSERT_EQ(Dienste.Meldungen.size(), 1u);
+    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Informationen"));
+    EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Oeffnen);
     EXPECT_EQ(S<QLineEdit>("Edit_Datum")->text(), QStringLiteral("2024-03-01"));
     EXPECT_EQ(S<QLineEdit>("Edit_Ansprechpartner")->text(), QStringLiteral("Herr Öztürk"));
     EXPECT_EQ(S<QLineEdit>("Edit_Telefon")->text(), QStringLiteral("0301234"));
@@ -174,9 +180,11 @@ TEST_F(BefehleTest, OeffnenZeigtAlleKopfdatenDerDatei)
     EXPECT_EQ(Dienste.Dateiwahlen[0].Endung, QStringLiteral("dat"));
     EXPECT_TRUE(Dienste.Dateiwahlen[0].Vorschlag.isEmpty());
 
-    // The next open dialog starts at the file just opened; cancelling keeps everything.
+    // The next open dialog starts at the file just opened, without a question
+    // since nothing changed; cancelling keeps everything.
     Dienste.Pfade = {QString()};
     Befehl("Oeffnen1");
+    EXPECT_EQ(Dienste.Meldungen.size(), 1u);
     EXPECT_EQ(Dienste.Dateiwahlen[1].Vorschlag, Name);
     EXPECT_EQ(B().Filename, Name);
     EXPECT_EQ(B().Anzahl_Positionen(), 2);
@@ -199,24 +207,32 @@ TEST_F(BefehleTest, BeschaedigteDateiBehaeltDieBestellung)
 
     Neu(QStringLiteral("Freie Position"));
     QTest::keyClicks(S<QLineEdit>("Edit_Bauvorhaben"), QStringLiteral("Halle"));
+    Dienste.Antworten = {true};
     Dienste.Pfade = {Name};
     Befehl("Oeffnen1");
 
-    ASSERT_EQ(Dienste.Meldungen.size(), 1u);
-    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Fehler"));
+    ASSERT_EQ(Dienste.Meldungen.size(), 2u);
+    EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Oeffnen);
+    EXPECT_EQ(Dienste.Meldungen[1].Art, QStringLiteral("Fehler"));
     const QString Kopf = QStringLiteral("Fehler beim Öffnen von ") + Name + u'\n';
-    EXPECT_TRUE(Dienste.Meldungen[0].Text.startsWith(Kopf)) << Dienste.Meldungen[0].Text.toStdString();
-    EXPECT_TRUE(Dienste.Meldungen[0].Text.contains(QStringLiteral("Positionstyp")));
+    EXPECT_TRUE(Dienste.Meldungen[1].Text.startsWith(Kopf)) << Dienste.Meldungen[1].Text.toStdString();
+    EXPECT_TRUE(Dienste.Meldungen[1].Text.contains(QStringLiteral("Positionstyp")));
     EXPECT_EQ(B().Anzahl_Positionen(), 1);
     EXPECT_EQ(B().Eintrag(0).Positionstyp(), Positionstyp::Freie);
     EXPECT_EQ(B().Bauvorhaben, QStringLiteral("Halle"));
     EXPECT_EQ(S<QLineEdit>("Edit_Bauvorhaben")->text(), QStringLiteral("Halle"));
     EXPECT_TRUE(B().Filename.isEmpty());
 
+    // The order kept is still unsaved; Abbrechen does not even show the dialog.
+    Dienste.Antworten = {false};
+    Befehl("Oeffnen1");
+    EXPECT_EQ(Dienste.Meldungen.size(), 3u);
+    EXPECT_EQ(Dienste.Dateiwahlen.size(), 1u);
+    Dienste.Antworten = {true};
     Dienste.Pfade = {Pfad(QStringLiteral("gibtsnicht.dat"))};
     Befehl("Oeffnen1");
-    ASSERT_EQ(Dienste.Meldungen.size(), 2u);
-    EXPECT_TRUE(Dienste.Meldungen[1].Text.startsWith(QStringLiteral("Fehler beim Öffnen von ")
+    ASSERT_EQ(Dienste.Meldungen.size(), 5u);
+    EXPECT_TRUE(Dienste.Meldungen[4].Text.startsWith(QStringLiteral("Fehler beim Öffnen von ")
                                                       + Pfad(QStringLiteral("gibtsnicht.dat"))));
 }
 

@@ -17,6 +17,7 @@
 
 #include <deque>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 // Shared by the tests of the main window: scripted answers for every dialog
@@ -30,7 +31,7 @@ class TTestdienste : public TDienste
 public:
     struct TMeldung
     {
-        QString Art; // "Informationen" or "Fehler"
+        QString Art; // "Informationen", "Frage" or "Fehler"
         QString Text;
     };
 
@@ -44,6 +45,20 @@ public:
         Meldungen.push_back({QStringLiteral("Informationen"), Text});
         if (!mitAbbrechen)
             return true;
+        if (Antworten.empty()) {
+            ADD_FAILURE() << "unerwartete Frage: " << Text.toStdString();
+            return false;
+        }
+        const bool Antwort = Antworten.front();
+        Antworten.pop_front();
+        return Antwort;
+    }
+
+    // Recorded as "Frage"; the answer Ja is true.
+    bool Frage(QWidget*, const QString& Text, const QString& Ja, const QString& Nein) override
+    {
+        Meldungen.push_back({QStringLiteral("Frage"), Text});
+        Knoepfe.push_back({Ja, Nein});
         if (Antworten.empty()) {
             ADD_FAILURE() << "unerwartete Frage: " << Text.toStdString();
             return false;
@@ -90,6 +105,7 @@ public:
     QString Druckziel;
     int Druckdialoge = 0;
     int Vorschauen = 0;
+    std::vector<std::pair<QString, QString>> Knoepfe; // the two buttons of each Frage
 
 private:
     QString Pfad_Nehmen(const TDateiwahl& Wahl)

@@ -1,3 +1,4 @@
+#include "base/Version.h"
 #include "sheet/Herstellerdaten.h"
 #include "ui/main/TAboutBox_Drehrichtungen.h"
 #include "ui/main/TAboutBox_Quadrolis.h"
@@ -230,7 +231,8 @@ TEST_F(Infofenster, UeberQuadrolisNenntProduktUndVersion)
         return Label ? Label->text() : QStringLiteral("<fehlt>");
     };
     EXPECT_EQ(Text("ProductName"), QStringLiteral("Quadrolis"));
-    EXPECT_EQ(Text("Version"), QStringLiteral("Version C2 1.5.2"));
+    // The project's version, the one bestellblatt and the package report too.
+    EXPECT_EQ(Text("Version"), QStringLiteral("Version C2 " QUADROLIS_VERSION));
     EXPECT_EQ(Text("Comments"), QStringLiteral("Alle Angaben (Preise etc.) ohne Gewähr. Änderungen vorbehalten."));
     auto* Symbol = Fenster.findChild<TBildflaeche*>(QStringLiteral("ProgramIcon"));
     ASSERT_NE(Symbol, nullptr);

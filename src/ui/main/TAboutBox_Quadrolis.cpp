@@ -1,5 +1,6 @@
 #include "ui/main/TAboutBox_Quadrolis.h"
 
+#include "base/Version.h"
 #include "ui/main/Infofenster.h"
 #include "ui/main/TBildflaeche.h"
 
@@ -28,7 +29,7 @@ TAboutBox_Quadrolis::TAboutBox_Quadrolis(QWidget* parent)
     QFont Fett = Produkt->font();
     Fett.setBold(true);
     Produkt->setFont(Fett);
-    Beschriftung(QStringLiteral("Version"), QStringLiteral("Version C2 1.5.2"), QRect(52, 26, 148, 16));
+    Beschriftung(QStringLiteral("Version"), QStringLiteral("Version C2 " QUADROLIS_VERSION), QRect(52, 26, 148, 16));
     Beschriftung(QStringLiteral("Copyright"), QStringLiteral("Angebotsrechner für Holzfenster"), QRect(8, 48, 192, 16));
     QLabel* Hinweis = Beschriftung(QStringLiteral("Comments"),
                                    QStringLiteral("Alle Angaben (Preise etc.) ohne Gewähr. Änderungen vorbehalten."),

@@ -101,7 +101,10 @@ TAnwendung::~TAnwendung()
         m_Fenster.pop_back();
 }
 
-void TAnwendung::Starten()
+void TAnwendung::Starten(const QString& Datei)
 {
     m_Haupt->show();
+    m_Haupt->Wiederherstellung_Anbieten();
+    if (!Datei.isEmpty())
+        m_Haupt->Bestellung_Oeffnen(Datei);
 }

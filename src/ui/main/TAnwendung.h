@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <cstdint>
@@ -18,8 +19,10 @@ public:
     TAnwendung(const TAnwendung&) = delete;
     TAnwendung& operator=(const TAnwendung&) = delete;
 
-    // Shows the main window; every other window stays hidden until it is opened.
-    void Starten();
+    // Shows the main window; every other window stays hidden until it is
+    // opened. Then offers what a crashed program left unsaved and opens the
+    // order file Datei, if one is given.
+    void Starten(const QString& Datei = QString());
 
     TForm_Haupt& Hauptfenster() { return *m_Haupt; }
     // Every window in the order of creation, the main window first.

@@ -88,6 +88,17 @@ void TDienste::Druckvorschau(QWidget*, QPrinter&, const std::function<void(QPrin
 {
 }
 
+bool TDienste::Frage(QWidget* Eltern, const QString& Text, const QString& Ja, const QString& Nein)
+{
+    QMessageBox Box(QMessageBox::Question, QStringLiteral("Informationen"), Text, QMessageBox::NoButton, Eltern);
+    QPushButton* Knopf_Ja = Box.addButton(Ja, QMessageBox::AcceptRole);
+    // Neither button is the escape button: Escape and the title bar do not decide.
+    Box.addButton(Nein, QMessageBox::DestructiveRole);
+    Box.setDefaultButton(Knopf_Ja);
+    Box.exec();
+    return Box.clickedButton() == Knopf_Ja;
+}
+
 TDienste& TDienste::Aktuell()
 {
     return Installiert ? *Installiert : Standard;

@@ -19,6 +19,9 @@ public:
     // Caption "Informationen"; with Abbrechen the buttons are OK and "Abbrechen".
     // True only when the user chose OK.
     virtual bool Information(QWidget* Eltern, const QString& Text, bool mitAbbrechen) = 0;
+    // Caption "Informationen" with the two named buttons; true only for Ja.
+    // The standard dialog cannot be closed without a choice.
+    virtual bool Frage(QWidget* Eltern, const QString& Text, const QString& Ja, const QString& Nein);
     // Caption "Fehler", button OK.
     virtual void Fehler(QWidget* Eltern, const QString& Text) = 0;
 

@@ -13,6 +13,7 @@
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
 #include "ui/main/TQuadrolisApp.h"
+#include "ui/main/TSicherung.h"
 #include "ui/main/TWeblink.h"
 #include "ui/main/TWindows1252Validator.h"
 
@@ -20,11 +21,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,12 +38,22 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace {
 
 const QString Frage_Beenden = QStringLiteral("Programm beenden? Ungesicherte Bestellungen gehen verloren.");
 const QString Frage_Neu = QStringLiteral("Aktuelle Bestellung schließen und neue anlegen?");
+const QString Frage_Oeffnen = QStringLiteral(
+    "Die aktuelle Bestellung hat ungesicherte Änderungen. Trotzdem schließen und eine andere öffnen?");
+const QString Frage_Wiederherstellen = QStringLiteral(
+    "Quadrolis C2 wurde nicht ordnungsgemäß beendet. Eine ungesicherte Bestellung vom %1 um %2 Uhr mit %3%4 "
+    "wurde aufbewahrt.\n\nSoll sie wiederhergestellt werden?");
+const QString Fehler_Wiederherstellung = QStringLiteral(
+    "Die Wiederherstellungsdatei %1 ist beschädigt und wurde nicht geöffnet.\n%2\nSie bleibt als %3 erhalten.");
+const QString Fehler_Sicherung = QStringLiteral(
+    "Die ungesicherte Bestellung kann nicht zur Wiederherstellung aufbewahrt werden:\n");
 const QString Fehler_Oeffnen = QStringLiteral("Fehler beim Öffnen von ");
 const QString Fehler_Speichern = QStringLiteral("Fehler beim Speichern von ");
 const QString Blatt_Gespeichert = QStringLiteral(
@@ -164,6 +179,17 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
     CBC_RabattAuswahl->Farben_Zuruecksetzen();
     CBC_RabattAuswahl->Hintergrund_Setzen(0, QColor(166, 202, 240));
     Hauptfenster_Aktualisieren();
+
+    m_Sicherung = new TSicherung([this]() -> const TBestellung& { return *m_Bestellung; }, QString(), this);
+    m_Sicherung->Gesichert();
+    connect(m_Sicherung, &TSicherung::Schreibfehler, this,
+            [this](const QString& Grund) { TDienste::Aktuell().Fehler(this, Fehler_Sicherung + Grund); });
+
+    // Order files dropped anywhere on the window open; the edits would take their names as text.
+    setAcceptDrops(true);
+    for (QWidget* Kind : findChildren<QWidget*>())
+        if (Kind->acceptDrops())
+            Kind->installEventFilter(this);
 }
 
 TForm_Haupt::~TForm_Haupt()
@@ -484,6 +510,8 @@ QString TForm_Haupt::Mit_Endung(const QString& Name, const QString& Endung)
 
 void TForm_Haupt::Hauptfenster_Aktualisieren()
 {
+    if (m_Sicherung)
+        m_Sicherung->Geaendert();
     // Setting the header fields below writes the controls back into the
     // order; reading from a snapshot keeps the old texts from winning.
     auto Schnappschuss = std::make_shared<TBestellung>();
@@ -657,18 +685,84 @@ void TForm_Haupt::Neu1Click()
     m_Bestellung->Kopieren_Von(Neu);
     NeuePos_Zuruecksetzen();
     Hauptfenster_Aktualisieren();
+    m_Sicherung->Gesichert();
+}
+
+bool TForm_Haupt::Ungesichert() const
+{
+    return m_Sicherung->Ungesichert();
+}
+
+bool TForm_Haupt::Verwerfen_Bestaetigt()
+{
+    return !Ungesichert() || TDienste::Aktuell().Information(this, Frage_Oeffnen, true);
 }
 
 void TForm_Haupt::Oeffnen1Click()
 {
+    if (!Verwerfen_Bestaetigt()) {
+        Hauptfenster_Aktualisieren();
+        return;
+    }
     const QString Name = TDienste::Aktuell().Datei_Oeffnen(
         this, {QString(), Filter_Bestellung, QStringLiteral("dat"), m_Bestellung->Filename});
-    if (!Name.isEmpty()) {
-        const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Laden(Name, *m_Bestellung);
-        if (!Ergebnis)
-            TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + Name, Ergebnis.Fehlertext));
+    if (Name.isEmpty()) {
+        Hauptfenster_Aktualisieren();
+        return;
     }
+    Datei_Laden(Name);
+}
+
+bool TForm_Haupt::Bestellung_Oeffnen(const QString& Name)
+{
+    return Verwerfen_Bestaetigt() && Datei_Laden(Name);
+}
+
+bool TForm_Haupt::Datei_Laden(const QString& Name)
+{
+    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Laden(Name, *m_Bestellung);
     Hauptfenster_Aktualisieren();
+    if (Ergebnis)
+        m_Sicherung->Gesichert();
+    else
+        TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + Name, Ergebnis.Fehlertext));
+    return bool(Ergebnis);
+}
+
+void TForm_Haupt::Wiederherstellung_Anbieten()
+{
+    const QLocale Deutsch(QLocale::German, QLocale::Germany);
+    while (const std::optional<TSicherung::TFund> Fund = m_Sicherung->Naechster_Fund()) {
+        TBestellung Gelesen;
+        const Bestelldatei::TErgebnis Ergebnis = TSicherung::Lesen(Fund->Pfad, Gelesen);
+        if (!Ergebnis) {
+            QString Ziel = m_Sicherung->Beiseitelegen(*Fund);
+            if (Ziel.isEmpty())
+                Ziel = Fund->Pfad;
+            TDienste::Aktuell().Fehler(this, Fehler_Wiederherstellung.arg(QDir::toNativeSeparators(Fund->Pfad),
+                                                                          Ergebnis.Fehlertext,
+                                                                          QDir::toNativeSeparators(Ziel)));
+            continue;
+        }
+        const int Anzahl = Gelesen.Anzahl_Positionen();
+        const QString Positionen = Anzahl == 1 ? QStringLiteral("1 Position")
+                                               : QString::number(Anzahl) + QStringLiteral(" Positionen");
+        const QString Datei = Gelesen.Filename.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" (") + QDir::toNativeSeparators(Gelesen.Filename) + QLatin1Char(')');
+        const QString Text = Frage_Wiederherstellen.arg(Deutsch.toString(Fund->Zeit.date(), QStringLiteral("dd.MM.yyyy")),
+                                                        Deutsch.toString(Fund->Zeit.time(), QStringLiteral("HH:mm")),
+                                                        Positionen, Datei);
+        if (!TDienste::Aktuell().Frage(this, Text, QStringLiteral("Wiederherstellen"), QStringLiteral("Verwerfen"))) {
+            m_Sicherung->Loeschen(*Fund);
+            continue;
+        }
+        // Still unsaved: the copy stays and becomes this program's own.
+        m_Bestellung->Kopieren_Von(Gelesen);
+        m_Sicherung->Uebernehmen(*Fund);
+        Hauptfenster_Aktualisieren();
+        return;
+    }
 }
 
 void TForm_Haupt::Speichern1Click()
@@ -679,7 +773,9 @@ void TForm_Haupt::Speichern1Click()
     }
     const QString Name = m_Bestellung->Filename;
     const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung);
-    if (!Ergebnis)
+    if (Ergebnis)
+        m_Sicherung->Gesichert();
+    else
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
 }
 
@@ -692,7 +788,9 @@ void TForm_Haupt::Speichernunter1Click()
         return;
     Name = Mit_Endung(Name, QStringLiteral(".dat"));
     const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung);
-    if (!Ergebnis)
+    if (Ergebnis)
+        m_Sicherung->Gesichert();
+    else
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
 }
 
@@ -778,6 +876,7 @@ void TForm_Haupt::closeEvent(QCloseEvent* Ereignis)
         return;
     }
     Ereignis->accept();
+    m_Sicherung->Beenden();
     emit Geschlossen();
 }
 
@@ -791,11 +890,15 @@ void TForm_Haupt::Kopfdaten_Uebernehmen()
     m_Bestellung->Rechnungsempfaenger = Edit_Rechnungsempfaenger->text();
     m_Bestellung->Bauvorhaben = Edit_Bauvorhaben->text();
     m_Bestellung->Bemerkungen = Edit_Bemerkungen->text();
+    if (m_Sicherung)
+        m_Sicherung->Geaendert();
 }
 
 void TForm_Haupt::Edit_BemerkungenChange()
 {
     m_Bestellung->Bemerkungen = Edit_Bemerkungen->text();
+    if (m_Sicherung)
+        m_Sicherung->Geaendert();
 }
 
 void TForm_Haupt::CB_Mit_NachtextClick(bool Ticked)
@@ -847,8 +950,45 @@ void TForm_Haupt::CBC_RabattAuswahlChange(int Index)
     Hauptfenster_Aktualisieren();
 }
 
+QString TForm_Haupt::Abgelegte_Datei(const QMimeData* Daten)
+{
+    if (!Daten || !Daten->hasUrls())
+        return {};
+    for (const QUrl& Adresse : Daten->urls())
+        if (Adresse.isLocalFile())
+            return Adresse.toLocalFile();
+    return {};
+}
+
+void TForm_Haupt::dragEnterEvent(QDragEnterEvent* Ereignis)
+{
+    if (!Abgelegte_Datei(Ereignis->mimeData()).isEmpty())
+        Ereignis->acceptProposedAction();
+}
+
+void TForm_Haupt::dropEvent(QDropEvent* Ereignis)
+{
+    const QString Name = Abgelegte_Datei(Ereignis->mimeData());
+    if (Name.isEmpty())
+        return;
+    Ereignis->acceptProposedAction();
+    // The drag source waits for the drop to finish: ask and open afterwards.
+    QMetaObject::invokeMethod(this, [this, Name] { Bestellung_Oeffnen(Name); }, Qt::QueuedConnection);
+}
+
 bool TForm_Haupt::eventFilter(QObject* Objekt, QEvent* Ereignis)
 {
+    const QEvent::Type Art = Ereignis->type();
+    if ((Art == QEvent::DragEnter || Art == QEvent::DragMove || Art == QEvent::Drop) && Objekt != this) {
+        auto* Ziehen = static_cast<QDropEvent*>(Ereignis);
+        if (!Abgelegte_Datei(Ziehen->mimeData()).isEmpty()) {
+            if (Art == QEvent::Drop)
+                dropEvent(Ziehen);
+            else
+                Ziehen->acceptProposedAction();
+            return true;
+        }
+    }
     const bool Losgelassen = Ereignis->type() == QEvent::KeyRelease;
     const int Taste = Losgelassen ? static_cast<QKeyEvent*>(Ereignis)->key() : 0;
     if (Objekt == StringGrid1) {

@@ -21,7 +21,9 @@ class TAufAbPfeile;
 class TBestellung;
 class TComboBoxColor;
 class TOptionenMenue;
+class QMimeData;
 class TPositionsmodell;
+class TSicherung;
 class TWeblink;
 
 // The main window: the one current order, its positions in the grid, its
@@ -59,6 +61,16 @@ public:
     void NeuePosition_Anlegen(std::uint32_t Typ, const QString& Vorlage = QString());
     void Zeile_Waehlen(int Zeile);
 
+    // Opens an order file the way "Öffnen" does once the file is chosen, from
+    // the command line and from a drop as well: while the current order has
+    // unsaved changes it asks first. True when the file was taken over.
+    bool Bestellung_Oeffnen(const QString& Name);
+    // At start: offers each copy of an unsaved order that a program which
+    // ended without closing left behind, until one is restored.
+    void Wiederherstellung_Anbieten();
+    bool Ungesichert() const;
+    TSicherung& Sicherung() { return *m_Sicherung; }
+
     // The name a save dialog returned, with Endung appended unless it already ends in it.
     static QString Mit_Endung(const QString& Name, const QString& Endung);
 
@@ -71,6 +83,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* Ereignis) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* Ereignis) override;
+    void dropEvent(QDropEvent* Ereignis) override;
 
 private:
     struct TKopplung
@@ -86,6 +100,11 @@ private:
     void Dialoge_Abgleichen(const TBestellung& Schnappschuss, int Zeile);
     void Auswahl_Anzeigen();
     void Dialog_Zeigen(const TKopplung& Kopplung);
+    static QString Abgelegte_Datei(const QMimeData* Daten);
+    // True when the order has no unsaved changes or the user lets them go.
+    bool Verwerfen_Bestaetigt();
+    // Loads the file into the current order, refreshes, reports a failure.
+    bool Datei_Laden(const QString& Name);
 
     // Handlers.
     void CBC_Haupt_NeuePosChange(int Index);
@@ -118,6 +137,7 @@ private:
     TPositionsmodell* m_Modell = nullptr;
     int m_Zeile = 0;
     bool m_Beenden_Bestaetigt = false;
+    TSicherung* m_Sicherung = nullptr;
     std::map<std::uint32_t, TKopplung> m_Dialoge;   // ascending kind order is the order of the coupling
     std::map<QByteArray, QWidget*> m_Infofenster;
 
