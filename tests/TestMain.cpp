@@ -4,6 +4,8 @@
 #include <QtGlobal>
 
 #ifdef QT_WIDGETS_LIB
+#include "ui/main/TQuadrolisApp.h"
+
 #include <QApplication>
 #else
 #include <QCoreApplication>
@@ -18,6 +20,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    TQuadrolisApp::Oberflaeche_Einrichten();
 #else
     QCoreApplication app(argc, argv);
 #endif

@@ -1,5 +1,6 @@
 #include "ui/main/TPositionsdialog.h"
 
+#include "fonts/TSchriften.h"
 #include "ui/main/Infofenster.h"
 #include "ui/main/TWindows1252Memo.h"
 #include "ui/main/TWindows1252Validator.h"
@@ -66,12 +67,7 @@ TPositionsdialog::TPositionsdialog(TDialogkontext& Kontext, std::uint32_t Typ, c
 
 QFont TPositionsdialog::Schrift()
 {
-    QFont Ergebnis;
-    Ergebnis.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                          QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-    Ergebnis.setStyleHint(QFont::SansSerif);
-    Ergebnis.setPointSize(8);
-    return Ergebnis;
+    return TSchriften::Schrift(8);
 }
 
 QString TPositionsdialog::Zahl_Text(long double Wert)
