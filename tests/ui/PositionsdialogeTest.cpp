@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,6 +40,11 @@ class TTestkontext final : public TDialogkontext
 public:
     TBestellung& Bestellung() override { return Auftrag; }
     int Ausgewaehlte_Zeile() const override { return Zeile; }
+    void Zeile_Waehlen(int Neue_Zeile) override
+    {
+        Zeile = Neue_Zeile;
+        Hauptfenster_Aktualisieren();
+    }
     void Hauptfenster_Aktualisieren() override { ++Aktualisierungen; }
     void Infofenster_Zeigen(const char*) override {}
 
@@ -466,6 +472,8 @@ TEST_F(Positionsdialoge, EnterUndTabfolge)
          {"Edit_Bez", "Edit_Anzahl", "Edit_Anzahl", "BitBtn1"}, {"Edit_Bez", "Edit_Anzahl", "BitBtn1", "CBC_SFT"}},
         {"TForm_Sonderfarbe", Fabrik<TForm_Sonderfarbe>(), Positionstyp::Sonderfarbe,
          {"Edit1", "Edit_Bez", "Edit_Bez", "BitBtn1"}, {"Edit1", "Edit_Bez", "BitBtn1"}},
+        {"TForm_Lieferung", Fabrik<TForm_Lieferung>(), Positionstyp::Lieferung,
+         {"Edit_Bez", "BitBtn1"}, {"ComboBox1", "Edit_Bez", "BitBtn1"}},
     };
     for (const TFokusfall& Fall : Faelle) {
         SCOPED_TRACE(Fall.Dialog);
@@ -514,6 +522,48 @@ TEST_F(Positionsdialoge, TextfelderWeisenZeichenAusserhalbWindows1252Ab)
     EXPECT_EQ(Edit_Bez->text(), QStringLiteral("Tür€-Š"));
     EXPECT_EQ(Memo1->toPlainText(), QStringLiteral("Tür€-Š"));
     EXPECT_EQ(Position.Text(), QStringLiteral("Tür€-Š"));
+}
+
+// ------------------------------------------------------------ fixed texts
+
+TEST_F(Positionsdialoge, FesteTexteVonAngebotUndSchiebeFaltTuer)
+{
+    const auto Beschriftungen = [](const QWidget& Dialog) {
+        QStringList Texte;
+        for (const QLabel* L : Dialog.findChildren<QLabel*>()) {
+            Texte << L->text();
+            EXPECT_GE(L->width(), L->fontMetrics().horizontalAdvance(L->text())) << L->text().toStdString();
+        }
+        return Texte;
+    };
+
+    TForm_Zulage1 Angebot(Kontext);
+    const QStringList Angebotstexte = Beschriftungen(Angebot);
+    for (const QString& Text : {QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam"),
+                                QStringLiteral("Zum Aktionspreis von 19,99 €. Zu empfehlen: 2x im Jahr außen auftragen. "),
+                                QStringLiteral("Fenster pflegen anstatt streichen!"), QStringLiteral("Pos. Bez.:"),
+                                QStringLiteral("Anzahl:")})
+        EXPECT_TRUE(Angebotstexte.contains(Text)) << Text.toStdString();
+    const QLabel* Titel = nullptr;
+    for (const QLabel* L : Angebot.findChildren<QLabel*>())
+        if (L->text().startsWith(QLatin1String("Jetzt im Angebot")))
+            Titel = L;
+    ASSERT_NE(Titel, nullptr);
+    EXPECT_TRUE(Titel->font().bold());
+    EXPECT_GT(Titel->font().pointSizeF(), Angebot.font().pointSizeF());
+
+    TForm_Zulage2 Tuer(Kontext);
+    const QStringList Tuertexte = Beschriftungen(Tuer);
+    for (const QString& Text : {QStringLiteral("Schiebe-Falt-Tür"), QStringLiteral("Typ:"), QStringLiteral("Pos. Bez.:"),
+                                QStringLiteral("Anzahl:")})
+        EXPECT_TRUE(Tuertexte.contains(Text)) << Text.toStdString();
+    auto* Typen = Feld<QComboBox>(Tuer, "CBC_SFT");
+    ASSERT_NE(Typen, nullptr);
+    QStringList Eintraege;
+    for (int i = 0; i < Typen->count(); ++i)
+        Eintraege << Typen->itemText(i);
+    EXPECT_EQ(Eintraege, QStringList({QStringLiteral("SFT 3 dreiflügelig"), QStringLiteral("SFT 4 vierflügelig"),
+                                      QStringLiteral("SFT 5 fünfflügelig"), QStringLiteral("SFT 6 sechsflügelig")}));
 }
 
 } // namespace

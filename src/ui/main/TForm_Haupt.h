@@ -57,7 +57,11 @@ public:
 
     // Appends a position of the kind, selects it and refreshes.
     void NeuePosition_Anlegen(std::uint32_t Typ, const QString& Vorlage = QString());
-    void Zeile_Waehlen(int Zeile);
+    void Zeile_Waehlen(int Zeile) override;
+
+    // The tooltip of the grid at Stelle (viewport coordinates): the full
+    // "Bez." text where the column cuts it, otherwise nothing.
+    QString Raster_Tooltip(const QPoint& Stelle) const;
 
     // The name a save dialog returned, with Endung appended unless it already ends in it.
     static QString Mit_Endung(const QString& Name, const QString& Endung);
