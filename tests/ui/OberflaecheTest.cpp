@@ -7,11 +7,13 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 #include <ostream>
 
@@ -94,9 +96,17 @@ TEST(Oberflaeche, DateidialogSprichtDeutsch)
     for (const auto Art : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
         QFileDialog Dialog(nullptr, QStringLiteral("Bestellung speichern unter"), QDir::tempPath(),
                            QStringLiteral("Bestellung (*.dat);;Alle (*)"));
-        Dialog.setOption(QFileDialog::DontUseNativeDialog);
         Dialog.setAcceptMode(Art);
+        TDienste::Dateidialog_Einrichten(Dialog, {Dialog.windowTitle(), QString(), QStringLiteral("dat"),
+                                                  QStringLiteral("Bestellung_2026-12-08")});
+        EXPECT_TRUE(Dialog.testOption(QFileDialog::DontUseNativeDialog)) << "the desktop's dialog follows its locale";
+        EXPECT_EQ(Dialog.defaultSuffix(), QStringLiteral("dat"));
         Dialog.show();
+        const auto* Liste = Dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(Liste, nullptr);
+        EXPECT_EQ(Liste->header()->sectionResizeMode(0), QHeaderView::Stretch);
+        for (int Spalte = 1; Spalte < Liste->header()->count(); ++Spalte)
+            EXPECT_EQ(Liste->header()->sectionResizeMode(Spalte), QHeaderView::ResizeToContents) << Spalte;
         QStringList Beschriftungen;
         for (const QLabel* L : Dialog.findChildren<QLabel*>())
             if (!L->text().isEmpty())

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 
+class QFileDialog;
 class QWidget;
 
 // The one seam through which the program asks the user and the desktop:
@@ -29,6 +30,11 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString Datei_Oeffnen(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
     virtual QString Datei_Speichern(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
+
+    // What the standard services set on every file dialog: Qt's own dialog
+    // (German whatever the locale, in the program's font), the suffix, the
+    // preset name, and a list whose name column takes the room left over.
+    static void Dateidialog_Einrichten(QFileDialog& Dialog, const TDateiwahl& Wahl);
 
     // Hands the address or file to the desktop shell; does not wait.
     virtual void Oeffnen(const QUrl& Ziel) = 0;
