@@ -161,9 +161,13 @@ QString Kuerzung(const QFontMetrics& Metrik, const QString& Text, const QString&
     const QString Rest = Text.mid(Anfang.size());
     const int Platz = Breite - Metrik.horizontalAdvance(Auslassung);
     switch (Art) {
-    case 0: return Metrik.elidedText(Text, Qt::ElideMiddle, Breite);
-    case 1: return Anfang.isEmpty() ? QString() : Auslassung + Metrik.elidedText(Rest, Qt::ElideMiddle, Platz);
-    case 2: return Anfang.isEmpty() ? QString() : Auslassung + Metrik.elidedText(Rest, Qt::ElideRight, Platz);
+    case 0: {
+        const QString Knapp = Text.simplified();
+        return Metrik.horizontalAdvance(Knapp) <= Breite ? Knapp : QString();
+    }
+    case 1: return Metrik.elidedText(Text, Qt::ElideMiddle, Breite);
+    case 2: return Anfang.isEmpty() ? QString() : Auslassung + Metrik.elidedText(Rest, Qt::ElideMiddle, Platz);
+    case 3: return Anfang.isEmpty() ? QString() : Auslassung + Metrik.elidedText(Rest, Qt::ElideRight, Platz);
     default: return Metrik.elidedText(Text, Qt::ElideLeft, Breite);
     }
 }
@@ -179,7 +183,7 @@ QString TComboBoxColor::Gekuerzt(int Index, int Breite) const
     QStringList Texte;
     for (int i = 0; i < count(); ++i)
         Texte << itemText(i);
-    constexpr int Arten = 4;
+    constexpr int Arten = 5;
     for (int Art = 0; Art < Arten; ++Art) {
         const QString Kurz = Kuerzung(Metrik, Text, Gemeinsamer_Anfang(Texte, Index), Art, Breite);
         if (Kurz.isEmpty())

@@ -67,7 +67,7 @@ private:
     void Breite_Aendern(int Differenz);
     // The item's text for a width of Breite pixels: the whole text where it
     // fits, else the first of these shortenings that no other item of the
-    // list shares: cut in the middle; without the words it has in common with
+    // list shares: runs of blanks made single; cut in the middle; without the words it has in common with
     // the items of the same first word; that rest cut in the middle or at the
     // end; the text cut at its start.
     QString Gekuerzt(int Index, int Breite) const;
