@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <functional>
 #include <memory>
@@ -522,6 +523,29 @@ TEST_F(Positionsdialoge, TextfelderWeisenZeichenAusserhalbWindows1252Ab)
     EXPECT_EQ(Edit_Bez->text(), QStringLiteral("Tür€-Š"));
     EXPECT_EQ(Memo1->toPlainText(), QStringLiteral("Tür€-Š"));
     EXPECT_EQ(Position.Text(), QStringLiteral("Tür€-Š"));
+}
+
+TEST_F(Positionsdialoge, MausradWechseltDieListeNurMitFokus)
+{
+    auto& Lieferung = Anfuegen<TPosition_Lieferung>(Positionstyp::Lieferung);
+    TForm_Lieferung Dialog(Kontext);
+    Zeigen(Dialog);
+    auto* Liste = Feld<QComboBox>(Dialog, "ComboBox1");
+    Feld(Dialog, "Edit_Bez")->setFocus();
+    const auto Drehen = [Liste] {
+        const QPointF Mitte = QRectF(Liste->rect()).center();
+        QWheelEvent Rad(Mitte, Liste->mapToGlobal(Mitte), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Liste, &Rad);
+    };
+    Drehen();
+    EXPECT_EQ(Liste->currentIndex(), 0);
+    EXPECT_EQ(Lieferung.ItemIndex_Lesen(), 0);
+    EXPECT_FALSE(Liste->hasFocus());
+    Liste->setFocus(Qt::MouseFocusReason);
+    Drehen();
+    EXPECT_EQ(Liste->currentIndex(), 1);
+    EXPECT_EQ(Lieferung.ItemIndex_Lesen(), 1);
 }
 
 // ------------------------------------------------------------ fixed texts
