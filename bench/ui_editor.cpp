@@ -30,6 +30,11 @@ public:
         benchmark::DoNotOptimize(Preise);
         benchmark::DoNotOptimize(Zeichen);
     }
+    void Zeile_Waehlen(int Neue_Zeile) override
+    {
+        Zeile = Neue_Zeile;
+        Hauptfenster_Aktualisieren();
+    }
     void Infofenster_Zeigen(const char*) override {}
 
     int Zeile = 0;

@@ -51,6 +51,7 @@ class TBenchkontext : public TDialogkontext
 public:
     TBestellung& Bestellung() override { return m_Bestellung; }
     int Ausgewaehlte_Zeile() const override { return Zeile; }
+    void Zeile_Waehlen(int Neue_Zeile) override { Zeile = Neue_Zeile; }
     void Hauptfenster_Aktualisieren() override
     {
         const TSummen Summen = m_Bestellung.Summen();

@@ -4,6 +4,10 @@
 #include <QtGlobal>
 
 #ifdef QT_WIDGETS_LIB
+#ifdef QUADROLIS_FENSTERTEST
+#include "ui/main/TQuadrolisApp.h"
+#endif
+
 #include <QApplication>
 #include <QTemporaryDir>
 #elif defined(QT_GUI_LIB)
@@ -25,6 +29,9 @@ int main(int argc, char** argv)
     QTemporaryDir Datenordner;
     qputenv("XDG_DATA_HOME", Datenordner.path().toLocal8Bit());
     QApplication app(argc, argv);
+#ifdef QUADROLIS_FENSTERTEST
+    TQuadrolisApp::Oberflaeche_Einrichten();
+#endif
 #elif defined(QT_GUI_LIB)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                     : qgetenv("QT_QPA_PLATFORM"));

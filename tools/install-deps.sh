@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-translations-l10n
   libjpeg-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth

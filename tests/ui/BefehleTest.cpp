@@ -132,6 +132,10 @@ TEST_F(BefehleTest, FehlgeschlagenesSpeichernMeldetUndLaesstDieAlteDatei)
     ASSERT_EQ(Dienste.Meldungen.size(), 2u);
     EXPECT_TRUE(Dienste.Meldungen[1].Text.startsWith(QStringLiteral("Fehler beim Speichern von ") + Unmoeglich));
     EXPECT_EQ(B().Filename, Pfad(QStringLiteral("alt.dat")));
+    // The system's reason is German too, whatever the locale of the machine.
+    EXPECT_TRUE(Dienste.Meldungen[1].Text.endsWith(
+        QStringLiteral("\nDie Datei oder das Verzeichnis konnte nicht gefunden werden")))
+        << Dienste.Meldungen[1].Text.toStdString();
 }
 
 // ------------------------------------------------------------ opening

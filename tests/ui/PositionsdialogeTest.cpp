@@ -17,10 +17,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <functional>
 #include <memory>
@@ -39,6 +41,11 @@ class TTestkontext final : public TDialogkontext
 public:
     TBestellung& Bestellung() override { return Auftrag; }
     int Ausgewaehlte_Zeile() const override { return Zeile; }
+    void Zeile_Waehlen(int Neue_Zeile) override
+    {
+        Zeile = Neue_Zeile;
+        Hauptfenster_Aktualisieren();
+    }
     void Hauptfenster_Aktualisieren() override { ++Aktualisierungen; }
     void Infofenster_Zeigen(const char*) override {}
 
@@ -466,6 +473,8 @@ TEST_F(Positionsdialoge, EnterUndTabfolge)
          {"Edit_Bez", "Edit_Anzahl", "Edit_Anzahl", "BitBtn1"}, {"Edit_Bez", "Edit_Anzahl", "BitBtn1", "CBC_SFT"}},
         {"TForm_Sonderfarbe", Fabrik<TForm_Sonderfarbe>(), Positionstyp::Sonderfarbe,
          {"Edit1", "Edit_Bez", "Edit_Bez", "BitBtn1"}, {"Edit1", "Edit_Bez", "BitBtn1"}},
+        {"TForm_Lieferung", Fabrik<TForm_Lieferung>(), Positionstyp::Lieferung,
+         {"Edit_Bez", "BitBtn1"}, {"ComboBox1", "Edit_Bez", "BitBtn1"}},
     };
     for (const TFokusfall& Fall : Faelle) {
         SCOPED_TRACE(Fall.Dialog);
@@ -514,6 +523,71 @@ TEST_F(Positionsdialoge, TextfelderWeisenZeichenAusserhalbWindows1252Ab)
     EXPECT_EQ(Edit_Bez->text(), QStringLiteral("Tür€-Š"));
     EXPECT_EQ(Memo1->toPlainText(), QStringLiteral("Tür€-Š"));
     EXPECT_EQ(Position.Text(), QStringLiteral("Tür€-Š"));
+}
+
+TEST_F(Positionsdialoge, MausradWechseltDieListeNurMitFokus)
+{
+    auto& Lieferung = Anfuegen<TPosition_Lieferung>(Positionstyp::Lieferung);
+    TForm_Lieferung Dialog(Kontext);
+    Zeigen(Dialog);
+    auto* Liste = Feld<QComboBox>(Dialog, "ComboBox1");
+    Feld(Dialog, "Edit_Bez")->setFocus();
+    const auto Drehen = [Liste] {
+        const QPointF Mitte = QRectF(Liste->rect()).center();
+        QWheelEvent Rad(Mitte, Liste->mapToGlobal(Mitte), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Liste, &Rad);
+    };
+    Drehen();
+    EXPECT_EQ(Liste->currentIndex(), 0);
+    EXPECT_EQ(Lieferung.ItemIndex_Lesen(), 0);
+    EXPECT_FALSE(Liste->hasFocus());
+    Liste->setFocus(Qt::MouseFocusReason);
+    Drehen();
+    EXPECT_EQ(Liste->currentIndex(), 1);
+    EXPECT_EQ(Lieferung.ItemIndex_Lesen(), 1);
+}
+
+// ------------------------------------------------------------ fixed texts
+
+TEST_F(Positionsdialoge, FesteTexteVonAngebotUndSchiebeFaltTuer)
+{
+    const auto Beschriftungen = [](const QWidget& Dialog) {
+        QStringList Texte;
+        for (const QLabel* L : Dialog.findChildren<QLabel*>()) {
+            Texte << L->text();
+            EXPECT_GE(L->width(), L->fontMetrics().horizontalAdvance(L->text())) << L->text().toStdString();
+        }
+        return Texte;
+    };
+
+    TForm_Zulage1 Angebot(Kontext);
+    const QStringList Angebotstexte = Beschriftungen(Angebot);
+    for (const QString& Text : {QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam"),
+                                QStringLiteral("Zum Aktionspreis von 19,99 €. Zu empfehlen: 2x im Jahr außen auftragen. "),
+                                QStringLiteral("Fenster pflegen anstatt streichen!"), QStringLiteral("Pos. Bez.:"),
+                                QStringLiteral("Anzahl:")})
+        EXPECT_TRUE(Angebotstexte.contains(Text)) << Text.toStdString();
+    const QLabel* Titel = nullptr;
+    for (const QLabel* L : Angebot.findChildren<QLabel*>())
+        if (L->text().startsWith(QLatin1String("Jetzt im Angebot")))
+            Titel = L;
+    ASSERT_NE(Titel, nullptr);
+    EXPECT_TRUE(Titel->font().bold());
+    EXPECT_GT(Titel->font().pointSizeF(), Angebot.font().pointSizeF());
+
+    TForm_Zulage2 Tuer(Kontext);
+    const QStringList Tuertexte = Beschriftungen(Tuer);
+    for (const QString& Text : {QStringLiteral("Schiebe-Falt-Tür"), QStringLiteral("Typ:"), QStringLiteral("Pos. Bez.:"),
+                                QStringLiteral("Anzahl:")})
+        EXPECT_TRUE(Tuertexte.contains(Text)) << Text.toStdString();
+    auto* Typen = Feld<QComboBox>(Tuer, "CBC_SFT");
+    ASSERT_NE(Typen, nullptr);
+    QStringList Eintraege;
+    for (int i = 0; i < Typen->count(); ++i)
+        Eintraege << Typen->itemText(i);
+    EXPECT_EQ(Eintraege, QStringList({QStringLiteral("SFT 3 dreiflügelig"), QStringLiteral("SFT 4 vierflügelig"),
+                                      QStringLiteral("SFT 5 fünfflügelig"), QStringLiteral("SFT 6 sechsflügelig")}));
 }
 
 } // namespace

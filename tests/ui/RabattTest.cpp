@@ -144,4 +144,57 @@ TEST_F(RabattTest, ZwischensummeIstDieSummeVorRabatt)
     EXPECT_EQ(Suchen<QLineEdit>(Fenster, "Edit_Zwischensumme")->text(), QStringLiteral("100,00"));
 }
 
+// The object discount is hidden and only an order file sets it; its field
+// follows the same two steps as the general discount all the same.
+TEST_F(RabattTest, ObjektrabattFaerbtBeimTippenUndSpeichertBeimVerlassenOderEnter)
+{
+    const QColor Rot(255, 0, 0);
+    auto* Objekt = Suchen<QLineEdit>(Fenster, "Edit_RabattObjekt");
+    ASSERT_FALSE(Objekt->isVisibleTo(&Fenster));
+    ASSERT_FALSE(Objekt->isEnabled());
+    Objekt->setEnabled(true);
+    Objekt->show();
+
+    Objekt->setFocus();
+    QTest::keyClicks(Objekt, QStringLiteral("150"));
+    EXPECT_EQ(Objekt->palette().color(QPalette::Text), Rot);
+    EXPECT_EQ(B().RabattObjekt, 0) << "typing alone stores nothing";
+    Verlassen();
+    EXPECT_EQ(B().RabattObjekt, 0);
+    EXPECT_EQ(Objekt->text(), QString());
+
+    Objekt->setFocus();
+    QTest::keyClicks(Objekt, QStringLiteral("12"));
+    EXPECT_NE(Objekt->palette().color(QPalette::Text), Rot);
+    QTest::keyClick(Objekt, Qt::Key_Return);
+    EXPECT_EQ(B().RabattObjekt, 12);
+    EXPECT_TRUE(Objekt->hasFocus());
+    EXPECT_EQ(Objekt->text(), QStringLiteral("12"));
+
+    Objekt->clear();
+    QTest::keyClicks(Objekt, QStringLiteral("x"));
+    Verlassen();
+    EXPECT_EQ(B().RabattObjekt, 0);
+    EXPECT_EQ(Objekt->text(), QString());
+}
+
+// With the discounts shown, "Rabatt [%]:" stands in the row of "Bemerkungen"
+// and its field keeps clear of the remarks field below.
+TEST_F(RabattTest, RabattfeldStehtInDerZeileDerBemerkungen)
+{
+    auto* Label = Suchen<QLabel>(Fenster, "Label_Rabatt");
+    auto* Bemerkungen = Suchen<QLabel>(Fenster, "Label_Bemerkungen");
+    auto* Feld_Bemerkungen = Suchen<QLineEdit>(Fenster, "Edit_Bemerkungen");
+    ASSERT_TRUE(Label->isVisibleTo(&Fenster));
+    EXPECT_EQ(Label->geometry().top(), Bemerkungen->geometry().top());
+    EXPECT_EQ(Label->geometry().bottom(), Bemerkungen->geometry().bottom());
+    for (const char* Name : {"Edit_Rabatt", "Edit_RabattObjekt"}) {
+        const QRect Feld = Suchen<QLineEdit>(Fenster, Name)->geometry();
+        EXPECT_LT(Feld.bottom() + 1, Feld_Bemerkungen->geometry().top()) << Name << ": touches the remarks field";
+        EXPECT_LE(Feld.top(), Label->geometry().top()) << Name;
+        EXPECT_GE(Feld.bottom(), Label->geometry().bottom()) << Name;
+    }
+    EXPECT_GE(Label->width(), Label->fontMetrics().horizontalAdvance(Label->text()));
+}
+
 } // namespace

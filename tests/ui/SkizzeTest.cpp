@@ -27,6 +27,7 @@ class TKontext : public TDialogkontext
 public:
     TBestellung& Bestellung() override { return m_Bestellung; }
     int Ausgewaehlte_Zeile() const override { return 0; }
+    void Zeile_Waehlen(int) override {}
     void Hauptfenster_Aktualisieren() override { ++Aufrufe; }
     void Infofenster_Zeigen(const char*) override {}
     int Aufrufe = 0;

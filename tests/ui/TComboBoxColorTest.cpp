@@ -200,3 +200,40 @@ TEST(TComboBoxColor, VerbreiterungGiltAuchFuerFesteBreite)
     EXPECT_EQ(B.Box->width(), 47);
     EXPECT_EQ(B.Box->maximumWidth(), 47);
 }
+
+// A closed box too narrow for its items still tells every item from the
+// others: blanks are collapsed first, then the text is cut where the items
+// of the list do not differ.
+TEST(TComboBoxColor, SchmaleBoxKuerztUnterscheidbar)
+{
+    QWidget Fenster;
+    auto* Box = new TComboBoxColor(&Fenster);
+    const QString Lang = QStringLiteral("glasteilend oder aufgesiegelt ");
+    const QStringList Texte{QStringLiteral("keine"),
+                            QStringLiteral("1 farbig") + QString(80, QLatin1Char(' ')) + QStringLiteral("grün"),
+                            Lang + QStringLiteral("20 Grad Schräge mit Wiener Sprosse"),
+                            Lang + QStringLiteral("profiliert mit Wiener Sprosse"),
+                            Lang + QStringLiteral("20 Grad Schräge ohne Wiener Sprosse")};
+    Box->addItems(Texte);
+    const QFontMetrics Metrik(Box->font());
+    // As wide as the glazing-bar list of the editor.
+    Box->setGeometry(0, 0, 230, 22);
+    ASSERT_GT(Metrik.horizontalAdvance(Texte[1]), 230);
+    Fenster.show();
+
+    EXPECT_EQ(Box->Angezeigter_Text(0), QStringLiteral("keine")) << "what fits stays whole";
+    EXPECT_EQ(Box->Angezeigter_Text(1), QStringLiteral("1 farbig grün"));
+    QStringList Gezeigt;
+    for (int i = 2; i < Box->count(); ++i) {
+        const QString Kurz = Box->Angezeigter_Text(i);
+        EXPECT_LE(Metrik.horizontalAdvance(Kurz), 230) << Kurz.toStdString();
+        EXPECT_FALSE(Gezeigt.contains(Kurz)) << Kurz.toStdString();
+        Gezeigt << Kurz;
+    }
+    EXPECT_THROW((void)Box->Angezeigter_Text(Box->count()), EBereichsfehler);
+
+    Box->setCurrentIndex(3);
+    EXPECT_EQ(Box->Tooltip_Text(), Texte[3]);
+    Box->setToolTip(QStringLiteral("Hinweis"));
+    EXPECT_EQ(Box->Tooltip_Text(), Texte[3] + QStringLiteral("\nHinweis"));
+}

@@ -2,6 +2,7 @@
 
 #include "base/Fehler.h"
 #include "order/TBestellung.h"
+#include "positions/TPosition_Freie.h"
 #include "ui/editor/TComboBoxColor.h"
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TForm_Haupt.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <stdexcept>
 
@@ -161,6 +163,43 @@ TEST_F(TForm_HauptTest, NeuePositionAusDerListeWirdAngehaengtUndAusgewaehlt)
     EXPECT_EQ(Ausgewaehlt(Raster()), 2);
     EXPECT_EQ(Fenster.Ausgewaehlte_Zeile(), 2);
     EXPECT_EQ(Zelle(Raster(), 2, 0), QStringLiteral("3"));
+}
+
+// Neither a wheel notch over the closed new-position list nor one after
+// clicking into it appends a position.
+TEST_F(TForm_HauptTest, MausradHaengtNieEinePositionAn)
+{
+    const auto Drehen = [](QWidget* Ziel) {
+        const QPointF Mitte = QRectF(Ziel->rect()).center();
+        for (const int Richtung : {-120, 120}) {
+            QWheelEvent Rad(Mitte, Ziel->mapToGlobal(Mitte), QPoint(), QPoint(0, Richtung), Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(Ziel, &Rad);
+        }
+    };
+    Drehen(NeuePos());
+    EXPECT_EQ(B().Anzahl_Positionen(), 0);
+    NeuePos()->setFocus(Qt::MouseFocusReason);
+    Drehen(NeuePos());
+    EXPECT_EQ(B().Anzahl_Positionen(), 0);
+    EXPECT_EQ(NeuePos()->currentIndex(), 0);
+}
+
+// A label that the "Bez." column cuts shows in full as the cell's tooltip.
+TEST_F(TForm_HauptTest, AbgeschnitteneBezeichnungAlsTooltip)
+{
+    Neu(QStringLiteral("Freie Position"));
+    Neu(QStringLiteral("Freie Position"));
+    const QString Lang = QStringLiteral("Wohnzimmer links neben der Terrassentür");
+    B().Eintrag(0).Als<TPosition_Freie>()->Bez = Lang;
+    B().Eintrag(1).Als<TPosition_Freie>()->Bez = QStringLiteral("Bad");
+    Fenster.Hauptfenster_Aktualisieren();
+    const auto Mitte = [&](int Zeile, int Spalte) {
+        return Raster()->visualRect(Raster()->model()->index(Zeile, Spalte)).center();
+    };
+    EXPECT_EQ(Fenster.Raster_Tooltip(Mitte(0, 1)), Lang);
+    EXPECT_EQ(Fenster.Raster_Tooltip(Mitte(1, 1)), QString()) << "a label that fits needs no tooltip";
+    EXPECT_EQ(Fenster.Raster_Tooltip(Mitte(0, 3)), QString()) << "only the label column";
 }
 
 TEST_F(TForm_HauptTest, OptionenMenueHaengtVorgaben)

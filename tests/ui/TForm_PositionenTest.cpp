@@ -1,3 +1,4 @@
+#include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
 #include "ui/editor/TComboBoxColor.h"
@@ -13,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHash>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 #include <vector>
@@ -41,6 +44,11 @@ public:
     {
         const TPositionseintrag& E = m_Bestellung.Eintrag(Zeile);
         Grid.push_back({E.Bez(), E.Beschreibung(), E.Gesamtpreis(0, 0)});
+    }
+    void Zeile_Waehlen(int Neue_Zeile) override
+    {
+        Zeile = Neue_Zeile;
+        Hauptfenster_Aktualisieren();
     }
     void Infofenster_Zeigen(const char* Klasse) override { Infofenster << QString::fromLatin1(Klasse); }
 
@@ -334,6 +342,53 @@ TEST_F(TForm_PositionenTest, SonderfarbeFuegtIhrePositionHinzuUndEntferntSie)
     EXPECT_EQ(Liste("CBC_Oberflaeche")->currentText(), QStringLiteral("1 farbig            nach RAL-Standard"));
 }
 
+// "zzgl. /Stk." holds the non-discountable share (here the sliding element,
+// 299,00 per window) besides the per-piece surcharges (the threshold, 99,90
+// per metre of width).
+TEST_F(TForm_PositionenTest, ZzglProStueckEnthaeltDenNichtRabattfaehigenAnteil)
+{
+    Fenster().Abmessungen.Fenstertyp_Setzen(3);
+    Fenster().Ergaenzungen.ItemIndex_Setzen(7, 1);
+    Zeigen();
+    Waehlen("CBC_Bodenschwelle", 1);
+    ASSERT_EQ(Fenster().Ergaenzungen.ItemIndex_Lesen(7), 1);
+    EXPECT_EQ(Fenster().Einzelpreis_Nicht_Rabattfaehig(), 299.0L);
+    EXPECT_EQ(Wert("LabelF_Stueckpreis"), QStringLiteral("398,90"));
+    Eingeben("EditA_Breite", QStringLiteral("1200"));
+    EXPECT_EQ(Wert("LabelF_Stueckpreis"), QStringLiteral("418,88"));
+    const TPosition& P = Fenster();
+    EXPECT_EQ(Wert("LabelF_Einzelpreis"), Zahlformat::Betrag(P.Meterpreis() * P.Abmessungen.UM() + 418.88L));
+}
+
+TEST_F(TForm_PositionenTest, FluegelwechselWendetDieDichtungsregelAn)
+{
+    Zeigen();
+    Fenster().Glaeser.ItemIndex_Setzen(0, 10);
+    Fenster().Sonderausfuehrungen.ItemIndex_Setzen(3, 0);
+    Waehlen("CBC_Fluegel", 2);
+    EXPECT_EQ(Fenster().Sonderausfuehrungen.ItemIndex_Lesen(3), 1);
+    EXPECT_TRUE(Haken("CheckBox_2te_Dichtung")->isChecked());
+    EXPECT_FALSE(Haken("CheckBox_2te_Dichtung")->isEnabled());
+}
+
+TEST_F(TForm_PositionenTest, OberflaecheNachSonderfarbenfensterBleibtErhalten)
+{
+    Fenster().Oberflaechen.ItemIndex_Setzen(8);
+    Kontext.Bestellung().Position_Anfuegen(Positionstyp::Fenster);
+    Kontext.Bestellung().Eintrag(1).Als<TPosition>()->Oberflaechen.ItemIndex_Setzen(5);
+    Zeigen();
+    ASSERT_TRUE(Haken("CheckBox_Sonderfarbe")->isChecked());
+    ASSERT_FALSE(Liste("CBC_Oberflaeche")->isEnabled());
+
+    Kontext.Zeile = 1;
+    Form->Focus_Form_Positionen();
+    EXPECT_EQ(Fenster().Oberflaechen.ItemIndex_Lesen(), 5);
+    EXPECT_EQ(Liste("CBC_Oberflaeche")->currentIndex(), 5);
+    EXPECT_TRUE(Liste("CBC_Oberflaeche")->isEnabled());
+    EXPECT_FALSE(Haken("CheckBox_Sonderfarbe")->isChecked());
+    EXPECT_EQ(Kontext.Bestellung().Eintrag(0).Als<TPosition>()->Oberflaechen.ItemIndex_Lesen(), 8);
+}
+
 TEST_F(TForm_PositionenTest, SonderformZeigtIhrenNamen)
 {
     Zeigen();
@@ -408,24 +463,145 @@ TEST_F(TForm_PositionenTest, ZuSchmaleBreiteWirdRotUndAlsNullGespeichert)
     EXPECT_FALSE(Rot_Geschrieben(Breite));
 }
 
-TEST_F(TForm_PositionenTest, WegklickenInsHauptfensterVerwirftUngespeichertenText)
+// Leaving the editor by activating another window or by its title-bar close
+// stores a valid width exactly as leaving the field would; a red one stays
+// unsaved in its field.
+TEST_F(TForm_PositionenTest, WegklickenUndSchliessenSpeichernDieGueltigeEingabe)
+{
+    struct TFall
+    {
+        const char* Weg;
+        QString Eingabe;
+        int Gespeichert;
+    };
+    const TFall Faelle[] = {
+        {"Hauptfenster", QStringLiteral("1234"), 1234},
+        {"Schliessen", QStringLiteral("1235"), 1235},
+        {"Hauptfenster", QStringLiteral("12"), 1000},
+        {"Schliessen", QStringLiteral("9999"), 1000},
+    };
+    QWidget Hauptfenster;
+    for (const TFall& F : Faelle) {
+        Fenster().Abmessungen.Breite_Setzen(1000);
+        Zeigen();
+        QLineEdit* Breite = Feld("EditA_Breite");
+        Breite->setFocus();
+        Breite->selectAll();
+        QTest::keyClicks(Breite, F.Eingabe);
+        ASSERT_EQ(Fenster().Abmessungen.Breite(), 1000) << "nothing is stored while typing";
+
+        if (QLatin1String(F.Weg) == QLatin1String("Hauptfenster")) {
+            Hauptfenster.show();
+            Hauptfenster.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&Hauptfenster));
+        } else {
+            EXPECT_TRUE(Form->close());
+            EXPECT_FALSE(Form->isVisible());
+        }
+        EXPECT_EQ(Fenster().Abmessungen.Breite(), F.Gespeichert) << F.Weg << " " << F.Eingabe.toStdString();
+        if (F.Gespeichert != 1000) {
+            ASSERT_FALSE(Kontext.Grid.empty()) << "the grid shows the stored width";
+            EXPECT_EQ(Kontext.Grid.back().Gesamtpreis, Fenster().Gesamtpreis());
+            EXPECT_EQ(Breite->text(), F.Eingabe);
+        } else {
+            EXPECT_EQ(Breite->text(), F.Eingabe) << "a red entry stays in its field";
+            EXPECT_TRUE(Rot_Geschrieben(Breite));
+        }
+        Hauptfenster.hide();
+        Form->hide();
+    }
+}
+
+TEST_F(TForm_PositionenTest, WegklickenOhneEingabeAendertNichts)
 {
     Zeigen();
-    QLineEdit* Breite = Feld("EditA_Breite");
-    Breite->setFocus();
-    Breite->selectAll();
-    QTest::keyClicks(Breite, QStringLiteral("1234"));
-
+    Feld("EditA_Hoehe")->setFocus();
     QWidget Hauptfenster;
     Hauptfenster.show();
     Hauptfenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Hauptfenster));
-    EXPECT_EQ(Fenster().Abmessungen.Breite(), 1000);
+    EXPECT_TRUE(Kontext.Grid.empty()) << "an untouched field is not stored again";
+    EXPECT_EQ(Fenster().Abmessungen.Hoehe(), 2000);
+}
 
-    Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
-    EXPECT_EQ(Breite->text(), QStringLiteral("1000"));
-    EXPECT_EQ(Fenster().Abmessungen.Breite(), 1000);
+TEST_F(TForm_PositionenTest, EnterAufOkDruecktEs)
+{
+    Zeigen();
+    auto* Ok = Element<QPushButton>("BitBtn1");
+    Ok->setFocus();
+    QTest::keyClick(Ok, Qt::Key_Return);
+    EXPECT_FALSE(Form->isVisible());
+    Zeigen();
+    QTest::keyClick(Ok, Qt::Key_Enter);
+    EXPECT_FALSE(Form->isVisible());
+}
+
+TEST_F(TForm_PositionenTest, EnterImOberlichtSpeichertUndSpringtZurAnzahl)
+{
+    Fenster().Abmessungen.Fenstertyp_Setzen(2);
+    Zeigen();
+    QLineEdit* Oberlicht = Feld("EditA_HoeheOberlicht");
+    Oberlicht->setFocus();
+    Oberlicht->selectAll();
+    QTest::keyClicks(Oberlicht, QStringLiteral("450"));
+    QTest::keyClick(Oberlicht, Qt::Key_Return);
+    EXPECT_EQ(Fenster().Abmessungen.HoeheOberlicht(), 450);
+    EXPECT_EQ(QApplication::focusWidget(), Feld("EditA_Anzahl"));
+}
+
+// One wheel notch over a list the user has not clicked changes nothing.
+TEST_F(TForm_PositionenTest, MausradWirktNurAufListenMitFokus)
+{
+    Zeigen();
+    const auto Drehen = [](QWidget* Ziel) {
+        const QPointF Mitte = QRectF(Ziel->rect()).center();
+        QWheelEvent Rad(Mitte, Ziel->mapToGlobal(Mitte), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Ziel, &Rad);
+    };
+    for (QComboBox* Box : Form->findChildren<QComboBox*>()) {
+        if (!Box->isEnabled() || Box->count() < 2)
+            continue;
+        const QString Vorher = Fenster().Beschreibung();
+        const int Index = Box->currentIndex();
+        Drehen(Box);
+        EXPECT_EQ(Box->currentIndex(), Index) << Box->objectName().toStdString();
+        EXPECT_FALSE(Box->hasFocus()) << Box->objectName().toStdString();
+        EXPECT_EQ(Fenster().Beschreibung(), Vorher) << Box->objectName().toStdString();
+    }
+    EXPECT_TRUE(Kontext.Grid.empty());
+
+    QComboBox* Holz = Liste("CBC_Holz");
+    Holz->setFocus(Qt::MouseFocusReason);
+    Drehen(Holz);
+    EXPECT_EQ(Holz->currentIndex(), 1) << "with the focus the wheel chooses";
+}
+
+// The closed box tells every item from the others of its list, and its
+// tooltip gives the full text.
+TEST_F(TForm_PositionenTest, GeschlosseneListenZeigenUnterscheidbareTexte)
+{
+    Zeigen();
+    for (const TComboBoxColor* Box : Form->findChildren<TComboBoxColor*>()) {
+        QHash<QString, int> Gesehen;
+        for (int i = 0; i < Box->count(); ++i) {
+            const QString Gezeigt = Box->Angezeigter_Text(i);
+            const auto Frueher = Gesehen.constFind(Gezeigt);
+            if (Frueher != Gesehen.constEnd() && Box->itemText(*Frueher) != Box->itemText(i)) {
+                ADD_FAILURE() << Box->objectName().toStdString() << ": \"" << Box->itemText(*Frueher).toStdString()
+                              << "\" and \"" << Box->itemText(i).toStdString() << "\" both show as \""
+                              << Gezeigt.toStdString() << "\"";
+            }
+            Gesehen.insert(Gezeigt, i);
+        }
+    }
+    auto* Oeffner = Element<TComboBoxColor>("CBC_Oberlichtoeffner");
+    Oeffner->setCurrentIndex(3);
+    EXPECT_EQ(Oeffner->Tooltip_Text(),
+              QStringLiteral("mit Motor 24 V (ohne Steurung/Schaler)\nFür Fenster mit Oberlicht"));
+    auto* Glas = Element<TComboBoxColor>("CBC_Glas_1");
+    Glas->setCurrentIndex(Glas->count() - 1);
+    EXPECT_EQ(Glas->Tooltip_Text(), Glas->itemText(Glas->count() - 1));
 }
 
 TEST_F(TForm_PositionenTest, ZahlenfelderSpeichernNachDerFehlertabelle)
@@ -593,12 +769,36 @@ TEST_F(TForm_PositionenTest, KostenfreieEintraegeSindHimmelblau)
     };
     const TFall Faelle[] = {
         {"CBC_Fluegel",              {}},
-        {"CBC_Oberflaeche",          {0, 6}},
         {"CBC_Fensterbankanschluss", {0, 1, 2, 3}},
-        {"CBC_Bank",                 {0, 1}},
+        {"CBC_Profil",               {0, 1}},
+        {"CBC_Konterholz",           {0}},
+        {"CBC_Holz",                 {0}},
+        {"CBC_Oberflaeche",          {0, 6}},
+        {"CBC_Fluegelabdeckung",     {0}},
+        {"CBC_Regen_Abdeckung",      {0, 1, 2, 3}},
+        {"CBC_Regen_Fenster",        {0, 1, 2, 3}},
+        {"CBC_Kaempfer",             {0, 1, 2, 3, 4}},
         {"CBC_Schlagleiste",         {0, 1, 2, 3, 4, 5}},
+        {"CBC_Sprossen",             {0}},
+        {"CBC_Felder",               {0}},
         {"CBC_Glas_1",               {0}},
+        {"CBC_Glas_2",               {0}},
+        {"CBC_Glas_3",               {0}},
+        {"CBC_Glas_4",               {0}},
+        {"CBC_Versiegelung",         {0}},
+        {"CBC_Roto",                 {0}},
+        {"CBC_Sicherheit",           {0}},
+        {"CBC_Rolladen",             {0}},
+        {"CBC_Bank",                 {0, 1}},
+        {"CBC_Oberlichtoeffner",     {0}},
+        {"CBC_Bodenschwelle",        {0}},
+        {"CBC_Fuellung",             {0}},
+        {"CBC_FuellungAnzahl",       {0}},
+        {"CBC_Oliven",               {0}},
+        {"CBC_Rahmen",               {0}},
+        {"CBC_Rahmen_Seiten",        {0}},
     };
+    EXPECT_EQ(std::size(Faelle), std::size_t(Form->findChildren<TComboBoxColor*>().size())) << "every option list";
     for (const TFall& F : Faelle) {
         const auto* Box = Element<TComboBoxColor>(F.Liste);
         for (int i = 0; i < Box->count(); ++i)

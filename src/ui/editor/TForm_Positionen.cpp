@@ -12,6 +12,7 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 
@@ -196,6 +198,9 @@ void TForm_Positionen::Handler_Binden()
                                      m_Ui.LabelA_Drehrichtungen_Hilfe};
     for (QObject* Objekt : Beobachtet)
         Objekt->installEventFilter(this);
+    // The picture list follows the same wheel rule as the option lists.
+    m_Ui.CBE_Sonderformen->setFocusPolicy(Qt::StrongFocus);
+    m_Ui.CBE_Sonderformen->installEventFilter(this);
 }
 
 // ---------------------------------------------------------------- activation and events
@@ -224,8 +229,47 @@ void TForm_Positionen::Focus_Form_Positionen()
 void TForm_Positionen::changeEvent(QEvent* Ereignis)
 {
     QWidget::changeEvent(Ereignis);
-    if (Ereignis->type() == QEvent::ActivationChange && isActiveWindow())
-        Focus_Form_Positionen();
+    if (Ereignis->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            Focus_Form_Positionen();
+        else
+            Eingaben_Uebernehmen();
+    }
+}
+
+void TForm_Positionen::closeEvent(QCloseEvent* Ereignis)
+{
+    Eingaben_Uebernehmen();
+    QWidget::closeEvent(Ereignis);
+}
+
+void TForm_Positionen::Eingaben_Uebernehmen()
+{
+    if (m_Tiefe > 0)
+        return;
+    const TPosition* P = Position();
+    if (!P)
+        return;
+    const TAbmessungen& A = P->Abmessungen;
+    const auto Gueltig = [](const QLineEdit* Feld, std::int64_t Von, std::int64_t Bis) {
+        return TZahleingabe::Eingabe_Gueltig(Feld->text(), TZahlart::Integer, Von, Bis);
+    };
+    // Only what the user typed and did not yet confirm; an invalid number
+    // stays in its red field until the field itself is left.
+    const std::pair<QLineEdit*, bool> Felder[] = {
+        {m_Ui.EditA_Breite, Gueltig(m_Ui.EditA_Breite, A.MinBreite(), A.MaxBreite())},
+        {m_Ui.EditA_Hoehe, Gueltig(m_Ui.EditA_Hoehe, A.MinHoehe(), A.MaxHoehe())},
+        {m_Ui.EditA_HoeheOberlicht, Gueltig(m_Ui.EditA_HoeheOberlicht, A.MinHoehe(), A.MaxHoehe())},
+        {m_Ui.EditA_Anzahl, Gueltig(m_Ui.EditA_Anzahl, A.MinAnzahl(), A.MaxAnzahl())},
+        {m_Ui.EditA_Drehrichtung, true},
+        {m_Ui.Edit_Bez, true},
+    };
+    for (const auto& [Feld, Speicherbar] : Felder) {
+        if (!Feld->isModified() || !Speicherbar)
+            continue;
+        Feld->setModified(false);
+        Feld_Verlassen(Feld);
+    }
 }
 
 bool TForm_Positionen::eventFilter(QObject* Objekt, QEvent* Ereignis)
@@ -255,6 +299,12 @@ bool TForm_Positionen::eventFilter(QObject* Objekt, QEvent* Ereignis)
         }
         break;
     }
+    case QEvent::Wheel:
+        if (Objekt == m_Ui.CBE_Sonderformen && !TComboBoxColor::Mausrad_Wirkt(*m_Ui.CBE_Sonderformen)) {
+            Ereignis->ignore();
+            return true;
+        }
+        break;
     case QEvent::MouseButtonRelease:
         if (Objekt == m_Ui.LabelA_Drehrichtungen_Hilfe &&
             static_cast<QMouseEvent*>(Ereignis)->button() == Qt::LeftButton)
@@ -267,6 +317,8 @@ bool TForm_Positionen::eventFilter(QObject* Objekt, QEvent* Ereignis)
 
 void TForm_Positionen::Feld_Verlassen(QObject* Feld)
 {
+    if (auto* Zeile = qobject_cast<QLineEdit*>(Feld))
+        Zeile->setModified(false);
     if (Feld == m_Ui.EditA_Breite)
         ExitEditA_Breite();
     else if (Feld == m_Ui.EditA_Hoehe)
@@ -574,7 +626,14 @@ void TForm_Positionen::CheckBox_SonderfarbeClick()
 {
     Aendern([&](TPosition& P) {
         TOptionsregeln::Sonderfarbe_Setzen(P.Oberflaechen, m_Ui.CheckBox_Sonderfarbe->isChecked());
-        m_Kontext.Bestellung().Sonderfarbe_Abgleichen();
+        TBestellung& Bestellung = m_Kontext.Bestellung();
+        Bestellung.Sonderfarbe_Abgleichen();
+        // Removing the special-colour position regroups the order; the row
+        // of the window being edited has to follow it, or the next entry
+        // would land in whichever position now holds the old row.
+        for (int Zeile = 0; Zeile < Bestellung.Anzahl_Positionen(); ++Zeile)
+            if (Bestellung.Eintrag(Zeile).Als<TPosition>() == &P && Zeile != m_Kontext.Ausgewaehlte_Zeile())
+                m_Kontext.Zeile_Waehlen(Zeile);
         Oberflaechen_Anzeigen();
     });
 }

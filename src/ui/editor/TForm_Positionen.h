@@ -25,6 +25,7 @@ public:
 
 protected:
     void changeEvent(QEvent* Ereignis) override;
+    void closeEvent(QCloseEvent* Ereignis) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
 private:
@@ -124,6 +125,9 @@ private:
     // the limits it is checked against may have changed with the window type.
     void Zahl_Zeigen(QLineEdit* Feld, const QString& Text, void (TForm_Positionen::*Faerben)());
     void Feld_Verlassen(QObject* Feld);
+    // Stores what was typed into a field and not yet confirmed, as leaving
+    // the field would, when the editor loses activation or closes.
+    void Eingaben_Uebernehmen();
     void Taste_Losgelassen(QObject* Feld, int Taste);
 
     TDialogkontext& m_Kontext;

@@ -1,5 +1,6 @@
 #include "ui/editor/TPositionen_Layout.h"
 
+#include "fonts/TSchriften.h"
 #include "ui/editor/TComboBoxColor.h"
 #include "ui/editor/TSonderformbilder.h"
 
@@ -33,15 +34,7 @@ QStringList Nummern(const QString& Erster, int Von, int Bis)
 
 QFont Formschrift(int Punkte)
 {
-    QFont Schrift;
-    // Close to the narrow 8 pt sans face the layout was drawn for; the
-    // positions leave room for the wider fallbacks as well.
-    Schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"), QStringLiteral("Arial"),
-                         QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                         QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
-    Schrift.setStyleHint(QFont::SansSerif);
-    Schrift.setPointSize(Punkte);
-    return Schrift;
+    return TSchriften::Schrift(Punkte);
 }
 
 void Hintergrund(QWidget* Steuerelement, QPalette::ColorRole Rolle, const QColor& Farbe)
@@ -465,6 +458,8 @@ void TPositionen_Layout::Legende_Bauen()
     BitBtn1->setFont(Fett);
     BitBtn1->setIcon(m_Form.style()->standardIcon(QStyle::SP_DialogApplyButton));
     BitBtn1->setGeometry(X_Rechts + B_Rechts - 80, y, 80, 23);
+    // Enter on the focused button presses it, as in the simple dialogs.
+    BitBtn1->setAutoDefault(true);
 
     const QFont Klein = Formschrift(7);
     const auto Legendentext = [&](const QString& Inhalt, const QColor& Farbe, int Rechts) {

@@ -1,5 +1,6 @@
 #include "ui/main/Infofenster.h"
 
+#include "fonts/TSchriften.h"
 #include "ui/main/TJpegBild.h"
 
 #include <QDialog>
@@ -12,15 +13,9 @@ namespace Infofenster {
 
 namespace {
 
-// Close to the narrow 8-point face the windows were laid out for.
 void Schrift_Setzen(QWidget& Fenster)
 {
-    QFont F;
-    F.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                   QStringLiteral("Helvetica")});
-    F.setStyleHint(QFont::SansSerif);
-    F.setPointSize(8);
-    Fenster.setFont(F);
+    Fenster.setFont(TSchriften::Schrift(8));
 }
 
 } // namespace

@@ -12,6 +12,8 @@ public:
     virtual TBestellung& Bestellung() = 0;
     // The grid's selected row, or -1 while the order is empty.
     virtual int Ausgewaehlte_Zeile() const = 0;
+    // Selects Zeile in the grid and refreshes the main window.
+    virtual void Zeile_Waehlen(int Zeile) = 0;
     virtual void Hauptfenster_Aktualisieren() = 0;
     // Opens an information window by its class name, e.g. "TAboutBox_Drehrichtungen".
     virtual void Infofenster_Zeigen(const char* Klasse) = 0;

@@ -2,11 +2,13 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace {
 
@@ -36,9 +38,7 @@ public:
         QFileDialog Dialog(Eltern, Wahl.Titel, QString(), Wahl.Filter);
         Dialog.setAcceptMode(QFileDialog::AcceptOpen);
         Dialog.setFileMode(QFileDialog::ExistingFile);
-        Dialog.setDefaultSuffix(Wahl.Endung);
-        if (!Wahl.Vorschlag.isEmpty())
-            Dialog.selectFile(Wahl.Vorschlag);
+        TDienste::Dateidialog_Einrichten(Dialog, Wahl);
         return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().front()
                                                                                       : QString();
     }
@@ -48,9 +48,7 @@ public:
         QFileDialog Dialog(Eltern, Wahl.Titel, QString(), Wahl.Filter);
         Dialog.setAcceptMode(QFileDialog::AcceptSave);
         Dialog.setFileMode(QFileDialog::AnyFile);
-        Dialog.setDefaultSuffix(Wahl.Endung);
-        if (!Wahl.Vorschlag.isEmpty())
-            Dialog.selectFile(Wahl.Vorschlag);
+        TDienste::Dateidialog_Einrichten(Dialog, Wahl);
         return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().front()
                                                                                       : QString();
     }
@@ -97,6 +95,21 @@ bool TDienste::Frage(QWidget* Eltern, const QString& Text, const QString& Ja, co
     Box.setDefaultButton(Knopf_Ja);
     Box.exec();
     return Box.clickedButton() == Knopf_Ja;
+}
+
+void TDienste::Dateidialog_Einrichten(QFileDialog& Dialog, const TDateiwahl& Wahl)
+{
+    Dialog.setOption(QFileDialog::DontUseNativeDialog);
+    Dialog.setDefaultSuffix(Wahl.Endung);
+    if (!Wahl.Vorschlag.isEmpty())
+        Dialog.selectFile(Wahl.Vorschlag);
+    Dialog.resize(Dialog.sizeHint().expandedTo(QSize(720, 440)));
+    if (auto* Liste = Dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* Kopf = Liste->header();
+        Kopf->setStretchLastSection(false);
+        Kopf->setSectionResizeMode(QHeaderView::ResizeToContents);
+        Kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 TDienste& TDienste::Aktuell()

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QPrinter;
 class QWidget;
 
@@ -41,6 +42,10 @@ public:
     virtual bool Druckdialog(QWidget* Eltern, QPrinter& Drucker);
     // Shows the pages that Zeichnen paints on a printer and lets the user print them.
     virtual void Druckvorschau(QWidget* Eltern, QPrinter& Drucker, const std::function<void(QPrinter&)>& Zeichnen);
+    // What the standard services set on every file dialog: Qt's own dialog
+    // (German whatever the locale, in the program's font), the suffix, the
+    // preset name, and a list whose name column takes the room left over.
+    static void Dateidialog_Einrichten(QFileDialog& Dialog, const TDateiwahl& Wahl);
 
     // Hands the address or file to the desktop shell; does not wait.
     virtual void Oeffnen(const QUrl& Ziel) = 0;

@@ -1,6 +1,7 @@
 #include "ui/main/TForm_Haupt.h"
 
 #include "base/Zahlformat.h"
+#include "fonts/TSchriften.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "print/TDruckblatt.h"
@@ -25,6 +26,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +35,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
+#include <QToolTip>
 #include <QUrl>
 
 #include <algorithm>
@@ -87,27 +91,17 @@ const std::array<const char*, TPositionsmodell::Spaltenzahl> Spaltenkoepfe = {
 const std::array<const char*, TPositionsmodell::Spaltenzahl> Spaltenkopfnamen = {
     "Label1", "Label8", "Label2", "Label3", "Label4", "Label5"};
 
-// Close to the narrow 8-point face the layout was drawn for.
 QFont Schrift(int Punkte, bool Fett = false)
 {
-    QFont F;
-    F.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                   QStringLiteral("Helvetica")});
-    F.setStyleHint(QFont::SansSerif);
-    F.setPointSize(Punkte);
-    F.setBold(Fett);
-    return F;
+    return TSchriften::Schrift(Punkte, Fett);
 }
 
-// The grid's columns are narrow: "Bitte anfragen" has to fit the price columns.
+// The grid's columns are narrow: "Bitte anfragen" has to fit the price
+// columns, so the face is drawn narrowed like a condensed cut.
 QFont Rasterschrift()
 {
-    QFont F;
-    F.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
-                   QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Nimbus Sans")});
-    F.setStyleHint(QFont::SansSerif);
-    F.setPointSize(7);
+    QFont F = TSchriften::Schrift(7);
+    F.setStretch(82);
     return F;
 }
 
@@ -213,6 +207,8 @@ void TForm_Haupt::Oberflaeche_Anlegen()
                              QRect(XL, 11, 150, 16));
     Neu->setFont(Schrift(8, true));
     CBC_Haupt_NeuePos = Anlegen<TComboBoxColor>(Client, "CBC_Haupt_NeuePos", QRect(172, 8, 161, 22));
+    // Every choice appends a position; a wheel notch must never do that.
+    CBC_Haupt_NeuePos->Mausrad_Zulassen(false);
 
     Panel1 = Beschriftung(Client, "Panel1", QStringLiteral("Bitte fangen Sie mit einer neuen Position an"),
                           QRect(8, 36, 481, 238));
@@ -317,18 +313,19 @@ void TForm_Haupt::Oberflaeche_Anlegen()
     CBC_RabattAuswahl->setEnabled(false);
     CBC_RabattAuswahl->hide();
 
-    Label_Rabatt = Beschriftung(Client, "Label_Rabatt", QStringLiteral("Rabatt [%]:"), QRect(XR, Zeile(3, 3), 56, 15));
-    Edit_Rabatt = Anlegen<QLineEdit>(Client, "Edit_Rabatt", QRect(XR + 58, Zeile(3), 34, 21));
+    // The discount fields share the row of "Bemerkungen" and keep clear of its field below.
+    Label_Rabatt = Beschriftung(Client, "Label_Rabatt", QStringLiteral("Rabatt [%]:"), QRect(XR, Zeile(3, 7), 56, 15));
+    Edit_Rabatt = Anlegen<QLineEdit>(Client, "Edit_Rabatt", QRect(XR + 58, Zeile(3, 4), 34, 20));
     Label_RabattObjekt = Beschriftung(Client, "Label_RabattObjekt", QStringLiteral("Objektrabatt [%]:"),
-                                      QRect(XR + 100, Zeile(3, 3), 86, 15));
-    Edit_RabattObjekt = Anlegen<QLineEdit>(Client, "Edit_RabattObjekt", QRect(447, Zeile(3), 34, 21));
+                                      QRect(XR + 100, Zeile(3, 7), 86, 15));
+    Edit_RabattObjekt = Anlegen<QLineEdit>(Client, "Edit_RabattObjekt", QRect(447, Zeile(3, 4), 34, 20));
     for (QWidget* W : std::initializer_list<QWidget*>{Label_Rabatt, Edit_Rabatt, Label_RabattObjekt, Edit_RabattObjekt})
         W->hide();
     Label_RabattObjekt->setEnabled(false);
     Edit_RabattObjekt->setEnabled(false);
 
     Beschriftung(Client, "Label_Bemerkungen", QStringLiteral("Bemerkungen"), QRect(XL, Zeile(3, 7), 100, 15));
-    Edit_Bemerkungen = Anlegen<QLineEdit>(Client, "Edit_Bemerkungen", QRect(XL, Zeile(4) - 4, 465, 21));
+    Edit_Bemerkungen = Anlegen<QLineEdit>(Client, "Edit_Bemerkungen", QRect(XL, Zeile(4), 465, 21));
     Edit_Bemerkungen->setToolTip(QStringLiteral(
         "Bitte geben Sie hier Ihre Bemerkungen zum Angebot ein (z.B. bezüglich Preis, Zahlung, Dauer)"));
     Edit_Bemerkungen->setValidator(new TWindows1252Validator(Edit_Bemerkungen));
@@ -439,6 +436,7 @@ void TForm_Haupt::Verbinden()
             &TForm_Haupt::StringGrid1SelectCell, Qt::QueuedConnection);
     connect(StringGrid1, &QTableView::doubleClicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
     StringGrid1->installEventFilter(this);
+    StringGrid1->viewport()->installEventFilter(this);
     connect(m_Modell, &TPositionsmodell::Fehler, this, &TQuadrolisApp::Fehler_Melden, Qt::QueuedConnection);
 
     for (QLineEdit* Feld : {Edit_Datum, Edit_Ansprechpartner, Edit_Rechnungsempfaenger, Edit_Telefon, Edit_Bauvorhaben})
@@ -499,6 +497,19 @@ void TForm_Haupt::NeuePos_Sichtbar(const QString& Text, bool Sichtbar)
 void TForm_Haupt::NeuePos_Aufbauen()
 {
     m_NeuePos.Aufbauen(*CBC_Haupt_NeuePos);
+}
+
+QString TForm_Haupt::Raster_Tooltip(const QPoint& Stelle) const
+{
+    constexpr int Spalte_Bez = 1;
+    const QModelIndex Index = StringGrid1->indexAt(Stelle);
+    if (!Index.isValid() || Index.column() != Spalte_Bez)
+        return {};
+    const QString Text = Index.data(Qt::DisplayRole).toString();
+    // The cell's text margins, as the view's style draws them.
+    const int Rand = 2 * (StringGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, StringGrid1) + 1);
+    const int Platz = StringGrid1->columnWidth(Spalte_Bez) - Rand;
+    return QFontMetrics(StringGrid1->font()).horizontalAdvance(Text) > Platz ? Text : QString();
 }
 
 QString TForm_Haupt::Mit_Endung(const QString& Name, const QString& Endung)
@@ -991,6 +1002,15 @@ bool TForm_Haupt::eventFilter(QObject* Objekt, QEvent* Ereignis)
     }
     const bool Losgelassen = Ereignis->type() == QEvent::KeyRelease;
     const int Taste = Losgelassen ? static_cast<QKeyEvent*>(Ereignis)->key() : 0;
+    if (Objekt == StringGrid1->viewport() && Ereignis->type() == QEvent::ToolTip) {
+        const auto* Hilfe = static_cast<QHelpEvent*>(Ereignis);
+        const QString Text = Raster_Tooltip(Hilfe->pos());
+        if (Text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(Hilfe->globalPos(), Text, StringGrid1->viewport());
+        return true;
+    }
     if (Objekt == StringGrid1) {
         if (Taste == Qt::Key_Delete && Button_Position_Loeschen->isEnabled())
             Button_Position_LoeschenClick();

@@ -59,7 +59,11 @@ public:
 
     // Appends a position of the kind, selects it and refreshes.
     void NeuePosition_Anlegen(std::uint32_t Typ, const QString& Vorlage = QString());
-    void Zeile_Waehlen(int Zeile);
+    void Zeile_Waehlen(int Zeile) override;
+
+    // The tooltip of the grid at Stelle (viewport coordinates): the full
+    // "Bez." text where the column cuts it, otherwise nothing.
+    QString Raster_Tooltip(const QPoint& Stelle) const;
 
     // Opens an order file the way "Öffnen" does once the file is chosen, from
     // the command line and from a drop as well: while the current order has

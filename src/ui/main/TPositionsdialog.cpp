@@ -1,5 +1,7 @@
 #include "ui/main/TPositionsdialog.h"
 
+#include "fonts/TSchriften.h"
+#include "ui/editor/TComboBoxColor.h"
 #include "ui/main/Infofenster.h"
 #include "ui/main/TWindows1252Memo.h"
 #include "ui/main/TWindows1252Validator.h"
@@ -66,12 +68,7 @@ TPositionsdialog::TPositionsdialog(TDialogkontext& Kontext, std::uint32_t Typ, c
 
 QFont TPositionsdialog::Schrift()
 {
-    QFont Ergebnis;
-    Ergebnis.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                          QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-    Ergebnis.setStyleHint(QFont::SansSerif);
-    Ergebnis.setPointSize(8);
-    return Ergebnis;
+    return TSchriften::Schrift(8);
 }
 
 QString TPositionsdialog::Zahl_Text(long double Wert)
@@ -179,6 +176,9 @@ TWindows1252Memo* TPositionsdialog::Memo_Anlegen(const QRect& Lage, TAnzeige Anz
 
 void TPositionsdialog::Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Lesen, std::function<void(int)> Setzen)
 {
+    // A wheel notch over the closed list changes it only once it has the focus.
+    Liste->setFocusPolicy(Qt::StrongFocus);
+    Liste->installEventFilter(this);
     // Only the user's choice counts as a change; loading the position does not.
     connect(Liste, &QComboBox::activated, this, [this, Setzen = std::move(Setzen)](int Index) {
         if (Passt())
@@ -254,6 +254,13 @@ void TPositionsdialog::changeEvent(QEvent* Ereignis)
 
 bool TPositionsdialog::eventFilter(QObject* Objekt, QEvent* Ereignis)
 {
+    if (Ereignis->type() == QEvent::Wheel) {
+        const auto* Liste = qobject_cast<QComboBox*>(Objekt);
+        if (Liste && !TComboBoxColor::Mausrad_Wirkt(*Liste)) {
+            Ereignis->ignore();
+            return true;
+        }
+    }
     const bool Enter = Ereignis->type() == QEvent::KeyRelease && Enter_Taste(Ereignis);
     const bool Verlassen_Ereignis = Ereignis->type() == QEvent::FocusOut && Feld_Verlassen(Ereignis);
     if (Enter || Verlassen_Ereignis) {

@@ -1,13 +1,39 @@
 #include "ui/main/TQuadrolisApp.h"
 
 #include "base/Fehler.h"
+#include "fonts/TSchriften.h"
 #include "ui/main/TDienste.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <exception>
 
 TQuadrolisApp::TQuadrolisApp(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    Oberflaeche_Einrichten();
+}
+
+bool TQuadrolisApp::Oberflaeche_Einrichten()
+{
+    const bool Schrift_Da = TSchriften::Registrieren();
+    const QFont Schrift = TSchriften::Schrift(8);
+    QApplication::setFont(Schrift);
+    // Desktop themes give menus and tooltips their own, larger font.
+    for (const char* Klasse : {"QMenu", "QMenuBar", "QToolTip", "QMessageBox", "QFileDialog"})
+        QApplication::setFont(Schrift, Klasse);
+
+    static QTranslator* Uebersetzung = nullptr;
+    if (Uebersetzung == nullptr) {
+        Uebersetzung = new QTranslator(QCoreApplication::instance());
+        if (!Uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+            !QCoreApplication::installTranslator(Uebersetzung)) {
+            delete Uebersetzung;
+            Uebersetzung = nullptr;
+        }
+    }
+    return Schrift_Da && Uebersetzung != nullptr;
 }
 
 bool TQuadrolisApp::notify(QObject* Empfaenger, QEvent* Ereignis)

@@ -14,6 +14,11 @@ class TQuadrolisApp : public QApplication
 public:
     TQuadrolisApp(int& argc, char** argv);
 
+    // The program's own font for every window, menu and tooltip, and Qt's
+    // German texts for the standard dialogs and shortcuts, whatever the
+    // machine's fonts and locale; false if either is missing.
+    static bool Oberflaeche_Einrichten();
+
     bool notify(QObject* Empfaenger, QEvent* Ereignis) override;
 
     // Delivers the event the standard way under the default error handler;

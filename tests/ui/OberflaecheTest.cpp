@@ -1,0 +1,130 @@
+#include "Hauptfenster_Testhilfen.h"
+
+#include "fonts/TSchriften.h"
+#include "ui/main/TForm_Haupt.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeView>
+
+#include <ostream>
+
+inline void PrintTo(const QString& Text, std::ostream* Aus)
+{
+    *Aus << '"' << Text.toStdString() << '"';
+}
+
+using namespace Hauptfenster_Test;
+
+namespace {
+
+QStringList Knopftexte(const QList<QAbstractButton*>& Knoepfe)
+{
+    QStringList Texte;
+    for (const QAbstractButton* Knopf : Knoepfe)
+        Texte << Knopf->text().remove(QLatin1Char('&'));
+    Texte.sort();
+    return Texte;
+}
+
+} // namespace
+
+// The tests run under LANG=C with whatever fonts the machine has; the
+// program brings its own font and Qt's German texts all the same.
+TEST(Oberflaeche, EigeneSchriftFuerFensterMenuesUndTooltips)
+{
+    ASSERT_TRUE(TSchriften::Registrieren());
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), TSchriften::Familie()) << "the embedded face, not a fallback";
+    for (const char* Klasse : {"QMenu", "QMenuBar", "QToolTip", "QMessageBox", "QFileDialog"})
+        EXPECT_EQ(QApplication::font(Klasse), QApplication::font()) << Klasse;
+
+    TTestdienste Dienste;
+    TForm_Haupt Fenster;
+    for (const QMenu* Menue : Fenster.findChildren<QMenu*>())
+        EXPECT_EQ(QFontInfo(Menue->font()).family(), TSchriften::Familie()) << Menue->objectName().toStdString();
+    for (const QWidget* W : Fenster.findChildren<QWidget*>())
+        EXPECT_EQ(QFontInfo(W->font()).family(), TSchriften::Familie()) << W->objectName().toStdString();
+}
+
+TEST(Oberflaeche, DateimenueMitDeutschenTastenkuerzeln)
+{
+    TTestdienste Dienste;
+    TForm_Haupt Fenster;
+    const QMenu* Datei = Suchen<QMenu>(Fenster, "Datei1");
+    EXPECT_EQ(Datei->title(), QStringLiteral("&Datei"));
+    struct TPunkt
+    {
+        QString Text;
+        QString Kuerzel;
+    };
+    const TPunkt Erwartet[] = {
+        {QStringLiteral("&Öffnen ..."), QStringLiteral("Strg+O")},
+        {QStringLiteral("&Speichern"), QStringLiteral("Strg+S")},
+        {QStringLiteral("Speichern unter ..."), QStringLiteral("Strg+Alt+S")},
+        {QStringLiteral(" "), QString()},
+        {QStringLiteral("Bestellblatt als PDF…"), QString()},
+        {QStringLiteral("Drucken…"), QStringLiteral("Strg+P")},
+        {QStringLiteral("Druckvorschau"), QString()},
+        {QStringLiteral(" "), QString()},
+        {QStringLiteral("&Neu"), QStringLiteral("Strg+N")},
+        {QStringLiteral(" "), QString()},
+        {QStringLiteral("&Beenden"), QStringLiteral("Strg+Q")},
+    };
+    const QList<QAction*> Punkte = Datei->actions();
+    ASSERT_EQ(Punkte.size(), qsizetype(std::size(Erwartet)));
+    for (qsizetype i = 0; i < Punkte.size(); ++i) {
+        EXPECT_EQ(Punkte[i]->text(), Erwartet[i].Text) << i;
+        EXPECT_EQ(Punkte[i]->shortcut().toString(QKeySequence::NativeText), Erwartet[i].Kuerzel) << i;
+    }
+}
+
+TEST(Oberflaeche, MeldungenSprechenDeutsch)
+{
+    QMessageBox Frage(QMessageBox::Question, QStringLiteral("Informationen"), QStringLiteral("?"),
+                      QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No | QMessageBox::Close);
+    EXPECT_EQ(Knopftexte(Frage.buttons()),
+              QStringList({QStringLiteral("Abbrechen"), QStringLiteral("Ja"), QStringLiteral("Nein"),
+                           QStringLiteral("OK"), QStringLiteral("Schließen")}));
+}
+
+TEST(Oberflaeche, DateidialogSprichtDeutsch)
+{
+    for (const auto Art : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
+        QFileDialog Dialog(nullptr, QStringLiteral("Bestellung speichern unter"), QDir::tempPath(),
+                           QStringLiteral("Bestellung (*.dat);;Alle (*)"));
+        Dialog.setAcceptMode(Art);
+        TDienste::Dateidialog_Einrichten(Dialog, {Dialog.windowTitle(), QString(), QStringLiteral("dat"),
+                                                  QStringLiteral("Bestellung_2026-12-08")});
+        EXPECT_TRUE(Dialog.testOption(QFileDialog::DontUseNativeDialog)) << "the desktop's dialog follows its locale";
+        EXPECT_EQ(Dialog.defaultSuffix(), QStringLiteral("dat"));
+        Dialog.show();
+        const auto* Liste = Dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(Liste, nullptr);
+        EXPECT_EQ(Liste->header()->sectionResizeMode(0), QHeaderView::Stretch);
+        for (int Spalte = 1; Spalte < Liste->header()->count(); ++Spalte)
+            EXPECT_EQ(Liste->header()->sectionResizeMode(Spalte), QHeaderView::ResizeToContents) << Spalte;
+        QStringList Beschriftungen;
+        for (const QLabel* L : Dialog.findChildren<QLabel*>())
+            if (!L->text().isEmpty())
+                Beschriftungen << L->text().remove(QLatin1Char('&'));
+        Beschriftungen.sort();
+        EXPECT_EQ(Beschriftungen, QStringList({QStringLiteral("Dateien des Typs:"), QStringLiteral("Dateiname:"),
+                                               QStringLiteral("Suchen in:")}))
+            << Beschriftungen.join(QLatin1Char('|')).toStdString();
+        const auto* Knoepfe = Dialog.findChild<QDialogButtonBox*>();
+        ASSERT_NE(Knoepfe, nullptr);
+        EXPECT_EQ(Knopftexte(Knoepfe->buttons()),
+                  QStringList({QStringLiteral("Abbrechen"), Art == QFileDialog::AcceptOpen
+                                                                 ? QStringLiteral("Öffnen")
+                                                                 : QStringLiteral("Speichern")}));
+        Dialog.hide();
+    }
+}
