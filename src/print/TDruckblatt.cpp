@@ -53,6 +53,31 @@ struct TBlock
     qreal Raster = 0;
 };
 
+// Lays Text out at width Breite: lines break at word boundaries, and inside a
+// word only where the word alone is wider than the cell, so no text is cut off.
+// The height of the laid-out lines.
+qreal Absatz_Setzen(QTextLayout& Satz, qreal Breite, Qt::Alignment Ausrichtung)
+{
+    QTextOption Umbruch(Ausrichtung & Qt::AlignHorizontal_Mask);
+    Umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Satz.setTextOption(Umbruch);
+    qreal y = 0;
+    Satz.beginLayout();
+    for (QTextLine Zeile = Satz.createLine(); Zeile.isValid(); Zeile = Satz.createLine()) {
+        Zeile.setLineWidth(std::max<qreal>(Breite, 1));
+        Zeile.setPosition(QPointF(0, y));
+        y += Zeile.height();
+    }
+    Satz.endLayout();
+    return y;
+}
+
+QString Mit_Zeilentrennern(QString Text)
+{
+    Text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    return Text;
+}
+
 struct TZelle
 {
     int Von = 0;
@@ -95,8 +120,17 @@ public:
         const QFontMetricsF M = Masse(Schrift);
         if (Text.isEmpty())
             return M.height();
-        const QRectF R = M.boundingRect(QRectF(0, 0, std::max<qreal>(Breite, 1), 1e9), Qt::TextWordWrap, Text);
-        return std::max(R.height(), M.height());
+        QTextLayout Satz(Mit_Zeilentrennern(Text), Schrift, &m_Geraet);
+        return std::max(Absatz_Setzen(Satz, Breite, Qt::AlignLeft), M.height());
+    }
+
+    // Draws Text broken as Texthoehe measures it, from the top left of Feld.
+    void Absatz_Zeichnen(QPainter& M, const QFont& Schrift, const QString& Text, const QRectF& Feld,
+                         Qt::Alignment Ausrichtung) const
+    {
+        QTextLayout Satz(Mit_Zeilentrennern(Text), Schrift, &m_Geraet);
+        Absatz_Setzen(Satz, Feld.width(), Ausrichtung);
+        Satz.draw(&M, Feld.topLeft());
     }
 
     qreal Zellbreite(const TZelle& Z) const { return Spalte(Z.Bis + 1) - Spalte(Z.Von) - 2 * Polster(); }
@@ -121,9 +155,8 @@ public:
         for (const TZelle& Z : Zeile) {
             if (Z.Text.isEmpty())
                 continue;
-            M.setFont(TSchriften::Schrift(Punkte, Z.Fett));
             const QRectF Feld(Spalte(Z.Von) + Polster(), y + Polster(), Zellbreite(Z), Hoehe - 2 * Polster());
-            M.drawText(Feld, int(Z.Ausrichtung | Qt::AlignTop) | Qt::TextWordWrap, Z.Text);
+            Absatz_Zeichnen(M, TSchriften::Schrift(Punkte, Z.Fett), Z.Text, Feld, Z.Ausrichtung);
         }
     }
 
@@ -431,7 +464,7 @@ void Feld_Zeichnen(QPainter& M, const TSatz& S, const TBlattfeld& F, qreal x, qr
     M.drawText(QPointF(x, y + Masse.ascent()), F.Beschriftung);
     const qreal Breite = Ende - Wert_x;
     const qreal Hoehe = S.Texthoehe(Schrift, F.Wert, Breite);
-    M.drawText(QRectF(Wert_x, y, Breite, Hoehe), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, F.Wert);
+    S.Absatz_Zeichnen(M, Schrift, F.Wert, QRectF(Wert_x, y, Breite, Hoehe), Qt::AlignLeft);
     if (F.Mindestlaenge > 0) {
         M.setPen(QPen(Qt::black, S.pt(0.5)));
         const int Zeilen = std::max(1, int(std::lround(Hoehe / Masse.lineSpacing())));
