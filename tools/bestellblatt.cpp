@@ -1,6 +1,7 @@
 // bestellblatt BESTELLUNG.dat [BLATT.htm]: writes the order sheet of an order
 // file and prints the order's figures, as opening the file in the program would.
 
+#include "base/Dateifehler.h"
 #include "base/Fehler.h"
 #include "base/Zahlformat.h"
 #include "order/Bestelldatei.h"
@@ -13,6 +14,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <cstdio>
 
 namespace {
@@ -29,11 +31,12 @@ const char* const Hilfetext =
     "\n"
     "Ohne BLATT.htm entsteht das Bestellblatt neben der Bestelldatei, mit der\n"
     "Endung \".htm\" statt der bisherigen. Ein vorhandenes Bestellblatt wird nur\n"
-    "ersetzt, wenn das neue vollständig geschrieben werden konnte.\n"
+    "ersetzt, wenn das neue vollständig geschrieben werden konnte; die Bestelldatei\n"
+    "selbst, ein Ordner, ein Gerät oder eine Pipe wird nie ersetzt.\n"
     "\n"
-    "Zahlen werden im Format der Spracheinstellung gelesen und ausgegeben (unter\n"
-    "LANG=de_DE.UTF-8 etwa 1046,00); eine Bestellung ohne Positionen ergibt, wie\n"
-    "im Programm, kein Bestellblatt.\n"
+    "Zahlen der Bestelldatei gelten mit Komma wie mit Punkt; ausgegeben werden sie\n"
+    "im Format der Spracheinstellung (unter LANG=de_DE.UTF-8 etwa 1046,00). Eine\n"
+    "Bestellung ohne Positionen ergibt, wie im Programm, kein Bestellblatt.\n"
     "\n"
     "Optionen:\n"
     "  -h, --help   zeigt diese Hilfe\n"
@@ -63,6 +66,16 @@ QString Blattpfad(const QString& Bestellpfad)
     const QString Endung = QFileInfo(Bestellpfad).suffix();
     const QString Stamm = Endung.isEmpty() ? Bestellpfad : Bestellpfad.chopped(Endung.size() + 1);
     return Stamm + QStringLiteral(".htm");
+}
+
+// The sheet must never take the place of the order it is written from, nor of
+// anything that is not a regular file (a device, a pipe, a folder).
+std::optional<QString> Blattziel_Pruefen(const QString& Bestellpfad, const QString& Blatt)
+{
+    if (Dateifehler::Gleiche_Datei(Bestellpfad, Blatt))
+        return QStringLiteral("Das Bestellblatt \"%1\" wäre die Bestelldatei selbst; sie wird nicht überschrieben.")
+            .arg(Blatt);
+    return Dateifehler::Ziel_Pruefen(Blatt);
 }
 
 QString Prozent(std::int32_t Wert)
@@ -112,6 +125,9 @@ int Ausfuehren(const QStringList& Argumente)
     const QString Bestellpfad = Argumente.at(0);
     const QString Blatt = Argumente.size() > 1 ? Argumente.at(1) : Blattpfad(Bestellpfad);
 
+    if (const auto Grund = Blattziel_Pruefen(Bestellpfad, Blatt))
+        return Melden(Blatt, *Grund);
+
     TBestellung Bestellung;
     const Bestelldatei::TErgebnis Geladen = Bestelldatei::Bestellung_Laden(Bestellpfad, Bestellung);
     if (!Geladen)
@@ -123,7 +139,7 @@ int Ausfuehren(const QStringList& Argumente)
     try {
         THtmlDatei Html;
         if (!Html.Html_Speichern(Blatt, Bestellung))
-            return Melden(Blatt, QStringLiteral("Fehler beim Speichern: ") + Html.Fehlertext());
+            return Melden(Blatt, Html.Fehlertext());
         Summen_Ausgeben(Bestellung, Bestellung.Summen());
     } catch (const EFehler& F) {
         return Melden(Bestellpfad, F.Meldung());

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -31,18 +32,16 @@ bool Darstellbar(const QString& Text)
     return !Kodierer.hasError();
 }
 
-// The value of a key in a section's entries, const or not as the entries are.
-template <class Eintraege>
-auto Wert_Suchen(Eintraege& Liste, const QString& Schluessel) -> decltype(&Liste.front().second)
+// A line break or another control character would split or bend a line of
+// the file; a tab is kept, as the reader keeps it.
+bool Steuerzeichen(const QString& Text)
 {
-    // Keys are nearly always read in the case they were written in.
-    for (auto& [Name, Wert] : Liste)
-        if (Name == Schluessel)
-            return &Wert;
-    for (auto& [Name, Wert] : Liste)
-        if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0)
-            return &Wert;
-    return nullptr;
+    for (QChar c : Text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t') || (u >= 0x7F && u <= 0x9F))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -90,17 +89,32 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         if (Gleich <= 0)
             continue;
         const QString Schluessel = Zeile.left(Gleich).trimmed();
-        if (Schluessel.isEmpty() || Eintrag_Suchen(*Aktuell, Schluessel))
+        if (Schluessel.isEmpty() || Aktuell->Suchen(Schluessel))
             continue; // the first of two equal keys is the one that counts
-        Aktuell->Eintraege.emplace_back(Schluessel, Zeile.mid(Gleich + 1).trimmed());
+        Aktuell->Anfuegen(Schluessel, Zeile.mid(Gleich + 1).trimmed());
     }
 }
 
 bool TIniDatei::Lesen(QIODevice& Geraet)
 {
+    Bytes_Lesen({});
     if (!Geraet.isReadable())
         return false;
-    Bytes_Lesen(Geraet.readAll());
+    // readAll() hands back what came before a failing read as if it were
+    // all: each piece is checked, so a damaged disk never yields a shorter file.
+    QByteArray Bytes;
+    char Puffer[65536];
+    for (;;) {
+        const qint64 Gelesen = Geraet.read(Puffer, sizeof Puffer);
+        if (Gelesen < 0)
+            return false;
+        if (Gelesen == 0)
+            break;
+        if (Bytes.size() + Gelesen > Hoechstgroesse)
+            return false;
+        Bytes.append(Puffer, Gelesen);
+    }
+    Bytes_Lesen(Bytes);
     return true;
 }
 
@@ -108,11 +122,26 @@ bool TIniDatei::Lesen(QIODevice& Geraet)
 
 QByteArray TIniDatei::Bytes() const
 {
+    const auto Pruefen = [](const QString& Abschnitt, const QString& Schluessel, const QString& Wert) {
+        if (Steuerzeichen(Abschnitt))
+            throw EKonvertierungsfehler(
+                QStringLiteral("Der Abschnittsname [%1] enthält einen Zeilenumbruch oder ein anderes Steuerzeichen "
+                               "und kann so nicht gespeichert werden.")
+                    .arg(Abschnitt));
+        if (Steuerzeichen(Schluessel) || Steuerzeichen(Wert))
+            throw EKonvertierungsfehler(
+                QStringLiteral("Der Eintrag \"%1\" im Abschnitt [%2] enthält einen Zeilenumbruch oder ein anderes "
+                               "Steuerzeichen und kann so nicht gespeichert werden.")
+                    .arg(Schluessel, Abschnitt));
+    };
     QString Text;
     for (const TAbschnitt& A : m_Abschnitte) {
+        Pruefen(A.Name, {}, {});
         Text += QLatin1Char('[') + A.Name + QLatin1String("]\r\n");
-        for (const auto& [Schluessel, Wert] : A.Eintraege)
+        for (const auto& [Schluessel, Wert] : A.Eintraege) {
+            Pruefen(A.Name, Schluessel, Wert);
             Text += Schluessel + QLatin1Char('=') + Wert + QLatin1String("\r\n");
+        }
         Text += QLatin1String("\r\n");
     }
 
@@ -184,8 +213,9 @@ std::optional<std::int32_t> TIniDatei::Ganzzahl_Deuten(const QString& Text)
 
 std::optional<double> TIniDatei::Zahl_Deuten(const QString& Text) const
 {
-    // Only digits, one separator of this file's kind, sign and exponent: a
-    // group separator or the other separator makes the text unreadable.
+    // Only digits, one decimal separator of either kind, sign and exponent:
+    // a file means the same under every locale, and a second separator (a
+    // group separator) makes the text unreadable.
     const QString T = Text.trimmed();
     QByteArray C;
     C.reserve(T.size());
@@ -197,7 +227,7 @@ std::optional<double> TIniDatei::Zahl_Deuten(const QString& Text) const
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             Ziffer = true;
             C += char(c.unicode());
-        } else if (c == m_Dezimaltrenner && !Trenner && !Exponent) {
+        } else if ((c == QLatin1Char(',') || c == QLatin1Char('.')) && !Trenner && !Exponent) {
             Trenner = true;
             C += '.';
         } else if ((c == QLatin1Char('e') || c == QLatin1Char('E')) && Ziffer && !Exponent) {
@@ -255,6 +285,11 @@ QString TIniDatei::Gefaltet(const QString& Name)
 {
     if (!Nur_Ascii(Name))
         return Name.toLower();
+    bool Gross = false;
+    for (QChar c : Name)
+        Gross = Gross || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    if (!Gross)
+        return Name;
     QString Klein = Name;
     for (QChar& c : Klein)
         if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
@@ -289,9 +324,22 @@ TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
     return m_Abschnitte[*It];
 }
 
-const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, const QString& Schluessel)
+const QString* TIniDatei::TAbschnitt::Suchen(const QString& Schluessel) const
 {
-    return Wert_Suchen(Abschnitt.Eintraege, Schluessel);
+    const auto It = Index.constFind(Gefaltet(Schluessel));
+    return It == Index.constEnd() ? nullptr : &Eintraege[*It].second;
+}
+
+QString* TIniDatei::TAbschnitt::Suchen(const QString& Schluessel)
+{
+    const auto It = Index.constFind(Gefaltet(Schluessel));
+    return It == Index.constEnd() ? nullptr : &Eintraege[*It].second;
+}
+
+void TIniDatei::TAbschnitt::Anfuegen(const QString& Schluessel, const QString& Wert)
+{
+    Index.insert(Gefaltet(Schluessel), Eintraege.size());
+    Eintraege.emplace_back(Schluessel, Wert);
 }
 
 std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& Schluessel) const
@@ -299,7 +347,7 @@ std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& 
     const TAbschnitt* A = Abschnitt_Suchen(Abschnitt);
     if (!A)
         return std::nullopt;
-    const QString* W = Eintrag_Suchen(*A, Schluessel);
+    const QString* W = A->Suchen(Schluessel);
     if (!W)
         return std::nullopt;
     return *W;
@@ -346,14 +394,50 @@ long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schlu
     return Zahl ? static_cast<long double>(*Zahl) : Vorgabe;
 }
 
+std::int32_t TIniDatei::Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe,
+                                       std::int32_t Unten, std::int32_t Oben) const
+{
+    const auto Text = Wert(Abschnitt, Schluessel);
+    if (!Text)
+        return Vorgabe;
+    const auto Zahl = Ganzzahl_Deuten(*Text);
+    if (!Zahl)
+        return Vorgabe;
+    if (*Zahl < Unten || *Zahl > Oben)
+        throw ELadefehler(Abschnitt, Schluessel, *Text);
+    return *Zahl;
+}
+
+long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe,
+                                  long double Unten, long double Oben) const
+{
+    const auto Text = Wert(Abschnitt, Schluessel);
+    if (!Text)
+        return Vorgabe;
+    const auto Zahl = Zahl_Deuten(*Text);
+    if (!Zahl) {
+        // "inf", "nan" and "1e999" are numbers of a kind, but none that an order holds.
+        QByteArray C = Text->trimmed().toLatin1();
+        C.replace(',', '.');
+        char* Ende = nullptr;
+        const double D = std::strtod(C.constData(), &Ende);
+        if (!C.isEmpty() && Ende == C.constData() + C.size() && !std::isfinite(D))
+            throw ELadefehler(Abschnitt, Schluessel, *Text);
+        return Vorgabe;
+    }
+    if (static_cast<long double>(*Zahl) < Unten || static_cast<long double>(*Zahl) > Oben)
+        throw ELadefehler(Abschnitt, Schluessel, *Text);
+    return static_cast<long double>(*Zahl);
+}
+
 void TIniDatei::Text_Schreiben(const QString& Abschnitt, const QString& Schluessel, const QString& Wert)
 {
     TAbschnitt& A = Abschnitt_Holen(Abschnitt);
-    if (QString* Alt = Wert_Suchen(A.Eintraege, Schluessel)) {
+    if (QString* Alt = A.Suchen(Schluessel)) {
         *Alt = Wert;
         return;
     }
-    A.Eintraege.emplace_back(Schluessel, Wert);
+    A.Anfuegen(Schluessel, Wert);
 }
 
 void TIniDatei::Ganzzahl_Schreiben(const QString& Abschnitt, const QString& Schluessel, std::int32_t Wert)

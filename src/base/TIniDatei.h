@@ -27,9 +27,16 @@ public:
 
     // Replaces the content with the file text in Bytes.
     void Bytes_Lesen(const QByteArray& Bytes);
+    // Reads the device to its end; false, with the content left empty, when a
+    // read fails part way or the text is longer than Hoechstgroesse.
     bool Lesen(QIODevice& Geraet);
 
-    // Throws EKonvertierungsfehler naming the first text that Windows-1252 cannot hold.
+    // No order comes near this size (100000 positions take about 110 MB).
+    static constexpr qint64 Hoechstgroesse = qint64(256) * 1024 * 1024;
+
+    // Throws EKonvertierungsfehler naming the first text that Windows-1252
+    // cannot hold or that holds a line break or another control character
+    // (a tab aside), which would change the file's lines.
     QByteArray Bytes() const;
     bool Schreiben(QIODevice& Geraet) const;
 
@@ -37,6 +44,14 @@ public:
     std::int32_t Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe) const;
     bool Bool_Lesen(const QString& Abschnitt, const QString& Schluessel, bool Vorgabe) const;
     long double Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe) const;
+
+    // As above, but a stored value outside Unten..Oben, or a float that is
+    // not finite, is damage: ELadefehler names section, key and the text as
+    // it stands in the file. Unreadable text still keeps the default.
+    std::int32_t Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe,
+                                std::int32_t Unten, std::int32_t Oben) const;
+    long double Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe, long double Unten,
+                           long double Oben) const;
 
     void Text_Schreiben(const QString& Abschnitt, const QString& Schluessel, const QString& Wert);
     void Ganzzahl_Schreiben(const QString& Abschnitt, const QString& Schluessel, std::int32_t Wert);
@@ -49,7 +64,8 @@ public:
     QStringList Abschnitte() const;
     QChar Dezimaltrenner() const { return m_Dezimaltrenner; }
 
-    // The value formats, shared with whoever checks stored text.
+    // The value formats, shared with whoever checks stored text. A float is
+    // read with "," or "." as its one decimal separator, whatever the locale.
     static std::optional<std::int32_t> Ganzzahl_Deuten(const QString& Text);
     std::optional<double> Zahl_Deuten(const QString& Text) const;
     QString Zahl_Text(long double Wert) const;
@@ -59,11 +75,15 @@ private:
     {
         QString Name;
         std::vector<std::pair<QString, QString>> Eintraege;
+        QHash<QString, std::size_t> Index; // lower-case key -> position in Eintraege
+
+        const QString* Suchen(const QString& Schluessel) const;
+        QString* Suchen(const QString& Schluessel);
+        void Anfuegen(const QString& Schluessel, const QString& Wert);
     };
 
     const TAbschnitt* Abschnitt_Suchen(const QString& Name) const;
     TAbschnitt& Abschnitt_Holen(const QString& Name);
-    static const QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, const QString& Schluessel);
 
     QChar m_Dezimaltrenner;
     static QString Gefaltet(const QString& Name);
