@@ -63,10 +63,14 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
 {
     m_Abschnitte.clear();
     m_Index.clear();
+    m_Index_Wie_Geschrieben.clear();
     m_Zuletzt_Name.clear();
 
     QStringDecoder Dekodierer(Zeichensatz);
-    const QString Text = Dekodierer.decode(Bytes);
+    m_Text = Dekodierer.decode(Bytes);
+    const QStringView Text(m_Text);
+    // Keys and values are views into m_Text, which stays unchanged while they live.
+    const auto Sicht = [](QStringView Teil) { return QString::fromRawData(Teil.data(), Teil.size()); };
 
     TAbschnitt* Aktuell = nullptr;
     qsizetype Anfang = 0;
@@ -74,13 +78,13 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         qsizetype Ende = Text.indexOf(QLatin1Char('\n'), Anfang);
         if (Ende < 0)
             Ende = Text.size();
-        const QString Zeile = QStringView(Text).mid(Anfang, Ende - Anfang).trimmed().toString();
+        const QStringView Zeile = Text.mid(Anfang, Ende - Anfang).trimmed();
         Anfang = Ende + 1;
 
         if (Zeile.isEmpty() || Zeile.startsWith(QLatin1Char(';')))
             continue;
         if (Zeile.startsWith(QLatin1Char('[')) && Zeile.endsWith(QLatin1Char(']'))) {
-            Aktuell = &Abschnitt_Holen(Zeile.mid(1, Zeile.size() - 2).trimmed());
+            Aktuell = &Abschnitt_Holen(Zeile.mid(1, Zeile.size() - 2).trimmed().toString());
             continue;
         }
         if (!Aktuell)
@@ -88,10 +92,10 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         const qsizetype Gleich = Zeile.indexOf(QLatin1Char('='));
         if (Gleich <= 0)
             continue;
-        const QString Schluessel = Zeile.left(Gleich).trimmed();
+        const QStringView Schluessel = Zeile.left(Gleich).trimmed();
         if (Schluessel.isEmpty() || Aktuell->Suchen(Schluessel))
             continue; // the first of two equal keys is the one that counts
-        Aktuell->Anfuegen(Schluessel, Zeile.mid(Gleich + 1).trimmed());
+        Aktuell->Anfuegen(Sicht(Schluessel), Sicht(Zeile.mid(Gleich + 1).trimmed()));
     }
 }
 
@@ -281,16 +285,19 @@ QString TIniDatei::Zahl_Text(long double Wert) const
 
 // ---------------------------------------------------------------- keys
 
-QString TIniDatei::Gefaltet(const QString& Name)
+QString TIniDatei::Gefaltet(QStringView Name)
 {
-    if (!Nur_Ascii(Name))
-        return Name.toLower();
+    bool Ascii = true;
     bool Gross = false;
-    for (QChar c : Name)
+    for (QChar c : Name) {
+        Ascii = Ascii && c.unicode() < 0x80;
         Gross = Gross || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    }
+    if (!Ascii)
+        return Name.toString().toLower();
+    QString Klein = Name.toString();
     if (!Gross)
-        return Name;
-    QString Klein = Name;
+        return Klein;
     for (QChar& c : Klein)
         if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
             c = QChar(c.unicode() + ('a' - 'A'));
@@ -301,9 +308,12 @@ const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) co
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return &m_Abschnitte[m_Zuletzt];
-    const auto It = m_Index.constFind(Gefaltet(Name));
-    if (It == m_Index.constEnd())
-        return nullptr;
+    auto It = m_Index_Wie_Geschrieben.constFind(Name);
+    if (It == m_Index_Wie_Geschrieben.constEnd()) {
+        It = m_Index.constFind(Gefaltet(Name));
+        if (It == m_Index.constEnd())
+            return nullptr;
+    }
     m_Zuletzt_Name = Name;
     m_Zuletzt = *It;
     return &m_Abschnitte[*It];
@@ -313,33 +323,51 @@ TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return m_Abschnitte[m_Zuletzt];
-    const QString Schluessel = Gefaltet(Name);
-    auto It = m_Index.constFind(Schluessel);
-    if (It == m_Index.constEnd()) {
-        It = m_Index.insert(Schluessel, m_Abschnitte.size());
-        m_Abschnitte.push_back(TAbschnitt{Name, {}});
+    auto It = m_Index_Wie_Geschrieben.constFind(Name);
+    if (It == m_Index_Wie_Geschrieben.constEnd()) {
+        const QString Schluessel = Gefaltet(Name);
+        It = m_Index.constFind(Schluessel);
+        if (It == m_Index.constEnd()) {
+            It = m_Index.insert(Schluessel, m_Abschnitte.size());
+            m_Index_Wie_Geschrieben.insert(Name, m_Abschnitte.size());
+            m_Abschnitte.push_back(TAbschnitt{Name, {}, {}});
+        }
     }
     m_Zuletzt_Name = Name;
     m_Zuletzt = *It;
     return m_Abschnitte[*It];
 }
 
-const QString* TIniDatei::TAbschnitt::Suchen(const QString& Schluessel) const
+const QString* TIniDatei::TAbschnitt::Suchen(QStringView Schluessel) const
 {
-    const auto It = Index.constFind(Gefaltet(Schluessel));
-    return It == Index.constEnd() ? nullptr : &Eintraege[*It].second;
+    return const_cast<TAbschnitt*>(this)->Suchen(Schluessel);
 }
 
-QString* TIniDatei::TAbschnitt::Suchen(const QString& Schluessel)
+QString* TIniDatei::TAbschnitt::Suchen(QStringView Schluessel)
 {
+    if (Eintraege.size() <= Kleiner_Abschnitt) {
+        // Keys are nearly always read in the case they were written in.
+        for (auto& [Name, Wert] : Eintraege)
+            if (Name == Schluessel)
+                return &Wert;
+        for (auto& [Name, Wert] : Eintraege)
+            if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0)
+                return &Wert;
+        return nullptr;
+    }
     const auto It = Index.constFind(Gefaltet(Schluessel));
     return It == Index.constEnd() ? nullptr : &Eintraege[*It].second;
 }
 
 void TIniDatei::TAbschnitt::Anfuegen(const QString& Schluessel, const QString& Wert)
 {
-    Index.insert(Gefaltet(Schluessel), Eintraege.size());
     Eintraege.emplace_back(Schluessel, Wert);
+    if (Eintraege.size() == Kleiner_Abschnitt + 1) {
+        for (std::size_t i = 0; i < Eintraege.size(); ++i)
+            Index.insert(Gefaltet(Eintraege[i].first), i);
+    } else if (Eintraege.size() > Kleiner_Abschnitt + 1) {
+        Index.insert(Gefaltet(Schluessel), Eintraege.size() - 1);
+    }
 }
 
 std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& Schluessel) const
@@ -350,7 +378,8 @@ std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& 
     const QString* W = A->Suchen(Schluessel);
     if (!W)
         return std::nullopt;
-    return *W;
+    // A copy of its own: the value may outlive this store and its text.
+    return QString(W->constData(), W->size());
 }
 
 bool TIniDatei::Abschnitt_Vorhanden(const QString& Abschnitt) const

@@ -75,10 +75,14 @@ private:
     {
         QString Name;
         std::vector<std::pair<QString, QString>> Eintraege;
-        QHash<QString, std::size_t> Index; // lower-case key -> position in Eintraege
+        // A section of a few keys is searched through; a larger one, as
+        // another program or a damaged file may hold, through its index
+        // (lower-case key -> position in Eintraege), so that reading stays linear.
+        static constexpr std::size_t Kleiner_Abschnitt = 24;
+        QHash<QString, std::size_t> Index;
 
-        const QString* Suchen(const QString& Schluessel) const;
-        QString* Suchen(const QString& Schluessel);
+        const QString* Suchen(QStringView Schluessel) const;
+        QString* Suchen(QStringView Schluessel);
         void Anfuegen(const QString& Schluessel, const QString& Wert);
     };
 
@@ -86,10 +90,13 @@ private:
     TAbschnitt& Abschnitt_Holen(const QString& Name);
 
     QChar m_Dezimaltrenner;
-    static QString Gefaltet(const QString& Name);
+    static QString Gefaltet(QStringView Name);
 
     std::vector<TAbschnitt> m_Abschnitte;
     QHash<QString, std::size_t> m_Index; // lower-case name -> position in m_Abschnitte
+    QHash<QString, std::size_t> m_Index_Wie_Geschrieben; // spares folding the names the program asks for
+    // The text last read: keys and values read from it refer into it without a copy of their own.
+    QString m_Text;
     // Groups read and write their keys section by section: the last section
     // found answers most look-ups without folding the name.
     mutable QString m_Zuletzt_Name;
