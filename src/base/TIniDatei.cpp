@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,23 @@
 namespace {
 
 const char* const Zeichensatz = "windows-1252";
+
+// Windows-1252 is ISO-8859-1 but for 0x80..0x9F; the five codes it leaves
+// undefined stay the C1 control characters, as the system's converter has them.
+constexpr char16_t Block_80[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString Windows1252_Text(const QByteArray& Bytes)
+{
+    QString Text = QString::fromLatin1(Bytes);
+    for (QChar& c : Text)
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QChar(Block_80[c.unicode() - 0x80]);
+    return Text;
+}
 
 bool Nur_Ascii(const QString& Text)
 {
@@ -62,13 +80,16 @@ QChar TIniDatei::Dezimaltrenner_Gebietsschema()
 void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
 {
     m_Abschnitte.clear();
+    m_Eintraege.clear();
     m_Index.clear();
-    m_Index_Wie_Geschrieben.clear();
     m_Zuletzt_Name.clear();
 
-    QStringDecoder Dekodierer(Zeichensatz);
-    m_Text = Dekodierer.decode(Bytes);
+    m_Text = Windows1252_Text(Bytes);
     const QStringView Text(m_Text);
+    const auto Abschnitte_Etwa = qsizetype(std::count(Bytes.cbegin(), Bytes.cend(), '['));
+    m_Abschnitte.reserve(std::size_t(Abschnitte_Etwa));
+    m_Eintraege.reserve(std::size_t(std::count(Bytes.cbegin(), Bytes.cend(), '=')));
+    m_Index.reserve(Abschnitte_Etwa);
     // Keys and values are views into m_Text, which stays unchanged while they live.
     const auto Sicht = [](QStringView Teil) { return QString::fromRawData(Teil.data(), Teil.size()); };
 
@@ -93,9 +114,9 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         if (Gleich <= 0)
             continue;
         const QStringView Schluessel = Zeile.left(Gleich).trimmed();
-        if (Schluessel.isEmpty() || Aktuell->Suchen(Schluessel))
+        if (Schluessel.isEmpty() || Eintrag_Suchen(*Aktuell, Schluessel))
             continue; // the first of two equal keys is the one that counts
-        Aktuell->Anfuegen(Sicht(Schluessel), Sicht(Zeile.mid(Gleich + 1).trimmed()));
+        Eintrag_Anfuegen(*Aktuell, Sicht(Schluessel), Sicht(Zeile.mid(Gleich + 1).trimmed()));
     }
 }
 
@@ -107,6 +128,8 @@ bool TIniDatei::Lesen(QIODevice& Geraet)
     // readAll() hands back what came before a failing read as if it were
     // all: each piece is checked, so a damaged disk never yields a shorter file.
     QByteArray Bytes;
+    if (!Geraet.isSequential())
+        Bytes.reserve(std::min(Geraet.size(), Hoechstgroesse));
     char Puffer[65536];
     for (;;) {
         const qint64 Gelesen = Geraet.read(Puffer, sizeof Puffer);
@@ -142,7 +165,9 @@ QByteArray TIniDatei::Bytes() const
     for (const TAbschnitt& A : m_Abschnitte) {
         Pruefen(A.Name, {}, {});
         Text += QLatin1Char('[') + A.Name + QLatin1String("]\r\n");
-        for (const auto& [Schluessel, Wert] : A.Eintraege) {
+        for (std::size_t i = A.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster) {
+            const QString& Schluessel = m_Eintraege[i].Schluessel;
+            const QString& Wert = m_Eintraege[i].Wert;
             Pruefen(A.Name, Schluessel, Wert);
             Text += Schluessel + QLatin1Char('=') + Wert + QLatin1String("\r\n");
         }
@@ -157,8 +182,8 @@ QByteArray TIniDatei::Bytes() const
     for (const TAbschnitt& A : m_Abschnitte) {
         if (!Darstellbar(A.Name))
             throw EKonvertierungsfehler(QStringLiteral("Der Text \"%1\" enthält Zeichen, die nicht gespeichert werden können.").arg(A.Name));
-        for (const auto& [Schluessel, Wert] : A.Eintraege)
-            for (const QString* T : {&Schluessel, &Wert})
+        for (std::size_t i = A.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            for (const QString* T : {&m_Eintraege[i].Schluessel, &m_Eintraege[i].Wert})
                 if (!Darstellbar(*T))
                     throw EKonvertierungsfehler(
                         QStringLiteral("Der Text \"%1\" enthält Zeichen, die nicht gespeichert werden können.").arg(*T));
@@ -285,35 +310,18 @@ QString TIniDatei::Zahl_Text(long double Wert) const
 
 // ---------------------------------------------------------------- keys
 
-QString TIniDatei::Gefaltet(QStringView Name)
-{
-    bool Ascii = true;
-    bool Gross = false;
-    for (QChar c : Name) {
-        Ascii = Ascii && c.unicode() < 0x80;
-        Gross = Gross || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-    }
-    if (!Ascii)
-        return Name.toString().toLower();
-    QString Klein = Name.toString();
-    if (!Gross)
-        return Klein;
-    for (QChar& c : Klein)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return Klein;
-}
-
 const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) const
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return &m_Abschnitte[m_Zuletzt];
-    auto It = m_Index_Wie_Geschrieben.constFind(Name);
-    if (It == m_Index_Wie_Geschrieben.constEnd()) {
-        It = m_Index.constFind(Gefaltet(Name));
-        if (It == m_Index.constEnd())
-            return nullptr;
+    // The order reads its sections in the order it wrote them.
+    if (m_Zuletzt + 1 < m_Abschnitte.size() && m_Abschnitte[m_Zuletzt + 1].Name == Name) {
+        m_Zuletzt_Name = Name;
+        return &m_Abschnitte[++m_Zuletzt];
     }
+    const auto It = m_Index.constFind(TName{Name});
+    if (It == m_Index.constEnd())
+        return nullptr;
     m_Zuletzt_Name = Name;
     m_Zuletzt = *It;
     return &m_Abschnitte[*It];
@@ -323,50 +331,52 @@ TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return m_Abschnitte[m_Zuletzt];
-    auto It = m_Index_Wie_Geschrieben.constFind(Name);
-    if (It == m_Index_Wie_Geschrieben.constEnd()) {
-        const QString Schluessel = Gefaltet(Name);
-        It = m_Index.constFind(Schluessel);
-        if (It == m_Index.constEnd()) {
-            It = m_Index.insert(Schluessel, m_Abschnitte.size());
-            m_Index_Wie_Geschrieben.insert(Name, m_Abschnitte.size());
-            m_Abschnitte.push_back(TAbschnitt{Name, {}, {}});
-        }
+    auto It = m_Index.constFind(TName{Name});
+    if (It == m_Index.constEnd()) {
+        It = m_Index.insert(TName{Name}, m_Abschnitte.size());
+        m_Abschnitte.push_back(TAbschnitt{Name, Kein_Eintrag, Kein_Eintrag, 0, {}});
     }
     m_Zuletzt_Name = Name;
     m_Zuletzt = *It;
     return m_Abschnitte[*It];
 }
 
-const QString* TIniDatei::TAbschnitt::Suchen(QStringView Schluessel) const
+const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel) const
 {
-    return const_cast<TAbschnitt*>(this)->Suchen(Schluessel);
+    return const_cast<TIniDatei*>(this)->Eintrag_Suchen(Abschnitt, Schluessel);
 }
 
-QString* TIniDatei::TAbschnitt::Suchen(QStringView Schluessel)
+QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel)
 {
-    if (Eintraege.size() <= Kleiner_Abschnitt) {
+    if (Abschnitt.Anzahl <= TAbschnitt::Kleiner_Abschnitt) {
         // Keys are nearly always read in the case they were written in.
-        for (auto& [Name, Wert] : Eintraege)
-            if (Name == Schluessel)
-                return &Wert;
-        for (auto& [Name, Wert] : Eintraege)
-            if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0)
-                return &Wert;
+        for (std::size_t i = Abschnitt.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            if (m_Eintraege[i].Schluessel == Schluessel)
+                return &m_Eintraege[i].Wert;
+        for (std::size_t i = Abschnitt.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            if (m_Eintraege[i].Schluessel.compare(Schluessel, Qt::CaseInsensitive) == 0)
+                return &m_Eintraege[i].Wert;
         return nullptr;
     }
-    const auto It = Index.constFind(Gefaltet(Schluessel));
-    return It == Index.constEnd() ? nullptr : &Eintraege[*It].second;
+    const auto It = Abschnitt.Index.constFind(TName{Schluessel.toString()});
+    return It == Abschnitt.Index.constEnd() ? nullptr : &m_Eintraege[*It].Wert;
 }
 
-void TIniDatei::TAbschnitt::Anfuegen(const QString& Schluessel, const QString& Wert)
+void TIniDatei::Eintrag_Anfuegen(TAbschnitt& Abschnitt, const QString& Schluessel, const QString& Wert)
 {
-    Eintraege.emplace_back(Schluessel, Wert);
-    if (Eintraege.size() == Kleiner_Abschnitt + 1) {
-        for (std::size_t i = 0; i < Eintraege.size(); ++i)
-            Index.insert(Gefaltet(Eintraege[i].first), i);
-    } else if (Eintraege.size() > Kleiner_Abschnitt + 1) {
-        Index.insert(Gefaltet(Schluessel), Eintraege.size() - 1);
+    const std::size_t Neu = m_Eintraege.size();
+    m_Eintraege.push_back(TEintrag{Schluessel, Wert, Kein_Eintrag});
+    if (Abschnitt.Letzter == Kein_Eintrag)
+        Abschnitt.Erster = Neu;
+    else
+        m_Eintraege[Abschnitt.Letzter].Naechster = Neu;
+    Abschnitt.Letzter = Neu;
+    ++Abschnitt.Anzahl;
+    if (Abschnitt.Anzahl == TAbschnitt::Kleiner_Abschnitt + 1) {
+        for (std::size_t i = Abschnitt.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            Abschnitt.Index.insert(TName{m_Eintraege[i].Schluessel}, i);
+    } else if (Abschnitt.Anzahl > TAbschnitt::Kleiner_Abschnitt + 1) {
+        Abschnitt.Index.insert(TName{Schluessel}, Neu);
     }
 }
 
@@ -375,7 +385,7 @@ std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& 
     const TAbschnitt* A = Abschnitt_Suchen(Abschnitt);
     if (!A)
         return std::nullopt;
-    const QString* W = A->Suchen(Schluessel);
+    const QString* W = Eintrag_Suchen(*A, Schluessel);
     if (!W)
         return std::nullopt;
     // A copy of its own: the value may outlive this store and its text.
@@ -462,11 +472,11 @@ long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schlu
 void TIniDatei::Text_Schreiben(const QString& Abschnitt, const QString& Schluessel, const QString& Wert)
 {
     TAbschnitt& A = Abschnitt_Holen(Abschnitt);
-    if (QString* Alt = A.Suchen(Schluessel)) {
+    if (QString* Alt = Eintrag_Suchen(A, Schluessel)) {
         *Alt = Wert;
         return;
     }
-    A.Anfuegen(Schluessel, Wert);
+    Eintrag_Anfuegen(A, Schluessel, Wert);
 }
 
 void TIniDatei::Ganzzahl_Schreiben(const QString& Abschnitt, const QString& Schluessel, std::int32_t Wert)

@@ -71,30 +71,66 @@ public:
     QString Zahl_Text(long double Wert) const;
 
 private:
+    // A section or key name as a hash key that compares and hashes without
+    // case, so that no folded copy of the name is made for a look-up.
+    struct TName
+    {
+        QString Text;
+        friend bool operator==(const TName& a, const TName& b)
+        {
+            return a.Text.compare(b.Text, Qt::CaseInsensitive) == 0;
+        }
+        friend size_t qHash(const TName& Name, size_t Saat = 0) noexcept
+        {
+            size_t h = Saat ^ size_t(0x9E3779B97F4A7C15ULL);
+            for (QChar c : Name.Text) {
+                char16_t u = c.unicode();
+                if (u >= u'A' && u <= u'Z')
+                    u = char16_t(u + (u'a' - u'A'));
+                else if (u >= 0x80)
+                    u = c.toCaseFolded().unicode();
+                h = (h ^ u) * size_t(0x100000001B3ULL);
+            }
+            return h;
+        }
+    };
+
+    // All entries of the file stand in one row; each section chains its own,
+    // in the order they were first written, so that a file of many small
+    // sections costs no allocation per section.
+    static constexpr std::size_t Kein_Eintrag = std::size_t(-1);
+    struct TEintrag
+    {
+        QString Schluessel;
+        QString Wert;
+        std::size_t Naechster = Kein_Eintrag;
+    };
+
     struct TAbschnitt
     {
         QString Name;
-        std::vector<std::pair<QString, QString>> Eintraege;
+        std::size_t Erster = Kein_Eintrag;
+        std::size_t Letzter = Kein_Eintrag;
+        std::size_t Anzahl = 0;
         // A section of a few keys is searched through; a larger one, as
         // another program or a damaged file may hold, through its index
-        // (lower-case key -> position in Eintraege), so that reading stays linear.
+        // (key -> position in m_Eintraege), so that reading stays linear.
         static constexpr std::size_t Kleiner_Abschnitt = 24;
-        QHash<QString, std::size_t> Index;
-
-        const QString* Suchen(QStringView Schluessel) const;
-        QString* Suchen(QStringView Schluessel);
-        void Anfuegen(const QString& Schluessel, const QString& Wert);
+        QHash<TName, std::size_t> Index;
     };
+
+    const QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel) const;
+    QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel);
+    void Eintrag_Anfuegen(TAbschnitt& Abschnitt, const QString& Schluessel, const QString& Wert);
 
     const TAbschnitt* Abschnitt_Suchen(const QString& Name) const;
     TAbschnitt& Abschnitt_Holen(const QString& Name);
 
     QChar m_Dezimaltrenner;
-    static QString Gefaltet(QStringView Name);
 
     std::vector<TAbschnitt> m_Abschnitte;
-    QHash<QString, std::size_t> m_Index; // lower-case name -> position in m_Abschnitte
-    QHash<QString, std::size_t> m_Index_Wie_Geschrieben; // spares folding the names the program asks for
+    std::vector<TEintrag> m_Eintraege;
+    QHash<TName, std::size_t> m_Index; // name -> position in m_Abschnitte
     // The text last read: keys and values read from it refer into it without a copy of their own.
     QString m_Text;
     // Groups read and write their keys section by section: the last section
