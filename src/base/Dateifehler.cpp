@@ -95,7 +95,6 @@ std::optional<QString> Ziel_Pruefen(const QString& Pfad)
     }
     if (errno != ENOENT)
         return Meldung_Nach(errno, true, Pfad);
-    // A link whose target is missing would be replaced by the new file rather than filled.
     const QFileInfo Info(Pfad);
     if (!Info.dir().exists())
         return Meldung(TUrsache::Ordner_Fehlt, Pfad);

@@ -4,8 +4,6 @@
 
 #include <optional>
 
-class QFileDevice;
-
 // The causes of a failed file operation, told in German and naming the file.
 // The order file and the order sheet report the same cause the same way.
 namespace Dateifehler {
