@@ -300,7 +300,7 @@ bool TBestellung::Ini_Laden(const TIniDatei& Ini)
         const QString P = Abschnitt_Position(i);
         // A declared position without its section means the file was cut short.
         if (!Ini.Abschnitt_Vorhanden(P))
-            throw EFehler(QStringLiteral("Die Datei ist unvollständig: der Abschnitt [%1] fehlt.").arg(P));
+            throw EAbgeschnitten(QStringLiteral("Die Datei ist unvollständig: der Abschnitt [%1] fehlt.").arg(P));
         const std::int32_t Typ = Ini.Ganzzahl_Lesen(P, QStringLiteral("Positionstyp"), std::int32_t(Positionstyp::Fenster));
         Position_Anfuegen(static_cast<std::uint32_t>(Typ));
         if (!m_Positionen.back().hatObjekt())
