@@ -3,6 +3,7 @@
 // the program would.
 // bestellblatt --skizzen ORDNER BESTELLUNG.dat: writes the sketch of every window position.
 
+#include "base/Dateifehler.h"
 #include "base/Fehler.h"
 #include "base/Version.h"
 #include "base/Zahlformat.h"
@@ -12,11 +13,11 @@
 #include "sheet/THtmlDatei.h"
 #include "sketch/TSkizze.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -24,6 +25,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -39,11 +41,12 @@ const char* const Hilfetext =
     "\n"
     "Ohne BLATT.htm entsteht das Bestellblatt neben der Bestelldatei, mit der\n"
     "Endung \".htm\" statt der bisherigen. Ein vorhandenes Bestellblatt wird nur\n"
-    "ersetzt, wenn das neue vollständig geschrieben werden konnte.\n"
+    "ersetzt, wenn das neue vollständig geschrieben werden konnte; die Bestelldatei\n"
+    "selbst, ein Ordner, ein Gerät oder eine Pipe wird nie ersetzt.\n"
     "\n"
-    "Zahlen werden im Format der Spracheinstellung gelesen und ausgegeben (unter\n"
-    "LANG=de_DE.UTF-8 etwa 1046,00); eine Bestellung ohne Positionen ergibt, wie\n"
-    "im Programm, kein Bestellblatt.\n"
+    "Zahlen der Bestelldatei gelten mit Komma wie mit Punkt; ausgegeben werden sie\n"
+    "im Format der Spracheinstellung (unter LANG=de_DE.UTF-8 etwa 1046,00). Eine\n"
+    "Bestellung ohne Positionen ergibt, wie im Programm, kein Bestellblatt.\n"
     "\n"
     "Mit --pdf BLATT.pdf entsteht das Bestellblatt als PDF (A4) in BLATT.pdf,\n"
     "ohne Bildschirm; das HTML-Blatt dann nur, wenn BLATT.htm genannt ist.\n"
@@ -83,6 +86,16 @@ QString Blattpfad(const QString& Bestellpfad)
     const QString Endung = QFileInfo(Bestellpfad).suffix();
     const QString Stamm = Endung.isEmpty() ? Bestellpfad : Bestellpfad.chopped(Endung.size() + 1);
     return Stamm + QStringLiteral(".htm");
+}
+
+// The sheet must never take the place of the order it is written from, nor of
+// anything that is not a regular file (a device, a pipe, a folder).
+std::optional<QString> Blattziel_Pruefen(const QString& Bestellpfad, const QString& Blatt)
+{
+    if (Dateifehler::Gleiche_Datei(Bestellpfad, Blatt))
+        return QStringLiteral("Das Bestellblatt \"%1\" wäre die Bestelldatei selbst; sie wird nicht überschrieben.")
+            .arg(Blatt);
+    return Dateifehler::Ziel_Pruefen(Blatt);
 }
 
 QString Prozent(std::int32_t Wert)
@@ -129,11 +142,13 @@ int Skizzen_Schreiben(const QString& Ordner, const QString& Bestellpfad)
         if (!Fenster)
             continue;
         const QString Pfad = QDir(Ordner).filePath(QStringLiteral("Position_%1.svg").arg(n));
-        QSaveFile Datei(Pfad);
-        if (!Datei.open(QIODevice::WriteOnly)
-            || !TSkizze::Svg_Schreiben(Datei, *Fenster, QSize(600, 600), QStringLiteral("Position %1").arg(n))
-            || !Datei.commit())
-            return Melden(Pfad, QStringLiteral("Fehler beim Speichern: ") + Datei.errorString());
+        QByteArray Svg;
+        QBuffer Puffer(&Svg);
+        Puffer.open(QIODevice::WriteOnly);
+        if (!TSkizze::Svg_Schreiben(Puffer, *Fenster, QSize(600, 600), QStringLiteral("Position %1").arg(n)))
+            return Melden(Pfad, QStringLiteral("Die Skizze konnte nicht gezeichnet werden."));
+        if (const auto Grund = Dateifehler::Ersetzen(Pfad, Svg))
+            return Melden(Pfad, *Grund);
         Ausgeben(stdout, Pfad);
     }
     return Erfolg;
@@ -193,6 +208,13 @@ int Ausfuehren(QStringList Argumente)
     const bool mitHtml = !mitPdf || Argumente.size() > 1;
     const QString Blatt = Argumente.size() > 1 ? Argumente.at(1) : Blattpfad(Bestellpfad);
 
+    if (mitHtml)
+        if (const auto Grund = Blattziel_Pruefen(Bestellpfad, Blatt))
+            return Melden(Blatt, *Grund);
+    if (mitPdf)
+        if (const auto Grund = Blattziel_Pruefen(Bestellpfad, Pdf))
+            return Melden(Pdf, *Grund);
+
     TBestellung Bestellung;
     const Bestelldatei::TErgebnis Geladen = Bestelldatei::Bestellung_Laden(Bestellpfad, Bestellung);
     if (!Geladen)
@@ -205,12 +227,12 @@ int Ausfuehren(QStringList Argumente)
         if (mitHtml) {
             THtmlDatei Html;
             if (!Html.Html_Speichern(Blatt, Bestellung))
-                return Melden(Blatt, QStringLiteral("Fehler beim Speichern: ") + Html.Fehlertext());
+                return Melden(Blatt, Html.Fehlertext());
         }
         if (mitPdf) {
             TDruckblatt Druck = TDruckblatt::Mit_Skizzen(Bestellung);
             if (!Druck.Pdf_Speichern(Pdf))
-                return Melden(Pdf, QStringLiteral("Fehler beim Speichern: ") + Druck.Fehlertext());
+                return Melden(Pdf, Druck.Fehlertext());
         }
         Summen_Ausgeben(Bestellung, Bestellung.Summen());
     } catch (const EFehler& F) {

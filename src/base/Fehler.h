@@ -42,6 +42,13 @@ public:
     using EFehler::EFehler;
 };
 
+// An order file cut short: a position it declares has no section.
+class EAbgeschnitten : public EFehler
+{
+public:
+    using EFehler::EFehler;
+};
+
 // A value of an order file that the program cannot price or show; names where it stands.
 class ELadefehler : public EFehler
 {

@@ -7,12 +7,31 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 const char* const Zeichensatz = "windows-1252";
+
+// Windows-1252 is ISO-8859-1 but for 0x80..0x9F; the five codes it leaves
+// undefined stay the C1 control characters, as the system's converter has them.
+constexpr char16_t Block_80[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString Windows1252_Text(const QByteArray& Bytes)
+{
+    QString Text = QString::fromLatin1(Bytes);
+    for (QChar& c : Text)
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QChar(Block_80[c.unicode() - 0x80]);
+    return Text;
+}
 
 bool Nur_Ascii(const QString& Text)
 {
@@ -31,18 +50,16 @@ bool Darstellbar(const QString& Text)
     return !Kodierer.hasError();
 }
 
-// The value of a key in a section's entries, const or not as the entries are.
-template <class Eintraege>
-auto Wert_Suchen(Eintraege& Liste, const QString& Schluessel) -> decltype(&Liste.front().second)
+// A line break or another control character would split or bend a line of
+// the file; a tab is kept, as the reader keeps it.
+bool Steuerzeichen(const QString& Text)
 {
-    // Keys are nearly always read in the case they were written in.
-    for (auto& [Name, Wert] : Liste)
-        if (Name == Schluessel)
-            return &Wert;
-    for (auto& [Name, Wert] : Liste)
-        if (Name.compare(Schluessel, Qt::CaseInsensitive) == 0)
-            return &Wert;
-    return nullptr;
+    for (QChar c : Text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t') || (u >= 0x7F && u <= 0x9F))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -63,11 +80,18 @@ QChar TIniDatei::Dezimaltrenner_Gebietsschema()
 void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
 {
     m_Abschnitte.clear();
+    m_Eintraege.clear();
     m_Index.clear();
     m_Zuletzt_Name.clear();
 
-    QStringDecoder Dekodierer(Zeichensatz);
-    const QString Text = Dekodierer.decode(Bytes);
+    m_Text = Windows1252_Text(Bytes);
+    const QStringView Text(m_Text);
+    const auto Abschnitte_Etwa = qsizetype(std::count(Bytes.cbegin(), Bytes.cend(), '['));
+    m_Abschnitte.reserve(std::size_t(Abschnitte_Etwa));
+    m_Eintraege.reserve(std::size_t(std::count(Bytes.cbegin(), Bytes.cend(), '=')));
+    m_Index.reserve(Abschnitte_Etwa);
+    // Keys and values are views into m_Text, which stays unchanged while they live.
+    const auto Sicht = [](QStringView Teil) { return QString::fromRawData(Teil.data(), Teil.size()); };
 
     TAbschnitt* Aktuell = nullptr;
     qsizetype Anfang = 0;
@@ -75,13 +99,13 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         qsizetype Ende = Text.indexOf(QLatin1Char('\n'), Anfang);
         if (Ende < 0)
             Ende = Text.size();
-        const QString Zeile = QStringView(Text).mid(Anfang, Ende - Anfang).trimmed().toString();
+        const QStringView Zeile = Text.mid(Anfang, Ende - Anfang).trimmed();
         Anfang = Ende + 1;
 
         if (Zeile.isEmpty() || Zeile.startsWith(QLatin1Char(';')))
             continue;
         if (Zeile.startsWith(QLatin1Char('[')) && Zeile.endsWith(QLatin1Char(']'))) {
-            Aktuell = &Abschnitt_Holen(Zeile.mid(1, Zeile.size() - 2).trimmed());
+            Aktuell = &Abschnitt_Holen(Zeile.mid(1, Zeile.size() - 2).trimmed().toString());
             continue;
         }
         if (!Aktuell)
@@ -89,18 +113,35 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         const qsizetype Gleich = Zeile.indexOf(QLatin1Char('='));
         if (Gleich <= 0)
             continue;
-        const QString Schluessel = Zeile.left(Gleich).trimmed();
+        const QStringView Schluessel = Zeile.left(Gleich).trimmed();
         if (Schluessel.isEmpty() || Eintrag_Suchen(*Aktuell, Schluessel))
             continue; // the first of two equal keys is the one that counts
-        Aktuell->Eintraege.emplace_back(Schluessel, Zeile.mid(Gleich + 1).trimmed());
+        Eintrag_Anfuegen(*Aktuell, Sicht(Schluessel), Sicht(Zeile.mid(Gleich + 1).trimmed()));
     }
 }
 
 bool TIniDatei::Lesen(QIODevice& Geraet)
 {
+    Bytes_Lesen({});
     if (!Geraet.isReadable())
         return false;
-    Bytes_Lesen(Geraet.readAll());
+    // readAll() hands back what came before a failing read as if it were
+    // all: each piece is checked, so a damaged disk never yields a shorter file.
+    QByteArray Bytes;
+    if (!Geraet.isSequential())
+        Bytes.reserve(std::min(Geraet.size(), Hoechstgroesse));
+    char Puffer[65536];
+    for (;;) {
+        const qint64 Gelesen = Geraet.read(Puffer, sizeof Puffer);
+        if (Gelesen < 0)
+            return false;
+        if (Gelesen == 0)
+            break;
+        if (Bytes.size() + Gelesen > Hoechstgroesse)
+            return false;
+        Bytes.append(Puffer, Gelesen);
+    }
+    Bytes_Lesen(Bytes);
     return true;
 }
 
@@ -108,11 +149,28 @@ bool TIniDatei::Lesen(QIODevice& Geraet)
 
 QByteArray TIniDatei::Bytes() const
 {
+    const auto Pruefen = [](const QString& Abschnitt, const QString& Schluessel, const QString& Wert) {
+        if (Steuerzeichen(Abschnitt))
+            throw EKonvertierungsfehler(
+                QStringLiteral("Der Abschnittsname [%1] enthält einen Zeilenumbruch oder ein anderes Steuerzeichen "
+                               "und kann so nicht gespeichert werden.")
+                    .arg(Abschnitt));
+        if (Steuerzeichen(Schluessel) || Steuerzeichen(Wert))
+            throw EKonvertierungsfehler(
+                QStringLiteral("Der Eintrag \"%1\" im Abschnitt [%2] enthält einen Zeilenumbruch oder ein anderes "
+                               "Steuerzeichen und kann so nicht gespeichert werden.")
+                    .arg(Schluessel, Abschnitt));
+    };
     QString Text;
     for (const TAbschnitt& A : m_Abschnitte) {
+        Pruefen(A.Name, {}, {});
         Text += QLatin1Char('[') + A.Name + QLatin1String("]\r\n");
-        for (const auto& [Schluessel, Wert] : A.Eintraege)
+        for (std::size_t i = A.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster) {
+            const QString& Schluessel = m_Eintraege[i].Schluessel;
+            const QString& Wert = m_Eintraege[i].Wert;
+            Pruefen(A.Name, Schluessel, Wert);
             Text += Schluessel + QLatin1Char('=') + Wert + QLatin1String("\r\n");
+        }
         Text += QLatin1String("\r\n");
     }
 
@@ -124,8 +182,8 @@ QByteArray TIniDatei::Bytes() const
     for (const TAbschnitt& A : m_Abschnitte) {
         if (!Darstellbar(A.Name))
             throw EKonvertierungsfehler(QStringLiteral("Der Text \"%1\" enthält Zeichen, die nicht gespeichert werden können.").arg(A.Name));
-        for (const auto& [Schluessel, Wert] : A.Eintraege)
-            for (const QString* T : {&Schluessel, &Wert})
+        for (std::size_t i = A.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            for (const QString* T : {&m_Eintraege[i].Schluessel, &m_Eintraege[i].Wert})
                 if (!Darstellbar(*T))
                     throw EKonvertierungsfehler(
                         QStringLiteral("Der Text \"%1\" enthält Zeichen, die nicht gespeichert werden können.").arg(*T));
@@ -184,8 +242,9 @@ std::optional<std::int32_t> TIniDatei::Ganzzahl_Deuten(const QString& Text)
 
 std::optional<double> TIniDatei::Zahl_Deuten(const QString& Text) const
 {
-    // Only digits, one separator of this file's kind, sign and exponent: a
-    // group separator or the other separator makes the text unreadable.
+    // Only digits, one decimal separator of either kind, sign and exponent:
+    // a file means the same under every locale, and a second separator (a
+    // group separator) makes the text unreadable.
     const QString T = Text.trimmed();
     QByteArray C;
     C.reserve(T.size());
@@ -197,7 +256,7 @@ std::optional<double> TIniDatei::Zahl_Deuten(const QString& Text) const
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             Ziffer = true;
             C += char(c.unicode());
-        } else if (c == m_Dezimaltrenner && !Trenner && !Exponent) {
+        } else if ((c == QLatin1Char(',') || c == QLatin1Char('.')) && !Trenner && !Exponent) {
             Trenner = true;
             C += '.';
         } else if ((c == QLatin1Char('e') || c == QLatin1Char('E')) && Ziffer && !Exponent) {
@@ -251,22 +310,16 @@ QString TIniDatei::Zahl_Text(long double Wert) const
 
 // ---------------------------------------------------------------- keys
 
-QString TIniDatei::Gefaltet(const QString& Name)
-{
-    if (!Nur_Ascii(Name))
-        return Name.toLower();
-    QString Klein = Name;
-    for (QChar& c : Klein)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return Klein;
-}
-
 const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) const
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return &m_Abschnitte[m_Zuletzt];
-    const auto It = m_Index.constFind(Gefaltet(Name));
+    // The order reads its sections in the order it wrote them.
+    if (m_Zuletzt + 1 < m_Abschnitte.size() && m_Abschnitte[m_Zuletzt + 1].Name == Name) {
+        m_Zuletzt_Name = Name;
+        return &m_Abschnitte[++m_Zuletzt];
+    }
+    const auto It = m_Index.constFind(TName{Name});
     if (It == m_Index.constEnd())
         return nullptr;
     m_Zuletzt_Name = Name;
@@ -278,20 +331,53 @@ TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return m_Abschnitte[m_Zuletzt];
-    const QString Schluessel = Gefaltet(Name);
-    auto It = m_Index.constFind(Schluessel);
+    auto It = m_Index.constFind(TName{Name});
     if (It == m_Index.constEnd()) {
-        It = m_Index.insert(Schluessel, m_Abschnitte.size());
-        m_Abschnitte.push_back(TAbschnitt{Name, {}});
+        It = m_Index.insert(TName{Name}, m_Abschnitte.size());
+        m_Abschnitte.push_back(TAbschnitt{Name, Kein_Eintrag, Kein_Eintrag, 0, {}});
     }
     m_Zuletzt_Name = Name;
     m_Zuletzt = *It;
     return m_Abschnitte[*It];
 }
 
-const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, const QString& Schluessel)
+const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel) const
 {
-    return Wert_Suchen(Abschnitt.Eintraege, Schluessel);
+    return const_cast<TIniDatei*>(this)->Eintrag_Suchen(Abschnitt, Schluessel);
+}
+
+QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel)
+{
+    if (Abschnitt.Anzahl <= TAbschnitt::Kleiner_Abschnitt) {
+        // Keys are nearly always read in the case they were written in.
+        for (std::size_t i = Abschnitt.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            if (m_Eintraege[i].Schluessel == Schluessel)
+                return &m_Eintraege[i].Wert;
+        for (std::size_t i = Abschnitt.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            if (m_Eintraege[i].Schluessel.compare(Schluessel, Qt::CaseInsensitive) == 0)
+                return &m_Eintraege[i].Wert;
+        return nullptr;
+    }
+    const auto It = Abschnitt.Index.constFind(TName{Schluessel.toString()});
+    return It == Abschnitt.Index.constEnd() ? nullptr : &m_Eintraege[*It].Wert;
+}
+
+void TIniDatei::Eintrag_Anfuegen(TAbschnitt& Abschnitt, const QString& Schluessel, const QString& Wert)
+{
+    const std::size_t Neu = m_Eintraege.size();
+    m_Eintraege.push_back(TEintrag{Schluessel, Wert, Kein_Eintrag});
+    if (Abschnitt.Letzter == Kein_Eintrag)
+        Abschnitt.Erster = Neu;
+    else
+        m_Eintraege[Abschnitt.Letzter].Naechster = Neu;
+    Abschnitt.Letzter = Neu;
+    ++Abschnitt.Anzahl;
+    if (Abschnitt.Anzahl == TAbschnitt::Kleiner_Abschnitt + 1) {
+        for (std::size_t i = Abschnitt.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            Abschnitt.Index.insert(TName{m_Eintraege[i].Schluessel}, i);
+    } else if (Abschnitt.Anzahl > TAbschnitt::Kleiner_Abschnitt + 1) {
+        Abschnitt.Index.insert(TName{Schluessel}, Neu);
+    }
 }
 
 std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& Schluessel) const
@@ -302,7 +388,8 @@ std::optional<QString> TIniDatei::Wert(const QString& Abschnitt, const QString& 
     const QString* W = Eintrag_Suchen(*A, Schluessel);
     if (!W)
         return std::nullopt;
-    return *W;
+    // A copy of its own: the value may outlive this store and its text.
+    return QString(W->constData(), W->size());
 }
 
 bool TIniDatei::Abschnitt_Vorhanden(const QString& Abschnitt) const
@@ -346,14 +433,50 @@ long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schlu
     return Zahl ? static_cast<long double>(*Zahl) : Vorgabe;
 }
 
+std::int32_t TIniDatei::Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe,
+                                       std::int32_t Unten, std::int32_t Oben) const
+{
+    const auto Text = Wert(Abschnitt, Schluessel);
+    if (!Text)
+        return Vorgabe;
+    const auto Zahl = Ganzzahl_Deuten(*Text);
+    if (!Zahl)
+        return Vorgabe;
+    if (*Zahl < Unten || *Zahl > Oben)
+        throw ELadefehler(Abschnitt, Schluessel, *Text);
+    return *Zahl;
+}
+
+long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe,
+                                  long double Unten, long double Oben) const
+{
+    const auto Text = Wert(Abschnitt, Schluessel);
+    if (!Text)
+        return Vorgabe;
+    const auto Zahl = Zahl_Deuten(*Text);
+    if (!Zahl) {
+        // "inf", "nan" and "1e999" are numbers of a kind, but none that an order holds.
+        QByteArray C = Text->trimmed().toLatin1();
+        C.replace(',', '.');
+        char* Ende = nullptr;
+        const double D = std::strtod(C.constData(), &Ende);
+        if (!C.isEmpty() && Ende == C.constData() + C.size() && !std::isfinite(D))
+            throw ELadefehler(Abschnitt, Schluessel, *Text);
+        return Vorgabe;
+    }
+    if (static_cast<long double>(*Zahl) < Unten || static_cast<long double>(*Zahl) > Oben)
+        throw ELadefehler(Abschnitt, Schluessel, *Text);
+    return static_cast<long double>(*Zahl);
+}
+
 void TIniDatei::Text_Schreiben(const QString& Abschnitt, const QString& Schluessel, const QString& Wert)
 {
     TAbschnitt& A = Abschnitt_Holen(Abschnitt);
-    if (QString* Alt = Wert_Suchen(A.Eintraege, Schluessel)) {
+    if (QString* Alt = Eintrag_Suchen(A, Schluessel)) {
         *Alt = Wert;
         return;
     }
-    A.Eintraege.emplace_back(Schluessel, Wert);
+    Eintrag_Anfuegen(A, Schluessel, Wert);
 }
 
 void TIniDatei::Ganzzahl_Schreiben(const QString& Abschnitt, const QString& Schluessel, std::int32_t Wert)

@@ -27,9 +27,16 @@ public:
 
     // Replaces the content with the file text in Bytes.
     void Bytes_Lesen(const QByteArray& Bytes);
+    // Reads the device to its end; false, with the content left empty, when a
+    // read fails part way or the text is longer than Hoechstgroesse.
     bool Lesen(QIODevice& Geraet);
 
-    // Throws EKonvertierungsfehler naming the first text that Windows-1252 cannot hold.
+    // No order comes near this size (100000 positions take about 110 MB).
+    static constexpr qint64 Hoechstgroesse = qint64(256) * 1024 * 1024;
+
+    // Throws EKonvertierungsfehler naming the first text that Windows-1252
+    // cannot hold or that holds a line break or another control character
+    // (a tab aside), which would change the file's lines.
     QByteArray Bytes() const;
     bool Schreiben(QIODevice& Geraet) const;
 
@@ -37,6 +44,14 @@ public:
     std::int32_t Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe) const;
     bool Bool_Lesen(const QString& Abschnitt, const QString& Schluessel, bool Vorgabe) const;
     long double Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe) const;
+
+    // As above, but a stored value outside Unten..Oben, or a float that is
+    // not finite, is damage: ELadefehler names section, key and the text as
+    // it stands in the file. Unreadable text still keeps the default.
+    std::int32_t Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe,
+                                std::int32_t Unten, std::int32_t Oben) const;
+    long double Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe, long double Unten,
+                           long double Oben) const;
 
     void Text_Schreiben(const QString& Abschnitt, const QString& Schluessel, const QString& Wert);
     void Ganzzahl_Schreiben(const QString& Abschnitt, const QString& Schluessel, std::int32_t Wert);
@@ -49,27 +64,75 @@ public:
     QStringList Abschnitte() const;
     QChar Dezimaltrenner() const { return m_Dezimaltrenner; }
 
-    // The value formats, shared with whoever checks stored text.
+    // The value formats, shared with whoever checks stored text. A float is
+    // read with "," or "." as its one decimal separator, whatever the locale.
     static std::optional<std::int32_t> Ganzzahl_Deuten(const QString& Text);
     std::optional<double> Zahl_Deuten(const QString& Text) const;
     QString Zahl_Text(long double Wert) const;
 
 private:
+    // A section or key name as a hash key that compares and hashes without
+    // case, so that no folded copy of the name is made for a look-up.
+    struct TName
+    {
+        QString Text;
+        friend bool operator==(const TName& a, const TName& b)
+        {
+            return a.Text.compare(b.Text, Qt::CaseInsensitive) == 0;
+        }
+        friend size_t qHash(const TName& Name, size_t Saat = 0) noexcept
+        {
+            size_t h = Saat ^ size_t(0x9E3779B97F4A7C15ULL);
+            for (QChar c : Name.Text) {
+                char16_t u = c.unicode();
+                if (u >= u'A' && u <= u'Z')
+                    u = char16_t(u + (u'a' - u'A'));
+                else if (u >= 0x80)
+                    u = c.toCaseFolded().unicode();
+                h = (h ^ u) * size_t(0x100000001B3ULL);
+            }
+            return h;
+        }
+    };
+
+    // All entries of the file stand in one row; each section chains its own,
+    // in the order they were first written, so that a file of many small
+    // sections costs no allocation per section.
+    static constexpr std::size_t Kein_Eintrag = std::size_t(-1);
+    struct TEintrag
+    {
+        QString Schluessel;
+        QString Wert;
+        std::size_t Naechster = Kein_Eintrag;
+    };
+
     struct TAbschnitt
     {
         QString Name;
-        std::vector<std::pair<QString, QString>> Eintraege;
+        std::size_t Erster = Kein_Eintrag;
+        std::size_t Letzter = Kein_Eintrag;
+        std::size_t Anzahl = 0;
+        // A section of a few keys is searched through; a larger one, as
+        // another program or a damaged file may hold, through its index
+        // (key -> position in m_Eintraege), so that reading stays linear.
+        static constexpr std::size_t Kleiner_Abschnitt = 24;
+        QHash<TName, std::size_t> Index;
     };
+
+    const QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel) const;
+    QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel);
+    void Eintrag_Anfuegen(TAbschnitt& Abschnitt, const QString& Schluessel, const QString& Wert);
 
     const TAbschnitt* Abschnitt_Suchen(const QString& Name) const;
     TAbschnitt& Abschnitt_Holen(const QString& Name);
-    static const QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, const QString& Schluessel);
 
     QChar m_Dezimaltrenner;
-    static QString Gefaltet(const QString& Name);
 
     std::vector<TAbschnitt> m_Abschnitte;
-    QHash<QString, std::size_t> m_Index; // lower-case name -> position in m_Abschnitte
+    std::vector<TEintrag> m_Eintraege;
+    QHash<TName, std::size_t> m_Index; // name -> position in m_Abschnitte
+    // The text last read: keys and values read from it refer into it without a copy of their own.
+    QString m_Text;
     // Groups read and write their keys section by section: the last section
     // found answers most look-ups without folding the name.
     mutable QString m_Zuletzt_Name;

@@ -1,5 +1,7 @@
 #include "catalog/TAbmessungen.h"
 
+#include "base/Lesegrenzen.h"
+
 using namespace Ganzzahl;
 
 namespace {
@@ -208,17 +210,18 @@ bool TAbmessungen::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
     // Taken as stored: no recalculation, so a file keeps its running metres.
     const QString A = Abschnitt(Praefix);
     ItemIndex_Setzen(Ini.Ganzzahl_Lesen(A, QStringLiteral("ItemIndex"), ItemIndex_Lesen()));
-    m_Breite = Ini.Ganzzahl_Lesen(A, QStringLiteral("Breite"), m_Breite);
-    m_Hoehe = Ini.Ganzzahl_Lesen(A, QStringLiteral("Hoehe"), m_Hoehe);
-    m_HoeheOberlicht = Ini.Ganzzahl_Lesen(A, QStringLiteral("HoeheOberlicht"), m_HoeheOberlicht);
-    m_UM = Ini.Zahl_Lesen(A, QStringLiteral("UM"), m_UM);
-    m_UM_Montage = Ini.Zahl_Lesen(A, QStringLiteral("UM_Montage"), m_UM_Montage);
-    m_Fluegelanzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Fluegelanzahl"), m_Fluegelanzahl);
+    m_Breite = Ini.Ganzzahl_Lesen(A, QStringLiteral("Breite"), m_Breite, 0, Lesegrenzen::Mass_Max);
+    m_Hoehe = Ini.Ganzzahl_Lesen(A, QStringLiteral("Hoehe"), m_Hoehe, 0, Lesegrenzen::Mass_Max);
+    m_HoeheOberlicht = Ini.Ganzzahl_Lesen(A, QStringLiteral("HoeheOberlicht"), m_HoeheOberlicht, 0,
+                                          Lesegrenzen::Mass_Max);
+    m_UM = Ini.Zahl_Lesen(A, QStringLiteral("UM"), m_UM, 0, Lesegrenzen::UM_Max);
+    m_UM_Montage = Ini.Zahl_Lesen(A, QStringLiteral("UM_Montage"), m_UM_Montage, 0, Lesegrenzen::UM_Max);
+    m_Fluegelanzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Fluegelanzahl"), m_Fluegelanzahl, 0, Lesegrenzen::Fluegel_Max);
     Drehrichtung = Ini.Text_Lesen(A, QStringLiteral("Drehrichtung"), Drehrichtung);
     m_istBalkontuer = Ini.Bool_Lesen(A, QStringLiteral("istBalkontuer"), m_istBalkontuer);
     m_istSondergroesse = Ini.Bool_Lesen(A, QStringLiteral("istSondergroesse"), m_istSondergroesse);
     m_hatOberlicht = Ini.Bool_Lesen(A, QStringLiteral("hatOberlicht"), m_hatOberlicht);
-    m_Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), m_Anzahl);
+    m_Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), m_Anzahl, 0, Lesegrenzen::Anzahl_Max);
     return true;
 }
 

@@ -1,12 +1,14 @@
 #include "order/Bestelldatei.h"
 
+#include "base/Dateifehler.h"
 #include "base/Fehler.h"
 #include "order/TBestellung.h"
 #include "base/TIniDatei.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
 
 namespace Bestelldatei {
 
@@ -23,20 +25,8 @@ TErgebnis Schreiben(const QString& Pfad, const TBestellung& Bestellung)
         return {false, F.Meldung()};
     }
 
-    QSaveFile Datei(Pfad);
-    if (!Datei.open(QIODevice::WriteOnly))
-        return {false, Datei.errorString()};
-    if (Datei.write(Bytes) != Bytes.size()) {
-        const QString Grund = Datei.errorString();
-        Datei.cancelWriting();
-        return {false, Grund};
-    }
-    // commit() does not report a failing final flush: flush first and check.
-    if (!Datei.flush() || !Datei.commit()) {
-        const QString Grund = Datei.errorString();
-        Datei.cancelWriting();
-        return {false, Grund};
-    }
+    if (const auto Grund = Dateifehler::Ersetzen(Pfad, Bytes))
+        return {false, *Grund};
     return {true, {}};
 }
 
@@ -55,15 +45,25 @@ TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung)
 
 TErgebnis Bestellung_Laden(const QString& Pfad, TBestellung& Aktuell)
 {
+    if (const auto Grund = Dateifehler::Quelle_Pruefen(Pfad, TIniDatei::Hoechstgroesse))
+        return {false, *Grund};
     QFile Datei(Pfad);
-    if (!QFileInfo(Pfad).isFile())
-        return {false, QStringLiteral("Die Datei existiert nicht.")};
+    errno = 0;
     if (!Datei.open(QIODevice::ReadOnly))
-        return {false, Datei.errorString()};
+        return {false, Dateifehler::Meldung_Nach(errno, false, Pfad)};
 
     TIniDatei Ini;
-    if (!Ini.Lesen(Datei))
-        return {false, Datei.errorString()};
+    errno = 0;
+    if (!Ini.Lesen(Datei)) {
+        if (Datei.error() == QFileDevice::NoError)
+            return {false, Dateifehler::Meldung(Dateifehler::TUrsache::Zu_Gross, Pfad)};
+        return {false, Dateifehler::Meldung_Nach(errno, false, Pfad)};
+    }
+    // Whatever lacks the order's own section (another program's text, UTF-16,
+    // binary data, lines ended by CR alone) would open as an empty order and be
+    // overwritten by it on the next save.
+    if (!Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung")))
+        return {false, QStringLiteral("Die Datei \"%1\" ist keine Bestelldatei: der Abschnitt [Bestellung] fehlt.").arg(Pfad)};
 
     TBestellung Neu;
     try {

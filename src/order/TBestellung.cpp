@@ -1,5 +1,8 @@
 #include "order/TBestellung.h"
 
+#include "base/Lesegrenzen.h"
+
+#include "base/Fehler.h"
 #include "base/Ganzzahl.h"
 #include "base/TIniDatei.h"
 
@@ -270,9 +273,7 @@ bool TBestellung::Ini_Laden(const TIniDatei& Ini)
 {
     (void)Ini.Text_Lesen(Abschnitt_Version, QStringLiteral("Info"), QStringLiteral("1.2"));
     const QString B = Abschnitt_Bestellung;
-    const std::int32_t Anzahl = Ini.Ganzzahl_Lesen(B, QStringLiteral("lengthPositionen"), Anzahl_Positionen());
-    if (Anzahl < 0 || Anzahl > MaxPositionen)
-        throw ELadefehler(B, QStringLiteral("lengthPositionen"), QString::number(Anzahl));
+    const std::int32_t Anzahl = Ini.Ganzzahl_Lesen(B, QStringLiteral("lengthPositionen"), Anzahl_Positionen(), 0, MaxPositionen);
 
     Filename = Ini.Text_Lesen(B, QStringLiteral("Filename"), Filename);
     wurdeGeandert = Ini.Bool_Lesen(B, QStringLiteral("wurdeGeandert"), wurdeGeandert);
@@ -283,19 +284,28 @@ bool TBestellung::Ini_Laden(const TIniDatei& Ini)
     Bauvorhaben = Ini.Text_Lesen(B, QStringLiteral("Bauvorhaben"), Bauvorhaben);
     RabattChecked = Ini.Bool_Lesen(B, QStringLiteral("RabattChecked"), RabattChecked);
     RabattAuswahlText = Ini.Text_Lesen(B, QStringLiteral("RabattAuswahlText"), RabattAuswahlText);
-    RabattAuswahl = Ini.Ganzzahl_Lesen(B, QStringLiteral("RabattAuswahl"), RabattAuswahl);
-    Rabatt = Ini.Ganzzahl_Lesen(B, QStringLiteral("Rabatt"), Rabatt);
-    RabattObjekt = Ini.Ganzzahl_Lesen(B, QStringLiteral("RabattObjekt"), RabattObjekt);
+    RabattAuswahl = Ini.Ganzzahl_Lesen(B, QStringLiteral("RabattAuswahl"), RabattAuswahl, -Lesegrenzen::Rabatt_Max,
+                                       Lesegrenzen::Rabatt_Max);
+    Rabatt = Ini.Ganzzahl_Lesen(B, QStringLiteral("Rabatt"), Rabatt, -Lesegrenzen::Rabatt_Max, Lesegrenzen::Rabatt_Max);
+    RabattObjekt = Ini.Ganzzahl_Lesen(B, QStringLiteral("RabattObjekt"), RabattObjekt, -Lesegrenzen::Rabatt_Max,
+                                      Lesegrenzen::Rabatt_Max);
     Bemerkungen = Ini.Text_Lesen(B, QStringLiteral("Bemerkungen"), Bemerkungen);
-    GesamtUM = Ini.Zahl_Lesen(B, QStringLiteral("GesamtUM"), GesamtUM);
+    GesamtUM = Ini.Zahl_Lesen(B, QStringLiteral("GesamtUM"), GesamtUM, -Lesegrenzen::Gesamt_UM_Max,
+                              Lesegrenzen::Gesamt_UM_Max);
     Dateiname = Ini.Text_Lesen(B, QStringLiteral("Dateiname"), Dateiname);
     MitNachtext = Ini.Bool_Lesen(B, QStringLiteral("MitNachtext"), MitNachtext);
 
     m_Positionen.reserve(std::size_t(Anzahl));
     for (int i = 0; i < Anzahl; ++i) {
         const QString P = Abschnitt_Position(i);
+        // A declared position without its section means the file was cut short.
+        if (!Ini.Abschnitt_Vorhanden(P))
+            throw EAbgeschnitten(QStringLiteral("Die Datei ist unvollständig: der Abschnitt [%1] fehlt.").arg(P));
         const std::int32_t Typ = Ini.Ganzzahl_Lesen(P, QStringLiteral("Positionstyp"), std::int32_t(Positionstyp::Fenster));
         Position_Anfuegen(static_cast<std::uint32_t>(Typ));
+        if (!m_Positionen.back().hatObjekt())
+            throw ELadefehler(P, QStringLiteral("Positionstyp"),
+                              Ini.Wert(P, QStringLiteral("Positionstyp")).value_or(QString::number(Typ)));
         m_Positionen.back().Ini_Laden(Ini, P);
     }
     return true;

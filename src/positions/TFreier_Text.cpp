@@ -1,25 +1,54 @@
 #include "positions/TFreier_Text.h"
 
+#include <optional>
+
 namespace {
 
 // The text comes from a multi-line box, but a value of the order file ends at
-// the line's end: line breaks and the escape character itself are written as
-// escapes so that the text stays on its one line.
+// the line's end and loses its surrounding blanks: line breaks, the escape
+// character itself, other control characters, and blanks at either end are
+// written as escapes, so that the text comes back exactly as it was.
 QString Kodieren(const QString& Text)
 {
+    qsizetype Anfang = 0;
+    while (Anfang < Text.size() && Text.at(Anfang).isSpace())
+        ++Anfang;
+    qsizetype Ende = Text.size();
+    while (Ende > Anfang && Text.at(Ende - 1).isSpace())
+        --Ende;
     QString Ergebnis;
     Ergebnis.reserve(Text.size());
-    for (QChar c : Text) {
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        const QChar c = Text.at(i);
+        const bool Rand = i < Anfang || i >= Ende;
         if (c == QLatin1Char('\\'))
             Ergebnis += QLatin1String("\\\\");
         else if (c == QLatin1Char('\n'))
             Ergebnis += QLatin1String("\\n");
         else if (c == QLatin1Char('\r'))
             Ergebnis += QLatin1String("\\r");
+        else if (Rand && c == QLatin1Char(' '))
+            Ergebnis += QLatin1String("\\s");
+        else if (Rand && c == QLatin1Char('\t'))
+            Ergebnis += QLatin1String("\\t");
+        else if ((Rand && c.isSpace()) || (c.unicode() < 0x20 && c != QLatin1Char('\t'))
+                 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
+            Ergebnis += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             Ergebnis += c;
     }
     return Ergebnis;
+}
+
+std::optional<char16_t> Vierstellig_Hex(const QString& Text, qsizetype Ab)
+{
+    if (Ab + 4 > Text.size())
+        return std::nullopt;
+    bool Ok = false;
+    const ushort Code = QStringView(Text).mid(Ab, 4).toUShort(&Ok, 16);
+    if (!Ok)
+        return std::nullopt;
+    return char16_t(Code);
 }
 
 QString Dekodieren(const QString& Text)
@@ -37,9 +66,16 @@ QString Dekodieren(const QString& Text)
             Ergebnis += QLatin1Char('\n');
         else if (Naechstes == QLatin1Char('r'))
             Ergebnis += QLatin1Char('\r');
+        else if (Naechstes == QLatin1Char('s'))
+            Ergebnis += QLatin1Char(' ');
+        else if (Naechstes == QLatin1Char('t'))
+            Ergebnis += QLatin1Char('\t');
         else if (Naechstes == QLatin1Char('\\'))
             Ergebnis += QLatin1Char('\\');
-        else {
+        else if (const auto Code = Naechstes == QLatin1Char('u') ? Vierstellig_Hex(Text, i + 2) : std::nullopt) {
+            Ergebnis += QChar(*Code);
+            i += 4;
+        } else {
             Ergebnis += c; // not an escape: kept as it stands
             continue;
         }

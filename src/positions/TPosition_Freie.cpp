@@ -1,5 +1,7 @@
 #include "positions/TPosition_Freie.h"
 
+#include "base/Lesegrenzen.h"
+
 TPosition_Freie::TPosition_Freie()
     : m_Text(QStringLiteral("Freie Position"), "TPosition_Freie")
 {
@@ -19,8 +21,9 @@ bool TPosition_Freie::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 {
     const QString A = Abschnitt(Praefix);
     m_Text.Kopf_Laden(Ini, A, Bez);
-    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
-    Stueckpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Stueckpreis"), Stueckpreis);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
+    Stueckpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Stueckpreis"), Stueckpreis, -Lesegrenzen::Preis_Max,
+                          Lesegrenzen::Preis_Max);
     m_Text.Text_Laden(Ini, A);
     return true;
 }

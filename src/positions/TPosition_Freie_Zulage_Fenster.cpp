@@ -1,5 +1,7 @@
 #include "positions/TPosition_Freie_Zulage_Fenster.h"
 
+#include "base/Lesegrenzen.h"
+
 #include "base/Zahlformat.h"
 
 namespace {
@@ -54,9 +56,10 @@ bool TPosition_Freie_Zulage_Fenster::Ini_Laden(const TIniDatei& Ini, const QStri
 {
     const QString A = Abschnitt(Praefix);
     m_Text.Kopf_Laden(Ini, A, Bez);
-    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
-    Umlfm = Ini.Zahl_Lesen(A, QStringLiteral("Umlfm"), Umlfm);
-    Meterpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Meterpreis"), Meterpreis);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
+    Umlfm = Ini.Zahl_Lesen(A, QStringLiteral("Umlfm"), Umlfm, -Lesegrenzen::Menge_Max, Lesegrenzen::Menge_Max);
+    Meterpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Meterpreis"), Meterpreis, -Lesegrenzen::Preis_Max,
+                          Lesegrenzen::Preis_Max);
     m_Text.Text_Laden(Ini, A);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "positions/TPosition_Freie_Zulage_M2.h"
 
+#include "base/Lesegrenzen.h"
+
 #include "base/Zahlformat.h"
 
 namespace {
@@ -59,9 +61,10 @@ bool TPosition_Freie_Zulage_M2::Ini_Laden(const TIniDatei& Ini, const QString& P
 {
     const QString A = Abschnitt(Praefix);
     m_Text.Kopf_Laden(Ini, A, Bez);
-    M2 = Ini.Zahl_Lesen(A, QStringLiteral("M2"), M2);
-    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
-    M2preis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("M2preis"), M2preis);
+    M2 = Ini.Zahl_Lesen(A, QStringLiteral("M2"), M2, -Lesegrenzen::Menge_Max, Lesegrenzen::Menge_Max);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
+    M2preis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("M2preis"), M2preis, -Lesegrenzen::Preis_Max,
+                          Lesegrenzen::Preis_Max);
     m_Text.Text_Laden(Ini, A);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "positions/TPosition_Freie_Zulage_Umlfm.h"
 
+#include "base/Lesegrenzen.h"
+
 #include "base/Zahlformat.h"
 
 namespace {
@@ -52,8 +54,9 @@ bool TPosition_Freie_Zulage_Umlfm::Ini_Laden(const TIniDatei& Ini, const QString
 {
     const QString A = Abschnitt(Praefix);
     m_Text.Kopf_Laden(Ini, A, Bez);
-    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
-    Meterpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Meterpreis"), Meterpreis);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
+    Meterpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Meterpreis"), Meterpreis, -Lesegrenzen::Preis_Max,
+                          Lesegrenzen::Preis_Max);
     m_Text.Text_Laden(Ini, A);
     return true;
 }

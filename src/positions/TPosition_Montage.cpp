@@ -1,5 +1,7 @@
 #include "positions/TPosition_Montage.h"
 
+#include "base/Lesegrenzen.h"
+
 const TPosition_Montage::TTabelle& TPosition_Montage::Katalog()
 {
     static const TTabelle Tabelle = {{
@@ -18,7 +20,9 @@ bool TPosition_Montage::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) co
     const QString A = Abschnitt(Praefix);
     m_Auswahl.Kopf_Speichern(Ini, A, Bez);
     Ini.Ganzzahl_Schreiben(A, QStringLiteral("Anzahl"), Anzahl);
-    Ini.Zahl_Schreiben(A + QLatin1String("/Preis"), QStringLiteral("Preis"), Preis);
+    // A new installation starts at price 0, so a file without the price reads the same.
+    if (Preis != 0)
+        Ini.Zahl_Schreiben(A + QLatin1String("/Preis"), QStringLiteral("Preis"), Preis);
     return true;
 }
 
@@ -26,7 +30,8 @@ bool TPosition_Montage::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 {
     const QString A = Abschnitt(Praefix);
     m_Auswahl.Kopf_Laden(Ini, A, Bez);
-    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
-    Preis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Preis"), Preis);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
+    Preis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Preis"), Preis, -Lesegrenzen::Preis_Max,
+                          Lesegrenzen::Preis_Max);
     return true;
 }

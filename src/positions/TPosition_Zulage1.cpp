@@ -1,5 +1,7 @@
 #include "positions/TPosition_Zulage1.h"
 
+#include "base/Lesegrenzen.h"
+
 TPosition_Zulage1::TPosition_Zulage1()
     : Text(QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam zum Aktionspreis von 19,99 Euro. "
                           "Zu empfehlen: 2x im Jahr außen auftragen. Fenster pflegen anstatt streichen!"))
@@ -25,6 +27,6 @@ bool TPosition_Zulage1::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 {
     const QString A = Abschnitt(Praefix);
     Bez = Ini.Text_Lesen(A, QStringLiteral("Bez"), Bez);
-    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
     return true;
 }

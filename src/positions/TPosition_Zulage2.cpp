@@ -1,5 +1,7 @@
 #include "positions/TPosition_Zulage2.h"
 
+#include "base/Lesegrenzen.h"
+
 // The names end in "flüglig", unlike the dialog's items; the sheet and grid show these.
 const TPosition_Zulage2::TTabelle& TPosition_Zulage2::Katalog()
 {
@@ -36,6 +38,6 @@ bool TPosition_Zulage2::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 {
     const QString A = Abschnitt(Praefix);
     m_Auswahl.Kopf_Laden(Ini, A, Bez);
-    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl);
+    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
     return true;
 }

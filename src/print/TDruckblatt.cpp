@@ -1,5 +1,6 @@
 #include "print/TDruckblatt.h"
 
+#include "base/Dateifehler.h"
 #include "fonts/TSchriften.h"
 #include "order/TBestellung.h"
 #include "sketch/TSkizze.h"
@@ -11,7 +12,6 @@
 #include <QPageRanges>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -712,24 +712,13 @@ bool TDruckblatt::Pdf_Schreiben(QIODevice& Geraet)
 bool TDruckblatt::Pdf_Speichern(const QString& Pfad)
 {
     m_Fehlertext.clear();
-    QSaveFile Datei(Pfad);
-    if (!Datei.open(QIODevice::WriteOnly)) {
-        m_Fehlertext = Datei.errorString();
+    const QByteArray Daten = Pdf();
+    if (Daten.isEmpty()) {
+        m_Fehlertext = QStringLiteral("Das Bestellblatt konnte nicht gesetzt werden.");
         return false;
     }
-    if (!Pdf_Schreiben(Datei)) {
-        Datei.cancelWriting();
-        return false;
-    }
-    // commit() of Qt 6.4 loses an error of the final flush and would put a
-    // truncated PDF in place, so the flush is checked here.
-    if (!Datei.flush()) {
-        m_Fehlertext = Datei.errorString();
-        Datei.cancelWriting();
-        return false;
-    }
-    if (!Datei.commit()) {
-        m_Fehlertext = Datei.errorString();
+    if (const auto Grund = Dateifehler::Ersetzen(Pfad, Daten)) {
+        m_Fehlertext = *Grund;
         return false;
     }
     return true;

@@ -1,32 +1,42 @@
 #include "sheet/THtmlDatei.h"
 
+#include "base/Dateifehler.h"
 #include "order/TBestellung.h"
 #include "sheet/TBestellblatt.h"
 #include "sheet/Herstellerdaten.h"
 
 #include <QByteArray>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <cstdint>
 
 namespace {
 
-// Order texts become HTML text: markup characters are shown, not obeyed, and
-// line breaks become references so the document stays on one line.
+// Order texts become HTML text: markup characters are shown, not obeyed; a
+// line break (CR LF, LF or CR) shows as one; a tab shows as a blank; other
+// control characters, and the codes that Windows-1252 leaves undefined, are
+// left out, for the sheet declares ISO-8859-1 and they have no glyph there.
 QString Text(const QString& Roh)
 {
     QString Html;
     Html.reserve(Roh.size());
-    for (const QChar c : Roh) {
-        switch (c.unicode()) {
+    for (qsizetype i = 0; i < Roh.size(); ++i) {
+        const char16_t c = Roh[i].unicode();
+        switch (c) {
         case u'&': Html += QLatin1String("&amp;"); break;
         case u'<': Html += QLatin1String("&lt;"); break;
         case u'>': Html += QLatin1String("&gt;"); break;
         case u'"': Html += QLatin1String("&quot;"); break;
-        case u'\r': Html += QLatin1String("&#13;"); break;
-        case u'\n': Html += QLatin1String("&#10;"); break;
-        default: Html += c;
+        case u'\t': Html += QLatin1Char(' '); break;
+        case u'\r':
+            if (i + 1 < Roh.size() && Roh[i + 1] == QLatin1Char('\n'))
+                ++i;
+            Html += QLatin1String("<br>");
+            break;
+        case u'\n': Html += QLatin1String("<br>"); break;
+        default:
+            if (c >= 0x20 && (c < 0x7F || c > 0x9F))
+                Html += Roh[i];
         }
     }
     return Html;
@@ -385,24 +395,9 @@ bool THtmlDatei::Html_Speichern(const QString& Pfad, const TBestellung& Bestellu
 {
     m_Pfad = Pfad;
     m_Fehlertext.clear();
-    QSaveFile Datei(Pfad);
-    if (!Datei.open(QIODevice::WriteOnly)) {
-        m_Fehlertext = Datei.errorString();
-        return false;
-    }
-    if (!Html_Schreiben(Datei, Bestellung)) {
-        Datei.cancelWriting();
-        return false;
-    }
-    // commit() of Qt 6.4 loses an error of the final flush and would put a
-    // truncated sheet in place, so the flush is checked here.
-    if (!Datei.flush()) {
-        m_Fehlertext = Datei.errorString();
-        Datei.cancelWriting();
-        return false;
-    }
-    if (!Datei.commit()) {
-        m_Fehlertext = Datei.errorString();
+    const QByteArray Bytes = Latin1(Html_Erzeugen(Bestellung));
+    if (const auto Grund = Dateifehler::Ersetzen(Pfad, Bytes)) {
+        m_Fehlertext = *Grund;
         return false;
     }
     return true;

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 TIniDatei Gelesen(const QByteArray& Text, QChar Trenner = QLatin1Char(','))
@@ -97,7 +100,7 @@ TEST(TIniDateiLesen, GanzzahlenDezimalHexOderVorgabe)
     EXPECT_TRUE(Ini.Bool_Lesen(QStringLiteral("A"), QStringLiteral("fehlt"), true));
 }
 
-TEST(TIniDateiLesen, ZahlenNurMitDemEigenenTrenner)
+TEST(TIniDateiLesen, ZahlenMitKommaOderPunktUnterJedemTrenner)
 {
     struct Fall
     {
@@ -107,9 +110,9 @@ TEST(TIniDateiLesen, ZahlenNurMitDemEigenenTrenner)
     };
     const Fall Faelle[] = {
         {"12,5", ',', 12.5}, {"-11", ',', -11}, {"1E20", ',', 1e20}, {"3,5e-2", ',', 0.035},
-        {"12.5", ',', -1},   // the other separator is no separator: default, never 125
-        {"1.000,5", ',', -1}, // group separators are refused
-        {"12.5", '.', 12.5}, {"12,5", '.', -1},
+        {"12.5", ',', 12.5},  // the file means the same under every locale, never 125
+        {"1.000,5", ',', -1}, {"1,000.5", '.', -1}, {"1.5.0", '.', -1}, // group separators are refused
+        {"12.5", '.', 12.5}, {"12,5", '.', 12.5},
         {"nan", ',', -1}, {"inf", ',', -1}, {"1e999", ',', -1}, {"", ',', -1}, {",", ',', -1}, {"1e", ',', -1},
     };
     for (const Fall& F : Faelle) {
@@ -134,4 +137,116 @@ TEST(TIniDateiLesen, RundreiseUeberGeraet)
     EXPECT_EQ(Zurueck.Zahl_Lesen(QStringLiteral("Preis"), QStringLiteral("Stueckpreis"), 0), static_cast<long double>(0.1));
     // Surrounding blanks do not survive the trimming of the reader.
     EXPECT_EQ(Zurueck.Text_Lesen(QStringLiteral("Text"), QStringLiteral("Bez"), QString()), QStringLiteral("Küche – Süd"));
+}
+
+namespace {
+
+// A device that delivers part of a file and then fails, as a disk with a bad sector does.
+class TDefektesGeraet : public QIODevice
+{
+public:
+    explicit TDefektesGeraet(QByteArray Anfang)
+        : m_Anfang(std::move(Anfang))
+    {
+    }
+
+protected:
+    qint64 readData(char* Daten, qint64 Hoechstens) override
+    {
+        if (m_Gelesen == m_Anfang.size())
+            return -1;
+        const qint64 n = std::min<qint64>(Hoechstens, m_Anfang.size() - m_Gelesen);
+        std::memcpy(Daten, m_Anfang.constData() + m_Gelesen, std::size_t(n));
+        m_Gelesen += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+    bool isSequential() const override { return true; }
+
+private:
+    QByteArray m_Anfang;
+    qint64 m_Gelesen = 0;
+};
+
+} // namespace
+
+TEST(TIniDateiLesen, LesefehlerMittenInDerDateiIstKeinKuerzeresEnde)
+{
+    TDefektesGeraet Geraet("[Bestellung]\r\nlengthPositionen=0\r\nRabatt=4\r\n");
+    ASSERT_TRUE(Geraet.open(QIODevice::ReadOnly));
+    TIniDatei Ini;
+    Ini.Text_Schreiben(QStringLiteral("Alt"), QStringLiteral("k"), QStringLiteral("v"));
+    EXPECT_FALSE(Ini.Lesen(Geraet));
+    EXPECT_FALSE(Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung")));
+    EXPECT_FALSE(Ini.Abschnitt_Vorhanden(QStringLiteral("Alt")));
+}
+
+TEST(TIniDateiLesen, VieleSchluesselInEinemAbschnitt)
+{
+    // Each key is found through the section's index: the first of two equal
+    // keys counts, in any case, however many keys the section holds.
+    QByteArray Text = "[A]\r\n";
+    constexpr int Anzahl = 80000;
+    for (int i = 0; i < Anzahl; ++i)
+        Text += "Schluessel" + QByteArray::number(i) + "=" + QByteArray::number(i * 3) + "\r\n";
+    Text += "SCHLUESSEL17=doppelt\r\n";
+    const TIniDatei Ini = Gelesen(Text, QLatin1Char(','));
+    EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("a"), QStringLiteral("schluessel79999"), -1), 79999 * 3);
+    EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("Schluessel17"), -1), 51);
+    EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("Schluessel80000"), -1), -1);
+}
+
+TEST(TIniDateiSchreiben, SteuerzeichenWerdenNichtGeschrieben)
+{
+    const struct
+    {
+        const char* Abschnitt;
+        const char* Schluessel;
+        QString Wert;
+    } Faelle[] = {
+        {"Bestellung", "Rechnungsempfaenger", QStringLiteral("A\nRabatt=50")},
+        {"Bestellung", "Telefon", QStringLiteral("A\rB")},
+        {"Bestellung", "Bez", QStringLiteral("A\x01B")},
+        {"Bestellung", "Bez", QStringLiteral("A\u0085B")},
+        {"Bestellung", "Sch\nluessel", QStringLiteral("A")},
+        {"Best]\n[ellung", "Bez", QStringLiteral("A")},
+    };
+    for (const auto& F : Faelle) {
+        TIniDatei Ini;
+        Ini.Text_Schreiben(QString::fromUtf8(F.Abschnitt), QString::fromUtf8(F.Schluessel), F.Wert);
+        try {
+            (void)Ini.Bytes();
+            ADD_FAILURE() << F.Schluessel;
+        } catch (const EKonvertierungsfehler& E) {
+            const bool Abschnitt_Falsch = QString::fromUtf8(F.Abschnitt).contains(QLatin1Char('\n'));
+            const char* Genannt = Abschnitt_Falsch ? F.Abschnitt : F.Schluessel;
+            EXPECT_TRUE(E.Meldung().contains(QString::fromUtf8(Genannt))) << qPrintable(E.Meldung());
+            EXPECT_TRUE(E.Meldung().contains(QStringLiteral("Steuerzeichen"))) << qPrintable(E.Meldung());
+        }
+    }
+    TIniDatei Tab;
+    Tab.Text_Schreiben(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("a\tb"));
+    EXPECT_EQ(Tab.Bytes(), QByteArray("[A]\r\nk=a\tb\r\n\r\n"));
+}
+
+TEST(TIniDateiLesen, GrenzenNennenDenGespeichertenText)
+{
+    const TIniDatei Ini = Gelesen("[A]\r\nn=-0x1\r\nr=1000\r\nu=1E308\r\ni=inf\r\nm=-1e999\r\nx=abc\r\ngut=2,5\r\n", QLatin1Char('.'));
+    const auto Meldung = [&](auto Lesen) -> QString {
+        try {
+            Lesen();
+        } catch (const ELadefehler& F) {
+            return F.Wert();
+        }
+        return QStringLiteral("kein Fehler");
+    };
+    EXPECT_EQ(Meldung([&] { (void)Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("n"), 0, 0, 10); }), QStringLiteral("-0x1"));
+    EXPECT_EQ(Meldung([&] { (void)Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("r"), 0, -100, 100); }), QStringLiteral("1000"));
+    for (const char* K : {"u", "i", "m"})
+        EXPECT_EQ(Meldung([&] { (void)Ini.Zahl_Lesen(QStringLiteral("A"), QLatin1String(K), 0, -1e7L, 1e7L); }),
+                  Ini.Text_Lesen(QStringLiteral("A"), QLatin1String(K), {}));
+    // Unreadable text keeps the default, a value within the bounds is taken.
+    EXPECT_EQ(Ini.Zahl_Lesen(QStringLiteral("A"), QStringLiteral("x"), 7, -1e7L, 1e7L), 7);
+    EXPECT_EQ(Ini.Zahl_Lesen(QStringLiteral("A"), QStringLiteral("gut"), 7, -1e7L, 1e7L), 2.5L);
+    EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("fehlt"), -5, 0, 10), -5);
 }

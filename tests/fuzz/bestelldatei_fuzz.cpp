@@ -22,6 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
         B.Auswahl_Pruefen();
     } catch (const ELadefehler&) {
         return 0;
+    } catch (const EAbgeschnitten&) {
+        return 0;
     }
     // What loading accepted must price and describe without any error.
     const TSummen S = B.Summen();

@@ -193,14 +193,21 @@ TEST(Bestelldatei, AlleArtenHinUndZurueck)
     EXPECT_NEAR(double(G.Gesamtsumme()), double(B.Gesamtsumme()), 1e-9); // floats are kept as doubles
 }
 
-TEST(Bestelldatei, ZaehlerOhneAbschnitteGibtZweiStandardfenster)
+TEST(Bestelldatei, ErklaertePositionOhneAbschnittIstAbgeschnitten)
 {
-    TBestellung B;
-    ASSERT_TRUE(Bestelldatei::Bestellung_Laden(Testdatei("zwei_fenster_ohne_abschnitte.dat"), B));
-    ASSERT_EQ(B.Anzahl_Positionen(), 2);
-    EXPECT_EQ(B.Eintrag(1).Positionstyp(), Positionstyp::Fenster);
-    EXPECT_EQ(B.Gesamtsumme(), 2 * 396.0L);
-    EXPECT_EQ(B.Ansprechpartner, QStringLiteral("Frau Kühn"));
+    // A count with no sections, and a file cut after its second position.
+    const std::pair<const char*, const char*> Faelle[] = {
+        {"zwei_fenster_ohne_abschnitte.dat", "[Bestellung/Positionen0]"},
+        {"abgeschnitten.dat", "[Bestellung/Positionen2]"},
+    };
+    for (const auto& [Datei, Abschnitt] : Faelle) {
+        TBestellung B;
+        const auto Ergebnis = Bestelldatei::Bestellung_Laden(Testdatei(Datei), B);
+        EXPECT_FALSE(Ergebnis) << Datei;
+        EXPECT_TRUE(Ergebnis.Fehlertext.contains(QLatin1String(Abschnitt))) << qPrintable(Ergebnis.Fehlertext);
+        EXPECT_TRUE(Ergebnis.Fehlertext.contains(QStringLiteral("unvollständig"))) << qPrintable(Ergebnis.Fehlertext);
+        EXPECT_EQ(B.Anzahl_Positionen(), 0);
+    }
 }
 
 TEST(Bestelldatei, BeschaedigteDateienAendernNichts)
@@ -219,6 +226,11 @@ TEST(Bestelldatei, BeschaedigteDateienAendernNichts)
         {"kaputt_ueberlauf.dat", "Bestellung/Positionen0/Position/Abmessungen", "Hoehe", "2000000000"},
         {"kaputt_anzahl.dat", "Bestellung", "lengthPositionen", "100001"},
         {"kaputt_lieferung.dat", "Bestellung/Positionen0/PositionLieferung", "ItemIndex0", "3"},
+        {"kaputt_positionstyp_minus.dat", "Bestellung/Positionen0", "Positionstyp", "\"-1\""},
+        {"kaputt_rabatt.dat", "Bestellung", "Rabatt", "1000"},
+        {"kaputt_um.dat", "Bestellung/Positionen0/Position/Abmessungen", "UM", "1E308"},
+        {"kaputt_anzahl_negativ.dat", "Bestellung/Positionen0/PositionFreie", "Anzahl", "-3"},
+        {"kaputt_preis_unendlich.dat", "Bestellung/Positionen0/PositionFreie/Preis", "Stueckpreis", "1e999"},
     };
     for (const Fall& F : Faelle) {
         TBestellung Aktuell;

@@ -364,8 +364,11 @@ TEST(PositionsartenDatei, AbschnitteUndSchluesselJeArt)
     EXPECT_EQ(Gliederung(TPosition_Freie()), "[/PositionFreie] ItemIndex0 Bez Anzahl [/PositionFreie/Preis] "
                                              "Stueckpreis [/PositionFreie/Beschreibung] Text");
     EXPECT_EQ(Gliederung(TPosition_Lieferung()), "[/PositionLieferung] ItemIndex0 Bez");
-    EXPECT_EQ(Gliederung(TPosition_Montage()),
-              "[/PositionMontage] ItemIndex0 Bez Anzahl [/PositionMontage/Preis] Preis");
+    // The installation's price, a key of its own, is written only when it is not the new position's 0.
+    EXPECT_EQ(Gliederung(TPosition_Montage()), "[/PositionMontage] ItemIndex0 Bez Anzahl");
+    TPosition_Montage Mit_Preis;
+    Mit_Preis.Preis = 45;
+    EXPECT_EQ(Gliederung(Mit_Preis), "[/PositionMontage] ItemIndex0 Bez Anzahl [/PositionMontage/Preis] Preis");
     EXPECT_EQ(Gliederung(TPosition_Zulage1()), "[/PositionZulage1] Bez Anzahl");
     EXPECT_EQ(Gliederung(TPosition_Zulage2()), "[/PositionZulage2] ItemIndex0 Bez Anzahl");
     EXPECT_EQ(Gliederung(TPosition_Freie_Zulage_Umlfm()),

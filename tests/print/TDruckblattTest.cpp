@@ -164,7 +164,7 @@ void Vergleichen_Mit_Html(const TBestellung& B)
 TEST(TDruckblatt_Inhalt, GoldeneBestellungenZeigenAlleTexteUndZahlenDesHtmlBlatts)
 {
     PDFTOTEXT_NOETIG();
-    for (const char* Name : {"bestellblatt_gold.dat", "zwei_fenster_ohne_abschnitte.dat"}) {
+    for (const char* Name : {"bestellblatt_gold.dat", "skizzen.dat", "dezimal_komma.dat"}) {
         SCOPED_TRACE(Name);
         TBestellung B = Laden(QLatin1String(Name));
         Vergleichen_Mit_Html(B);

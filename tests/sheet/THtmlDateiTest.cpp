@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QStringDecoder>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -89,8 +90,32 @@ TEST(THtmlDatei_Aufbau, BleibtEineZeileAuchMitZeilenumbruechenImAuftrag)
 
     EXPECT_FALSE(Html.contains(QLatin1Char('\n')));
     EXPECT_FALSE(Html.contains(QLatin1Char('\r')));
-    EXPECT_TRUE(Html.contains(QStringLiteral(">Zeile 1&#13;&#10;Zeile 2</td>")));
-    EXPECT_TRUE(Html.contains(QStringLiteral(">oben&#10;unten</td>")));
+    EXPECT_TRUE(Html.contains(QStringLiteral(">Zeile 1<br>Zeile 2</td>")));
+    EXPECT_TRUE(Html.contains(QStringLiteral(">oben<br>unten</td>")));
+}
+
+TEST(THtmlDatei_Maskierung, SteuerzeichenUndUndefinierteBytesErreichenDasBlattNie)
+{
+    // The text as a damaged or foreign order file brings it: NUL, ESC, the
+    // undefined Windows-1252 byte 0x81, a tab, and a free text of two lines.
+    const QString Roh = QStringDecoder("windows-1252").decode(QByteArray("A\0B\x1b[2JC\x81" "D\x7F\tE", 13));
+    TBestellung B;
+    B.Bemerkungen = Roh;
+    Fenster(B).Bez = Roh;
+    Anfuegen<TPosition_Freie>(B, Positionstyp::Freie).Text_Setzen(QStringLiteral("erste Zeile\r\nzweite Zeile"));
+    THtmlDatei Html;
+    QBuffer Puffer;
+    ASSERT_TRUE(Puffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(Html.Html_Schreiben(Puffer, B));
+    const QByteArray Bytes = Puffer.data();
+
+    for (int c = 0; c < 0x20; ++c)
+        EXPECT_FALSE(Bytes.contains(char(c))) << c;
+    for (int c = 0x7F; c < 0xA0; ++c)
+        EXPECT_FALSE(Bytes.contains(char(c))) << c;
+    EXPECT_TRUE(Bytes.contains(">AB[2JCD E</td>")) << Bytes.constData();
+    EXPECT_TRUE(Bytes.contains("<td>AB[2JCD E</td>"));
+    EXPECT_TRUE(Bytes.contains(">erste Zeile<br>zweite Zeile</td>"));
 }
 
 TEST(THtmlDatei_Aufbau, NachtextNurWennGewuenscht)

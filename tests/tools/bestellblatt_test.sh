@@ -35,7 +35,8 @@ starte() {
     # $1 locale, $2 stdout file, $3 stderr file, rest: arguments
     local gebietsschema=$1 aus=$2 fehler=$3
     shift 3
-    LC_ALL=$gebietsschema LANG=$gebietsschema "$programm" "$@" >"$aus" 2>"$fehler"
+    # A pipe or device read or written by mistake must not hang the test.
+    LC_ALL=$gebietsschema LANG=$gebietsschema timeout 20 "$programm" "$@" >"$aus" 2>"$fehler"
 }
 
 # --- the golden order, German locale, sheet path given --------------------
@@ -161,6 +162,64 @@ starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$arbeit/fehlt.dat" --pdf "$ar
 pruefe "fehlende Bestellung: altes PDF bleibt" gleich "$(cat "$arbeit/alt.pdf")" "altes Blatt"
 starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$arbeit/gold.dat" --pdf
 pruefe "--pdf ohne Namen: falscher Aufruf" gleich "$?" 2
+
+# --- targets that must never be replaced -----------------------------------
+cp "$daten/bestellblatt_gold.dat" "$arbeit/eigen.dat"
+vorher=$(md5sum <"$arbeit/eigen.dat")
+fehlschlag "Blatt ist die Bestelldatei" "$arbeit/eigen.dat" "$arbeit/eigen.dat" "$arbeit/eigen.dat"
+ln -s "$arbeit/eigen.dat" "$arbeit/verweis.htm"
+fehlschlag "Blatt ist ein Verweis auf die Bestelldatei" "$arbeit/verweis.htm" "$arbeit/eigen.dat" "$arbeit/verweis.htm"
+cp "$daten/bestellblatt_gold.dat" "$arbeit/auftrag.htm"
+vorher_htm=$(md5sum <"$arbeit/auftrag.htm")
+fehlschlag "Bestelldatei auf .htm ohne Blattpfad" "$arbeit/auftrag.htm" "$arbeit/auftrag.htm"
+pruefe "Bestelldatei bleibt" gleich "$(md5sum <"$arbeit/eigen.dat")" "$vorher"
+pruefe "Bestelldatei auf .htm bleibt" gleich "$(md5sum <"$arbeit/auftrag.htm")" "$vorher_htm"
+pruefe "Verweis bleibt ein Verweis" test -L "$arbeit/verweis.htm"
+
+mkfifo "$arbeit/fifo.htm"
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$arbeit/gold.dat" "$arbeit/fifo.htm"
+pruefe "FIFO als Blatt: Rückgabewert 1" gleich "$?" 1
+pruefe "FIFO als Blatt: bleibt eine FIFO" test -p "$arbeit/fifo.htm"
+pruefe "FIFO als Blatt: Grund" enthaelt "$arbeit/fehler" 'keine gewöhnliche Datei'
+if mknod "$arbeit/null.htm" c 1 3 2>/dev/null; then
+    fehlschlag "Gerät als Blatt" "$arbeit/null.htm" "$arbeit/gold.dat" "$arbeit/null.htm"
+    pruefe "Gerät als Blatt: bleibt ein Gerät" test -c "$arbeit/null.htm"
+fi
+
+# --- inputs that are no order file -----------------------------------------
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" /dev/zero "$arbeit/zero.htm"
+pruefe "/dev/zero: Rückgabewert 1" gleich "$?" 1
+pruefe "/dev/zero: Grund" enthaelt "$arbeit/fehler" 'keine gewöhnliche Datei'
+starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" "$arbeit/fifo.htm" "$arbeit/f.htm"
+pruefe "FIFO als Bestellung: Rückgabewert 1" gleich "$?" 1
+fehlschlag "Ordner als Bestellung" "$arbeit" "$arbeit" "$arbeit/o.htm"
+pruefe "Ordner als Bestellung: Grund" enthaelt "$arbeit/fehler" 'ist ein Ordner'
+fehlschlag "Binärdaten" "binaer.dat" "$daten/binaer.dat" "$arbeit/b.htm"
+pruefe "Binärdaten: keine Bestelldatei" enthaelt "$arbeit/fehler" 'keine Bestelldatei'
+fehlschlag "abgeschnittene Datei" "abgeschnitten.dat" "$daten/abgeschnitten.dat" "$arbeit/a.htm"
+pruefe "abgeschnittene Datei: nennt den Abschnitt" enthaelt "$arbeit/fehler" '[Bestellung/Positionen2]'
+pruefe "abgeschnittene Datei: kein Blatt" test ! -e "$arbeit/a.htm"
+for kaputt in kaputt_rabatt kaputt_um kaputt_anzahl_negativ kaputt_preis_unendlich kaputt_positionstyp_minus; do
+    fehlschlag "$kaputt" "$kaputt.dat" "$daten/$kaputt.dat" "$arbeit/$kaputt.htm"
+done
+pruefe "Positionstyp wie geschrieben" enthaelt "$arbeit/fehler" '"-1"'
+
+# --- the same file gives the same figures under every locale --------------
+starte de_DE.UTF-8 "$arbeit/aus_de" "$arbeit/fehler" "$daten/dezimal_komma.dat" "$arbeit/d1.htm"
+pruefe "Komma-Datei unter de_DE: Rückgabewert 0" gleich "$?" 0
+starte C "$arbeit/aus_c" "$arbeit/fehler" "$daten/dezimal_komma.dat" "$arbeit/d2.htm"
+pruefe "Komma-Datei unter C: Rückgabewert 0" gleich "$?" 0
+pruefe "Komma-Datei unter C: Summe" enthaelt "$arbeit/aus_c" 'Summe: 883.50'
+pruefe "gleiche Zahlen unter de_DE und C" gleich "$(tr , . <"$arbeit/aus_de")" "$(cat "$arbeit/aus_c")"
+
+# --- a full disk ---------------------------------------------------------
+mkdir "$arbeit/voll"
+if mount -t tmpfs -o size=8k tmpfs "$arbeit/voll" 2>/dev/null; then
+    head -c 4096 /dev/zero >"$arbeit/voll/fuellung" 2>/dev/null
+    fehlschlag "voller Datenträger" "$arbeit/voll/blatt.htm" "$arbeit/gold.dat" "$arbeit/voll/blatt.htm"
+    pruefe "voller Datenträger: deutscher Grund" enthaelt "$arbeit/fehler" 'Der Datenträger ist voll'
+    umount "$arbeit/voll"
+fi
 
 # --- help ----------------------------------------------------------------
 starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler" --help

@@ -1,5 +1,6 @@
 #include "ui/main/TForm_Skizze.h"
 
+#include "base/Dateifehler.h"
 #include "order/TBestellung.h"
 #include "sketch/TSkizze.h"
 #include "ui/main/TDialogkontext.h"
@@ -7,14 +8,16 @@
 #include "ui/main/TSkizzenflaeche.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace {
 
@@ -116,15 +119,14 @@ void TForm_Skizze::Button_SpeichernClick()
     const QString Endung = QFileInfo(Name).suffix().toLower();
     if (Endung != QLatin1String("png") && Endung != QLatin1String("svg"))
         Name += QStringLiteral(".png");
-    QSaveFile Datei(Name);
-    bool Geschrieben = Datei.open(QIODevice::WriteOnly);
-    if (Geschrieben && Name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        Geschrieben = TSkizze::Svg_Schreiben(Datei, Plan, Bildgroesse, QStringLiteral("Position %1").arg(Nummer));
-    else if (Geschrieben)
-        Geschrieben = QImageWriter(&Datei, "png").write(TSkizze::Bild(Plan, Bildgroesse));
-    if (Geschrieben)
-        Geschrieben = Datei.commit();
-    if (!Geschrieben)
-        TDienste::Aktuell().Fehler(this, QStringLiteral("Fehler beim Speichern der Skizze ") + Name + QStringLiteral(": ")
-                                             + Datei.errorString());
+    QByteArray Inhalt;
+    QBuffer Puffer(&Inhalt);
+    Puffer.open(QIODevice::WriteOnly);
+    const bool Gezeichnet = Name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
+        ? TSkizze::Svg_Schreiben(Puffer, Plan, Bildgroesse, QStringLiteral("Position %1").arg(Nummer))
+        : QImageWriter(&Puffer, "png").write(TSkizze::Bild(Plan, Bildgroesse));
+    const std::optional<QString> Grund =
+        Gezeichnet ? Dateifehler::Ersetzen(Name, Inhalt) : QStringLiteral("Die Skizze konnte nicht gezeichnet werden.");
+    if (Grund)
+        TDienste::Aktuell().Fehler(this, QStringLiteral("Fehler beim Speichern der Skizze ") + Name + u'\n' + *Grund);
 }

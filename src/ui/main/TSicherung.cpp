@@ -1,5 +1,6 @@
 #include "ui/main/TSicherung.h"
 
+#include "base/Dateifehler.h"
 #include "base/Fehler.h"
 #include "base/TIniDatei.h"
 #include "order/TBestellung.h"
@@ -8,10 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -113,14 +114,12 @@ void TSicherung::Jetzt_Schreiben()
         Grund = QStringLiteral("Im Ordner %1 ist kein Platz für die Wiederherstellungsdatei frei.")
                     .arg(QDir::toNativeSeparators(m_Ordner));
     } else {
-        QSaveFile Datei(m_Pfad);
-        if (Datei.open(QIODevice::WriteOnly) && Datei.write(Jetzt) == Jetzt.size() && Datei.flush()
-            && Datei.commit()) {
+        const std::optional<QString> Fehler = Dateifehler::Ersetzen(m_Pfad, Jetzt);
+        if (!Fehler) {
             m_Geschrieben = Jetzt;
             return;
         }
-        Grund = Datei.errorString();
-        Datei.cancelWriting();
+        Grund = *Fehler;
     }
     if (!m_Fehler_Gemeldet) {
         m_Fehler_Gemeldet = true;

@@ -1,0 +1,136 @@
+#include "base/Dateifehler.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace Dateifehler {
+
+namespace {
+
+// The kind of what stands at Pfad, following links.
+std::optional<struct stat> Status(const QString& Pfad)
+{
+    struct stat S {};
+    if (::stat(QFile::encodeName(Pfad).constData(), &S) != 0)
+        return std::nullopt;
+    return S;
+}
+
+} // namespace
+
+QString Meldung(TUrsache Ursache, const QString& Pfad)
+{
+    switch (Ursache) {
+    case TUrsache::Keine_Berechtigung:
+        return QStringLiteral("Keine Berechtigung für \"%1\": die Datei darf nicht gelesen oder geschrieben werden.").arg(Pfad);
+    case TUrsache::Datentraeger_Voll:
+        return QStringLiteral("Der Datenträger ist voll: \"%1\" konnte nicht vollständig geschrieben werden.").arg(Pfad);
+    case TUrsache::Nicht_Gefunden: return QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(Pfad);
+    case TUrsache::Ordner_Fehlt:
+        return QStringLiteral("Der Ordner für \"%1\" existiert nicht.").arg(Pfad);
+    case TUrsache::Ist_Ordner: return QStringLiteral("\"%1\" ist ein Ordner, keine Datei.").arg(Pfad);
+    case TUrsache::Keine_Datei:
+        return QStringLiteral("\"%1\" ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket.").arg(Pfad);
+    case TUrsache::Lesefehler:
+        return QStringLiteral("Lesefehler: \"%1\" konnte nicht vollständig gelesen werden.").arg(Pfad);
+    case TUrsache::Schreibfehler:
+        return QStringLiteral("Schreibfehler: \"%1\" konnte nicht geschrieben werden.").arg(Pfad);
+    case TUrsache::Zu_Gross:
+        return QStringLiteral("Die Datei \"%1\" ist zu groß für eine Bestellung.").arg(Pfad);
+    }
+    return QStringLiteral("Fehler bei \"%1\".").arg(Pfad);
+}
+
+TUrsache Ursache_Von(int Fehlernummer, bool Schreiben)
+{
+    switch (Fehlernummer) {
+    case EACCES:
+    case EPERM:
+    case EROFS: return TUrsache::Keine_Berechtigung;
+    case ENOSPC:
+    case EDQUOT: return TUrsache::Datentraeger_Voll;
+    case ENOENT: return Schreiben ? TUrsache::Ordner_Fehlt : TUrsache::Nicht_Gefunden;
+    case ENOTDIR: return TUrsache::Ordner_Fehlt;
+    case EISDIR: return TUrsache::Ist_Ordner;
+    case ENXIO:
+    case ENODEV: return TUrsache::Keine_Datei;
+    case EFBIG: return TUrsache::Zu_Gross;
+    default: return Schreiben ? TUrsache::Schreibfehler : TUrsache::Lesefehler;
+    }
+}
+
+QString Meldung_Nach(int Fehlernummer, bool Schreiben, const QString& Pfad)
+{
+    return Meldung(Ursache_Von(Fehlernummer, Schreiben), Pfad);
+}
+
+std::optional<QString> Quelle_Pruefen(const QString& Pfad, qint64 Hoechstgroesse)
+{
+    errno = 0;
+    const auto S = Status(Pfad);
+    if (!S)
+        return Meldung(errno == ENOENT ? TUrsache::Nicht_Gefunden : Ursache_Von(errno, false), Pfad);
+    if (S_ISDIR(S->st_mode))
+        return Meldung(TUrsache::Ist_Ordner, Pfad);
+    if (!S_ISREG(S->st_mode))
+        return Meldung(TUrsache::Keine_Datei, Pfad);
+    if (S->st_size > Hoechstgroesse)
+        return Meldung(TUrsache::Zu_Gross, Pfad);
+    return std::nullopt;
+}
+
+std::optional<QString> Ziel_Pruefen(const QString& Pfad)
+{
+    errno = 0;
+    if (const auto S = Status(Pfad)) {
+        if (S_ISDIR(S->st_mode))
+            return Meldung(TUrsache::Ist_Ordner, Pfad);
+        if (!S_ISREG(S->st_mode))
+            return Meldung(TUrsache::Keine_Datei, Pfad);
+        return std::nullopt;
+    }
+    if (errno != ENOENT)
+        return Meldung_Nach(errno, true, Pfad);
+    const QFileInfo Info(Pfad);
+    if (!Info.dir().exists())
+        return Meldung(TUrsache::Ordner_Fehlt, Pfad);
+    return std::nullopt;
+}
+
+std::optional<QString> Ersetzen(const QString& Pfad, const QByteArray& Inhalt)
+{
+    if (const auto Grund = Ziel_Pruefen(Pfad))
+        return Grund;
+    QSaveFile Datei(Pfad);
+    errno = 0;
+    if (!Datei.open(QIODevice::WriteOnly))
+        return Meldung_Nach(errno, true, Pfad);
+    errno = 0;
+    if (Datei.write(Inhalt) != Inhalt.size()) {
+        const int Fehlernummer = errno;
+        Datei.cancelWriting();
+        return Meldung_Nach(Fehlernummer, true, Pfad);
+    }
+    // commit() of Qt 6.4 loses an error of the final flush and would put a
+    // truncated file in place, so the flush is checked first.
+    if (!Datei.flush() || !Datei.commit()) {
+        const int Fehlernummer = errno;
+        Datei.cancelWriting();
+        return Meldung_Nach(Fehlernummer, true, Pfad);
+    }
+    return std::nullopt;
+}
+
+bool Gleiche_Datei(const QString& Pfad1, const QString& Pfad2)
+{
+    const auto A = Status(Pfad1);
+    const auto B = Status(Pfad2);
+    return A && B && A->st_dev == B->st_dev && A->st_ino == B->st_ino;
+}
+
+} // namespace Dateifehler
