@@ -90,7 +90,8 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
     m_Abschnitte.reserve(std::size_t(Abschnitte_Etwa));
     m_Eintraege.reserve(std::size_t(std::count(Bytes.cbegin(), Bytes.cend(), '=')));
     m_Index.reserve(Abschnitte_Etwa);
-    // Keys and values are views into m_Text, which stays unchanged while they live.
+    // Section names, keys and values are views into m_Text, which stays
+    // unchanged while they live: a large file costs no allocation per line.
     const auto Sicht = [](QStringView Teil) { return QString::fromRawData(Teil.data(), Teil.size()); };
 
     TAbschnitt* Aktuell = nullptr;
@@ -105,7 +106,7 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         if (Zeile.isEmpty() || Zeile.startsWith(QLatin1Char(';')))
             continue;
         if (Zeile.startsWith(QLatin1Char('[')) && Zeile.endsWith(QLatin1Char(']'))) {
-            Aktuell = &Abschnitt_Holen(Zeile.mid(1, Zeile.size() - 2).trimmed().toString());
+            Aktuell = &Abschnitt_Holen(Sicht(Zeile.mid(1, Zeile.size() - 2).trimmed()));
             continue;
         }
         if (!Aktuell)
@@ -401,8 +402,9 @@ QStringList TIniDatei::Abschnitte() const
 {
     QStringList Namen;
     Namen.reserve(qsizetype(m_Abschnitte.size()));
+    // Copies of their own: a name read from the file refers into its text.
     for (const TAbschnitt& A : m_Abschnitte)
-        Namen << A.Name;
+        Namen << QString(A.Name.constData(), A.Name.size());
     return Namen;
 }
 

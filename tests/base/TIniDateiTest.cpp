@@ -196,6 +196,34 @@ TEST(TIniDateiLesen, VieleSchluesselInEinemAbschnitt)
     EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("Schluessel80000"), -1), -1);
 }
 
+TEST(TIniDateiLesen, VieleAbschnitteOhneGrossKleinschreibung)
+{
+    // Sections found through the file's index in any case, umlauts folded
+    // too; a header repeated in another case continues the first section.
+    QByteArray Text;
+    constexpr int Anzahl = 20000;
+    for (int i = 0; i < Anzahl; ++i)
+        Text += "[Bestellung/\xC4nderung" + QByteArray::number(i) + "]\r\nPositionstyp=" + QByteArray::number(i) + "\r\n";
+    Text += "[BESTELLUNG/\xE4NDERUNG7]\r\nPositionstyp=doppelt\r\nNeu=8\r\n";
+    TIniDatei Ini = Gelesen(Text);
+    ASSERT_EQ(Ini.Abschnitte().size(), Anzahl);
+    for (int i : {0, 7, 12345, Anzahl - 1}) {
+        const QString Name = QStringLiteral("bestellung/\u00E4nderung%1").arg(i);
+        EXPECT_EQ(Ini.Ganzzahl_Lesen(Name, QStringLiteral("POSITIONSTYP"), -1), i) << i;
+    }
+    EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("Bestellung/\u00C4nderung7"), QStringLiteral("Neu"), -1), 8);
+    EXPECT_FALSE(Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung/\u00C4nderung%1").arg(Anzahl)));
+    EXPECT_FALSE(Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung/Anderung7")));
+
+    // The names handed out are the file's own spelling and stay valid after
+    // the store has read another text.
+    const QStringList Namen = Ini.Abschnitte();
+    Ini.Bytes_Lesen("[X]\r\n");
+    EXPECT_EQ(Namen.front(), QStringLiteral("Bestellung/\u00C4nderung0"));
+    EXPECT_EQ(Namen.back(), QStringLiteral("Bestellung/\u00C4nderung%1").arg(Anzahl - 1));
+    EXPECT_EQ(Ini.Abschnitte(), QStringList{QStringLiteral("X")});
+}
+
 TEST(TIniDateiSchreiben, SteuerzeichenWerdenNichtGeschrieben)
 {
     const struct
