@@ -332,14 +332,21 @@ TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return m_Abschnitte[m_Zuletzt];
-    auto It = m_Index.constFind(TName{Name});
-    if (It == m_Index.constEnd()) {
-        It = m_Index.insert(TName{Name}, m_Abschnitte.size());
-        m_Abschnitte.push_back(TAbschnitt{Name, Kein_Eintrag, Kein_Eintrag, 0, {}});
+    // One probe finds the section or makes room for it.
+    const qsizetype Vorher = m_Index.size();
+    std::size_t& Stelle = m_Index[TName{Name}];
+    if (m_Index.size() != Vorher) {
+        try {
+            m_Abschnitte.push_back(TAbschnitt{Name, Kein_Eintrag, Kein_Eintrag, 0, {}});
+        } catch (...) {
+            m_Index.remove(TName{Name});
+            throw;
+        }
+        Stelle = m_Abschnitte.size() - 1;
     }
     m_Zuletzt_Name = Name;
-    m_Zuletzt = *It;
-    return m_Abschnitte[*It];
+    m_Zuletzt = Stelle;
+    return m_Abschnitte[Stelle];
 }
 
 const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel) const
