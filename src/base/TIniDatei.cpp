@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -86,10 +87,15 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
 
     m_Text = Windows1252_Text(Bytes);
     const QStringView Text(m_Text);
-    const auto Abschnitte_Etwa = qsizetype(std::count(Bytes.cbegin(), Bytes.cend(), '['));
+    // The sections of an order are seldom shorter than this; a text full of
+    // brackets that open no sections reserves no more for them, and a file
+    // of shorter sections lets the index grow.
+    constexpr qsizetype Kuerzester_Abschnitt = 32;
+    const auto Abschnitte_Etwa =
+        std::min(qsizetype(std::count(Bytes.cbegin(), Bytes.cend(), '[')), Bytes.size() / Kuerzester_Abschnitt + 1);
     m_Abschnitte.reserve(std::size_t(Abschnitte_Etwa));
     m_Eintraege.reserve(std::size_t(std::count(Bytes.cbegin(), Bytes.cend(), '=')));
-    m_Index.reserve(Abschnitte_Etwa);
+    Index_Anlegen(std::size_t(Abschnitte_Etwa));
     // Section names, keys and values are views into m_Text, which stays
     // unchanged while they live: a large file costs no allocation per line.
     const auto Sicht = [](QStringView Teil) { return QString::fromRawData(Teil.data(), Teil.size()); };
@@ -311,6 +317,32 @@ QString TIniDatei::Zahl_Text(long double Wert) const
 
 // ---------------------------------------------------------------- keys
 
+void TIniDatei::Index_Anlegen(std::size_t Anzahl)
+{
+    // At most half the slots in use keeps the runs of probes short.
+    std::size_t Groesse = 16;
+    while (Groesse < 2 * Anzahl)
+        Groesse *= 2;
+    m_Index.assign(Groesse, TPlatz{});
+    for (std::size_t i = 0; i < m_Abschnitte.size(); ++i) {
+        const std::size_t Streuwert = TName::Streuwert_Von(m_Abschnitte[i].Name);
+        m_Index[Platz_Suchen(m_Abschnitte[i].Name, Streuwert)] = {std::uint32_t(i + 1), std::uint32_t(Streuwert >> 32)};
+    }
+}
+
+std::size_t TIniDatei::Platz_Suchen(QStringView Name, std::size_t Streuwert) const
+{
+    const std::size_t Maske = m_Index.size() - 1;
+    const auto Oben = std::uint32_t(Streuwert >> 32);
+    for (std::size_t i = Streuwert & Maske;; i = (i + 1) & Maske) {
+        const TPlatz& P = m_Index[i];
+        if (P.Abschnitt == 0)
+            return i;
+        if (P.Streuwert == Oben && m_Abschnitte[P.Abschnitt - 1].Name.compare(Name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+}
+
 const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) const
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
@@ -320,33 +352,34 @@ const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) co
         m_Zuletzt_Name = Name;
         return &m_Abschnitte[++m_Zuletzt];
     }
-    const auto It = m_Index.constFind(TName{Name});
-    if (It == m_Index.constEnd())
+    if (m_Index.empty())
+        return nullptr;
+    const TPlatz& P = m_Index[Platz_Suchen(Name, TName::Streuwert_Von(Name))];
+    if (P.Abschnitt == 0)
         return nullptr;
     m_Zuletzt_Name = Name;
-    m_Zuletzt = *It;
-    return &m_Abschnitte[*It];
+    m_Zuletzt = P.Abschnitt - 1;
+    return &m_Abschnitte[m_Zuletzt];
 }
 
 TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return m_Abschnitte[m_Zuletzt];
-    // One probe finds the section or makes room for it.
-    const qsizetype Vorher = m_Index.size();
-    std::size_t& Stelle = m_Index[TName{Name}];
-    if (m_Index.size() != Vorher) {
-        try {
-            m_Abschnitte.push_back(TAbschnitt{Name, Kein_Eintrag, Kein_Eintrag, 0, {}});
-        } catch (...) {
-            m_Index.remove(TName{Name});
-            throw;
-        }
-        Stelle = m_Abschnitte.size() - 1;
+    if (2 * (m_Abschnitte.size() + 1) > m_Index.size()) {
+        if (m_Abschnitte.size() >= std::numeric_limits<std::uint32_t>::max() / 4)
+            throw EUeberlauffehler(QStringLiteral("Die Datei hat zu viele Abschnitte."));
+        Index_Anlegen(2 * (m_Abschnitte.size() + 1));
+    }
+    const std::size_t Streuwert = TName::Streuwert_Von(Name);
+    TPlatz& P = m_Index[Platz_Suchen(Name, Streuwert)];
+    if (P.Abschnitt == 0) {
+        m_Abschnitte.push_back(TAbschnitt{Name, Kein_Eintrag, Kein_Eintrag, 0, {}});
+        P = {std::uint32_t(m_Abschnitte.size()), std::uint32_t(Streuwert >> 32)};
     }
     m_Zuletzt_Name = Name;
-    m_Zuletzt = Stelle;
-    return m_Abschnitte[Stelle];
+    m_Zuletzt = P.Abschnitt - 1;
+    return m_Abschnitte[m_Zuletzt];
 }
 
 const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel) const

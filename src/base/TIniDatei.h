@@ -149,7 +149,17 @@ private:
 
     std::vector<TAbschnitt> m_Abschnitte;
     std::vector<TEintrag> m_Eintraege;
-    QHash<TName, std::size_t> m_Index; // name -> position in m_Abschnitte
+    // The sections by name: an open-addressed table whose slots are small
+    // enough that a file of many sections finds each in about one cache line.
+    struct TPlatz
+    {
+        std::uint32_t Abschnitt = 0; // position in m_Abschnitte + 1; 0 is a free slot
+        std::uint32_t Streuwert = 0; // the upper half of the name's hash
+    };
+    std::vector<TPlatz> m_Index;
+    void Index_Anlegen(std::size_t Anzahl);
+    // The slot that holds the name, or the free slot where it would go.
+    std::size_t Platz_Suchen(QStringView Name, std::size_t Streuwert) const;
     // The text last read: keys and values read from it refer into it without a copy of their own.
     QString m_Text;
     // Groups read and write their keys section by section: the last section

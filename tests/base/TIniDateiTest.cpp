@@ -215,6 +215,16 @@ TEST(TIniDateiLesen, VieleAbschnitteOhneGrossKleinschreibung)
     EXPECT_FALSE(Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung/\u00C4nderung%1").arg(Anzahl)));
     EXPECT_FALSE(Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung/Anderung7")));
 
+    // Sections written one by one are found alike, however the index grew meanwhile.
+    TIniDatei Geschrieben;
+    for (int i = 0; i < Anzahl; ++i)
+        Geschrieben.Ganzzahl_Schreiben(QStringLiteral("\u00C4/%1").arg(i), QStringLiteral("k"), i);
+    Geschrieben.Ganzzahl_Schreiben(QStringLiteral("\u00E4/7"), QStringLiteral("k"), -7);
+    EXPECT_EQ(Geschrieben.Abschnitte().size(), Anzahl);
+    for (int i : {0, 7, 12345, Anzahl - 1})
+        EXPECT_EQ(Geschrieben.Ganzzahl_Lesen(QStringLiteral("\u00E4/%1").arg(i), QStringLiteral("K"), 0), i == 7 ? -7 : i);
+    EXPECT_FALSE(Geschrieben.Abschnitt_Vorhanden(QStringLiteral("\u00C4/%1").arg(Anzahl)));
+
     // The names handed out are the file's own spelling and stay valid after
     // the store has read another text.
     const QStringList Namen = Ini.Abschnitte();
