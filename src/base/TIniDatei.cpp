@@ -85,17 +85,26 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
     m_Index.clear();
     m_Zuletzt_Name.clear();
 
-    m_Text = Windows1252_Text(Bytes);
+    // One pass over the bytes counts what to reserve and tells whether any
+    // byte needs the Windows-1252 table.
+    std::size_t Klammern = 0;
+    std::size_t Gleichheitszeichen = 0;
+    bool Block_80_Belegt = false;
+    for (const char c : Bytes) {
+        Klammern += c == '[';
+        Gleichheitszeichen += c == '=';
+        Block_80_Belegt |= (static_cast<unsigned char>(c) & 0xE0) == 0x80;
+    }
+    m_Text = Block_80_Belegt ? Windows1252_Text(Bytes) : QString::fromLatin1(Bytes);
     const QStringView Text(m_Text);
     // The sections of an order are seldom shorter than this; a text full of
     // brackets that open no sections reserves no more for them, and a file
     // of shorter sections lets the index grow.
-    constexpr qsizetype Kuerzester_Abschnitt = 32;
-    const auto Abschnitte_Etwa =
-        std::min(qsizetype(std::count(Bytes.cbegin(), Bytes.cend(), '[')), Bytes.size() / Kuerzester_Abschnitt + 1);
-    m_Abschnitte.reserve(std::size_t(Abschnitte_Etwa));
-    m_Eintraege.reserve(std::size_t(std::count(Bytes.cbegin(), Bytes.cend(), '=')));
-    Index_Anlegen(std::size_t(Abschnitte_Etwa));
+    constexpr std::size_t Kuerzester_Abschnitt = 32;
+    const std::size_t Abschnitte_Etwa = std::min(Klammern, std::size_t(Bytes.size()) / Kuerzester_Abschnitt + 1);
+    m_Abschnitte.reserve(Abschnitte_Etwa);
+    m_Eintraege.reserve(Gleichheitszeichen);
+    Index_Anlegen(Abschnitte_Etwa);
     // Section names, keys and values are views into m_Text, which stays
     // unchanged while they live: a large file costs no allocation per line.
     const auto Sicht = [](QStringView Teil) { return QString::fromRawData(Teil.data(), Teil.size()); };

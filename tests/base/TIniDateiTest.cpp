@@ -196,6 +196,27 @@ TEST(TIniDateiLesen, VieleSchluesselInEinemAbschnitt)
     EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("Schluessel80000"), -1), -1);
 }
 
+TEST(TIniDateiLesen, Windows1252MitUndOhneDenBlock80)
+{
+    // 0x80..0x9F take the Windows-1252 table (its gaps stay C1 codes); the
+    // rest is ISO-8859-1, whether or not the file holds such a byte at all.
+    struct TFall
+    {
+        QByteArray Wert;
+        QString Text;
+    };
+    const TFall Faelle[] = {
+        {"\xE4\xA0\xFF", QStringLiteral("\u00E4\u00A0\u00FF")},
+        {"\x80 \xE4", QStringLiteral("\u20AC \u00E4")},
+        {"\x81\x8C\x9F\xE4", QStringLiteral("\u0081\u0152\u0178\u00E4")},
+    };
+    for (const TFall& Fall : Faelle) {
+        const TIniDatei Ini = Gelesen("[\xC4]\r\nk=" + Fall.Wert + "\r\n");
+        EXPECT_EQ(Ini.Text_Lesen(QStringLiteral("\u00E4"), QStringLiteral("k"), QString()), Fall.Text)
+            << Fall.Wert.toHex().constData();
+    }
+}
+
 TEST(TIniDateiLesen, VieleAbschnitteOhneGrossKleinschreibung)
 {
     // Sections found through the file's index in any case, umlauts folded
