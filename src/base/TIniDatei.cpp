@@ -148,14 +148,28 @@ bool TIniDatei::Lesen(QIODevice& Geraet)
         Bytes.reserve(std::min(Geraet.size(), Hoechstgroesse));
     char Puffer[65536];
     for (;;) {
-        const qint64 Gelesen = Geraet.read(Puffer, sizeof Puffer);
+        // A file of known size is read straight into its place, not copied there.
+        const qsizetype Frei = Bytes.capacity() - Bytes.size();
+        qint64 Gelesen = 0;
+        if (Frei > 0) {
+            const qsizetype Bisher = Bytes.size();
+            Bytes.resize(Bisher + Frei);
+            Gelesen = Geraet.read(Bytes.data() + Bisher, Frei);
+            Bytes.resize(Bisher + std::max<qint64>(Gelesen, 0));
+        } else {
+            Gelesen = Geraet.read(Puffer, sizeof Puffer);
+            if (Gelesen > 0) {
+                if (Bytes.size() + Gelesen > Hoechstgroesse)
+                    return false;
+                Bytes.append(Puffer, Gelesen);
+            }
+        }
         if (Gelesen < 0)
             return false;
         if (Gelesen == 0)
             break;
-        if (Bytes.size() + Gelesen > Hoechstgroesse)
+        if (Bytes.size() > Hoechstgroesse)
             return false;
-        Bytes.append(Puffer, Gelesen);
     }
     Bytes_Lesen(Bytes);
     return true;
