@@ -103,7 +103,9 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
     constexpr std::size_t Kuerzester_Abschnitt = 32;
     const std::size_t Abschnitte_Etwa = std::min(Klammern, std::size_t(Bytes.size()) / Kuerzester_Abschnitt + 1);
     m_Abschnitte.reserve(Abschnitte_Etwa);
-    m_Eintraege.reserve(Gleichheitszeichen);
+    // Likewise for entries: a value full of equals signs reserves no more.
+    constexpr std::size_t Kuerzester_Eintrag = 16;
+    m_Eintraege.reserve(std::min(Gleichheitszeichen, std::size_t(Bytes.size()) / Kuerzester_Eintrag + 1));
     Index_Anlegen(Abschnitte_Etwa);
     // Section names, keys and values are views into m_Text, which stays
     // unchanged while they live: a large file costs no allocation per line.
