@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -84,13 +85,30 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
     m_Index.clear();
     m_Zuletzt_Name.clear();
 
-    m_Text = Windows1252_Text(Bytes);
+    // One pass over the bytes counts what to reserve and tells whether any
+    // byte needs the Windows-1252 table.
+    std::size_t Klammern = 0;
+    std::size_t Gleichheitszeichen = 0;
+    bool Block_80_Belegt = false;
+    for (const char c : Bytes) {
+        Klammern += c == '[';
+        Gleichheitszeichen += c == '=';
+        Block_80_Belegt |= (static_cast<unsigned char>(c) & 0xE0) == 0x80;
+    }
+    m_Text = Block_80_Belegt ? Windows1252_Text(Bytes) : QString::fromLatin1(Bytes);
     const QStringView Text(m_Text);
-    const auto Abschnitte_Etwa = qsizetype(std::count(Bytes.cbegin(), Bytes.cend(), '['));
-    m_Abschnitte.reserve(std::size_t(Abschnitte_Etwa));
-    m_Eintraege.reserve(std::size_t(std::count(Bytes.cbegin(), Bytes.cend(), '=')));
-    m_Index.reserve(Abschnitte_Etwa);
-    // Keys and values are views into m_Text, which stays unchanged while they live.
+    // The sections of an order are seldom shorter than this; a text full of
+    // brackets that open no sections reserves no more for them, and a file
+    // of shorter sections lets the index grow.
+    constexpr std::size_t Kuerzester_Abschnitt = 32;
+    const std::size_t Abschnitte_Etwa = std::min(Klammern, std::size_t(Bytes.size()) / Kuerzester_Abschnitt + 1);
+    m_Abschnitte.reserve(Abschnitte_Etwa);
+    // Likewise for entries: a value full of equals signs reserves no more.
+    constexpr std::size_t Kuerzester_Eintrag = 16;
+    m_Eintraege.reserve(std::min(Gleichheitszeichen, std::size_t(Bytes.size()) / Kuerzester_Eintrag + 1));
+    Index_Anlegen(Abschnitte_Etwa);
+    // Section names, keys and values are views into m_Text, which stays
+    // unchanged while they live: a large file costs no allocation per line.
     const auto Sicht = [](QStringView Teil) { return QString::fromRawData(Teil.data(), Teil.size()); };
 
     TAbschnitt* Aktuell = nullptr;
@@ -105,7 +123,7 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         if (Zeile.isEmpty() || Zeile.startsWith(QLatin1Char(';')))
             continue;
         if (Zeile.startsWith(QLatin1Char('[')) && Zeile.endsWith(QLatin1Char(']'))) {
-            Aktuell = &Abschnitt_Holen(Zeile.mid(1, Zeile.size() - 2).trimmed().toString());
+            Aktuell = &Abschnitt_Holen(Sicht(Zeile.mid(1, Zeile.size() - 2).trimmed()));
             continue;
         }
         if (!Aktuell)
@@ -132,14 +150,28 @@ bool TIniDatei::Lesen(QIODevice& Geraet)
         Bytes.reserve(std::min(Geraet.size(), Hoechstgroesse));
     char Puffer[65536];
     for (;;) {
-        const qint64 Gelesen = Geraet.read(Puffer, sizeof Puffer);
+        // A file of known size is read straight into its place, not copied there.
+        const qsizetype Frei = Bytes.capacity() - Bytes.size();
+        qint64 Gelesen = 0;
+        if (Frei > 0) {
+            const qsizetype Bisher = Bytes.size();
+            Bytes.resize(Bisher + Frei);
+            Gelesen = Geraet.read(Bytes.data() + Bisher, Frei);
+            Bytes.resize(Bisher + std::max<qint64>(Gelesen, 0));
+        } else {
+            Gelesen = Geraet.read(Puffer, sizeof Puffer);
+            if (Gelesen > 0) {
+                if (Bytes.size() + Gelesen > Hoechstgroesse)
+                    return false;
+                Bytes.append(Puffer, Gelesen);
+            }
+        }
         if (Gelesen < 0)
             return false;
         if (Gelesen == 0)
             break;
-        if (Bytes.size() + Gelesen > Hoechstgroesse)
+        if (Bytes.size() > Hoechstgroesse)
             return false;
-        Bytes.append(Puffer, Gelesen);
     }
     Bytes_Lesen(Bytes);
     return true;
@@ -310,6 +342,32 @@ QString TIniDatei::Zahl_Text(long double Wert) const
 
 // ---------------------------------------------------------------- keys
 
+void TIniDatei::Index_Anlegen(std::size_t Anzahl)
+{
+    // At most half the slots in use keeps the runs of probes short.
+    std::size_t Groesse = 16;
+    while (Groesse < 2 * Anzahl)
+        Groesse *= 2;
+    m_Index.assign(Groesse, TPlatz{});
+    for (std::size_t i = 0; i < m_Abschnitte.size(); ++i) {
+        const std::size_t Streuwert = TName::Streuwert_Von(m_Abschnitte[i].Name);
+        m_Index[Platz_Suchen(m_Abschnitte[i].Name, Streuwert)] = {std::uint32_t(i + 1), std::uint32_t(Streuwert >> 32)};
+    }
+}
+
+std::size_t TIniDatei::Platz_Suchen(QStringView Name, std::size_t Streuwert) const
+{
+    const std::size_t Maske = m_Index.size() - 1;
+    const auto Oben = std::uint32_t(Streuwert >> 32);
+    for (std::size_t i = Streuwert & Maske;; i = (i + 1) & Maske) {
+        const TPlatz& P = m_Index[i];
+        if (P.Abschnitt == 0)
+            return i;
+        if (P.Streuwert == Oben && m_Abschnitte[P.Abschnitt - 1].Name.compare(Name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+}
+
 const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) const
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
@@ -319,26 +377,34 @@ const TIniDatei::TAbschnitt* TIniDatei::Abschnitt_Suchen(const QString& Name) co
         m_Zuletzt_Name = Name;
         return &m_Abschnitte[++m_Zuletzt];
     }
-    const auto It = m_Index.constFind(TName{Name});
-    if (It == m_Index.constEnd())
+    if (m_Index.empty())
+        return nullptr;
+    const TPlatz& P = m_Index[Platz_Suchen(Name, TName::Streuwert_Von(Name))];
+    if (P.Abschnitt == 0)
         return nullptr;
     m_Zuletzt_Name = Name;
-    m_Zuletzt = *It;
-    return &m_Abschnitte[*It];
+    m_Zuletzt = P.Abschnitt - 1;
+    return &m_Abschnitte[m_Zuletzt];
 }
 
 TIniDatei::TAbschnitt& TIniDatei::Abschnitt_Holen(const QString& Name)
 {
     if (m_Zuletzt < m_Abschnitte.size() && Name == m_Zuletzt_Name)
         return m_Abschnitte[m_Zuletzt];
-    auto It = m_Index.constFind(TName{Name});
-    if (It == m_Index.constEnd()) {
-        It = m_Index.insert(TName{Name}, m_Abschnitte.size());
+    if (2 * (m_Abschnitte.size() + 1) > m_Index.size()) {
+        if (m_Abschnitte.size() >= std::numeric_limits<std::uint32_t>::max() / 4)
+            throw EUeberlauffehler(QStringLiteral("Die Datei hat zu viele Abschnitte."));
+        Index_Anlegen(2 * (m_Abschnitte.size() + 1));
+    }
+    const std::size_t Streuwert = TName::Streuwert_Von(Name);
+    TPlatz& P = m_Index[Platz_Suchen(Name, Streuwert)];
+    if (P.Abschnitt == 0) {
         m_Abschnitte.push_back(TAbschnitt{Name, Kein_Eintrag, Kein_Eintrag, 0, {}});
+        P = {std::uint32_t(m_Abschnitte.size()), std::uint32_t(Streuwert >> 32)};
     }
     m_Zuletzt_Name = Name;
-    m_Zuletzt = *It;
-    return m_Abschnitte[*It];
+    m_Zuletzt = P.Abschnitt - 1;
+    return m_Abschnitte[m_Zuletzt];
 }
 
 const QString* TIniDatei::Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel) const
@@ -401,8 +467,9 @@ QStringList TIniDatei::Abschnitte() const
 {
     QStringList Namen;
     Namen.reserve(qsizetype(m_Abschnitte.size()));
+    // Copies of their own: a name read from the file refers into its text.
     for (const TAbschnitt& A : m_Abschnitte)
-        Namen << A.Name;
+        Namen << QString(A.Name.constData(), A.Name.size());
     return Namen;
 }
 

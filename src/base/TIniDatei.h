@@ -72,26 +72,45 @@ public:
 
 private:
     // A section or key name as a hash key that compares and hashes without
-    // case, so that no folded copy of the name is made for a look-up.
+    // case, so that no folded copy of the name is made for a look-up. The
+    // hash is taken once: a probe that meets another name is told apart by
+    // it, without comparing the texts.
     struct TName
     {
         QString Text;
+        size_t Streuwert;
+
+        explicit TName(const QString& Name)
+            : Text(Name)
+            , Streuwert(Streuwert_Von(Name))
+        {
+        }
         friend bool operator==(const TName& a, const TName& b)
         {
-            return a.Text.compare(b.Text, Qt::CaseInsensitive) == 0;
+            return a.Streuwert == b.Streuwert && a.Text.compare(b.Text, Qt::CaseInsensitive) == 0;
         }
-        friend size_t qHash(const TName& Name, size_t Saat = 0) noexcept
+        friend size_t qHash(const TName& Name, size_t Saat = 0) noexcept { return Name.Streuwert ^ Saat; }
+
+        static size_t Streuwert_Von(QStringView Text) noexcept
         {
-            size_t h = Saat ^ size_t(0x9E3779B97F4A7C15ULL);
-            for (QChar c : Name.Text) {
+            std::uint64_t h = 0x9E3779B97F4A7C15ULL;
+            for (QChar c : Text) {
                 char16_t u = c.unicode();
                 if (u >= u'A' && u <= u'Z')
                     u = char16_t(u + (u'a' - u'A'));
                 else if (u >= 0x80)
                     u = c.toCaseFolded().unicode();
-                h = (h ^ u) * size_t(0x100000001B3ULL);
+                h = (h ^ u) * 0x100000001B3ULL;
             }
-            return h;
+            // The table takes its buckets from the low bits, which the
+            // multiplications above leave poorly mixed for names that differ
+            // only in their last digits.
+            h ^= h >> 33;
+            h *= 0xFF51AFD7ED558CCDULL;
+            h ^= h >> 33;
+            h *= 0xC4CEB9FE1A85EC53ULL;
+            h ^= h >> 33;
+            return size_t(h);
         }
     };
 
@@ -130,7 +149,17 @@ private:
 
     std::vector<TAbschnitt> m_Abschnitte;
     std::vector<TEintrag> m_Eintraege;
-    QHash<TName, std::size_t> m_Index; // name -> position in m_Abschnitte
+    // The sections by name: an open-addressed table whose slots are small
+    // enough that a file of many sections finds each in about one cache line.
+    struct TPlatz
+    {
+        std::uint32_t Abschnitt = 0; // position in m_Abschnitte + 1; 0 is a free slot
+        std::uint32_t Streuwert = 0; // the upper half of the name's hash
+    };
+    std::vector<TPlatz> m_Index;
+    void Index_Anlegen(std::size_t Anzahl);
+    // The slot that holds the name, or the free slot where it would go.
+    std::size_t Platz_Suchen(QStringView Name, std::size_t Streuwert) const;
     // The text last read: keys and values read from it refer into it without a copy of their own.
     QString m_Text;
     // Groups read and write their keys section by section: the last section

@@ -331,23 +331,36 @@ void Nachtext(QString& H, const TBestellblatt& B)
 // ISO-8859-1 bytes; whatever it cannot hold is kept as a numeric character reference.
 QByteArray Latin1(const QString& Html)
 {
+    const QStringView Text(Html);
+    const auto Latin1_Bis = [&Text](qsizetype Ab) {
+        while (Ab < Text.size() && Text[Ab].unicode() < 0x100)
+            ++Ab;
+        return Ab;
+    };
+    // The sheet is nearly all ISO-8859-1: such runs are converted whole.
+    if (Latin1_Bis(0) == Text.size())
+        return Html.toLatin1();
     QByteArray Bytes;
-    Bytes.reserve(Html.size());
-    for (qsizetype i = 0; i < Html.size(); ++i) {
-        char32_t c = Html[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < Html.size() && Html[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(Html[i], Html[i + 1]);
+    Bytes.reserve(Text.size() + 16);
+    qsizetype i = 0;
+    while (i < Text.size()) {
+        const qsizetype Ende = Latin1_Bis(i);
+        if (Ende > i)
+            Bytes += Text.sliced(i, Ende - i).toLatin1();
+        if (Ende == Text.size())
+            break;
+        i = Ende;
+        char32_t c = Text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < Text.size() && Text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(Text[i], Text[i + 1]);
             ++i;
         } else if (QChar::isSurrogate(c)) {
             c = QChar::ReplacementCharacter;
         }
-        if (c < 0x100) {
-            Bytes += static_cast<char>(c);
-        } else {
-            Bytes += "&#";
-            Bytes += QByteArray::number(static_cast<quint32>(c));
-            Bytes += ';';
-        }
+        ++i;
+        Bytes += "&#";
+        Bytes += QByteArray::number(static_cast<quint32>(c));
+        Bytes += ';';
     }
     return Bytes;
 }
@@ -358,7 +371,9 @@ QString THtmlDatei::Html_Erzeugen(const TBestellung& Bestellung)
 {
     const TBestellblatt Blatt(Bestellung);
     QString H;
-    H.reserve(16384);
+    // About half a kilobyte of markup per row: a long order is not copied
+    // again and again while its sheet grows.
+    H.reserve(16384 + 512 * qsizetype(Blatt.Positionen.size()));
     Kopf(H);
     Herstellerkopf(H);
     Absender(H, Blatt);

@@ -196,6 +196,65 @@ TEST(TIniDateiLesen, VieleSchluesselInEinemAbschnitt)
     EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("Schluessel80000"), -1), -1);
 }
 
+TEST(TIniDateiLesen, Windows1252MitUndOhneDenBlock80)
+{
+    // 0x80..0x9F take the Windows-1252 table (its gaps stay C1 codes); the
+    // rest is ISO-8859-1, whether or not the file holds such a byte at all.
+    struct TFall
+    {
+        QByteArray Wert;
+        QString Text;
+    };
+    const TFall Faelle[] = {
+        {"\xE4\xA0\xFF", QStringLiteral("\u00E4\u00A0\u00FF")},
+        {"\x80 \xE4", QStringLiteral("\u20AC \u00E4")},
+        {"\x81\x8C\x9F\xE4", QStringLiteral("\u0081\u0152\u0178\u00E4")},
+    };
+    for (const TFall& Fall : Faelle) {
+        const TIniDatei Ini = Gelesen("[\xC4]\r\nk=" + Fall.Wert + "\r\n");
+        EXPECT_EQ(Ini.Text_Lesen(QStringLiteral("\u00E4"), QStringLiteral("k"), QString()), Fall.Text)
+            << Fall.Wert.toHex().constData();
+    }
+}
+
+TEST(TIniDateiLesen, VieleAbschnitteOhneGrossKleinschreibung)
+{
+    // Sections found through the file's index in any case, umlauts folded
+    // too; a header repeated in another case continues the first section.
+    QByteArray Text;
+    constexpr int Anzahl = 20000;
+    for (int i = 0; i < Anzahl; ++i)
+        Text += "[Bestellung/\xC4nderung" + QByteArray::number(i) + "]\r\nPositionstyp=" + QByteArray::number(i) + "\r\n";
+    Text += "[BESTELLUNG/\xE4NDERUNG7]\r\nPositionstyp=doppelt\r\nNeu=8\r\n";
+    TIniDatei Ini = Gelesen(Text);
+    ASSERT_EQ(Ini.Abschnitte().size(), Anzahl);
+    for (int i : {0, 7, 12345, Anzahl - 1}) {
+        const QString Name = QStringLiteral("bestellung/\u00E4nderung%1").arg(i);
+        EXPECT_EQ(Ini.Ganzzahl_Lesen(Name, QStringLiteral("POSITIONSTYP"), -1), i) << i;
+    }
+    EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("Bestellung/\u00C4nderung7"), QStringLiteral("Neu"), -1), 8);
+    EXPECT_FALSE(Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung/\u00C4nderung%1").arg(Anzahl)));
+    EXPECT_FALSE(Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung/Anderung7")));
+
+    // Sections written one by one are found alike, however the index grew meanwhile.
+    TIniDatei Geschrieben;
+    for (int i = 0; i < Anzahl; ++i)
+        Geschrieben.Ganzzahl_Schreiben(QStringLiteral("\u00C4/%1").arg(i), QStringLiteral("k"), i);
+    Geschrieben.Ganzzahl_Schreiben(QStringLiteral("\u00E4/7"), QStringLiteral("k"), -7);
+    EXPECT_EQ(Geschrieben.Abschnitte().size(), Anzahl);
+    for (int i : {0, 7, 12345, Anzahl - 1})
+        EXPECT_EQ(Geschrieben.Ganzzahl_Lesen(QStringLiteral("\u00E4/%1").arg(i), QStringLiteral("K"), 0), i == 7 ? -7 : i);
+    EXPECT_FALSE(Geschrieben.Abschnitt_Vorhanden(QStringLiteral("\u00C4/%1").arg(Anzahl)));
+
+    // The names handed out are the file's own spelling and stay valid after
+    // the store has read another text.
+    const QStringList Namen = Ini.Abschnitte();
+    Ini.Bytes_Lesen("[X]\r\n");
+    EXPECT_EQ(Namen.front(), QStringLiteral("Bestellung/\u00C4nderung0"));
+    EXPECT_EQ(Namen.back(), QStringLiteral("Bestellung/\u00C4nderung%1").arg(Anzahl - 1));
+    EXPECT_EQ(Ini.Abschnitte(), QStringList{QStringLiteral("X")});
+}
+
 TEST(TIniDateiSchreiben, SteuerzeichenWerdenNichtGeschrieben)
 {
     const struct

@@ -422,6 +422,38 @@ TEST(THtmlDatei_Schreiben, Latin1MitZeichenreferenzenFuerDenRest)
     EXPECT_TRUE(Bytes.endsWith("</table></body></html>"));
 }
 
+TEST(THtmlDatei_Schreiben, EinzelneSurrogateWerdenErsatzzeichen)
+{
+    // A half of a surrogate pair names no character: it shows as U+FFFD,
+    // however the characters around it are split into runs.
+    struct TFall
+    {
+        QString Bez;
+        QByteArray Zelle;
+    };
+    const QChar Hoch(char16_t(0xD83D));
+    const QChar Tief(char16_t(0xDE00));
+    const TFall Faelle[] = {
+        {QStringLiteral("a") + Hoch + QStringLiteral("b"), "<td>a&#65533;b</td>"},
+        {Tief + QStringLiteral("\u00FC"), "<td>&#65533;\xFC</td>"},
+        {QStringLiteral("x") + Hoch, "<td>x&#65533;</td>"},
+        {QString(Hoch) + Hoch + Tief + Tief, "<td>&#65533;&#128512;&#65533;</td>"},
+        {QStringLiteral("\u0100\u00FF"), "<td>&#256;\xFF</td>"},
+    };
+    for (const TFall& Fall : Faelle) {
+        TBestellung B;
+        Fenster(B).Bez = Fall.Bez;
+        THtmlDatei Html;
+        QBuffer Puffer;
+        ASSERT_TRUE(Puffer.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(Html.Html_Schreiben(Puffer, B));
+        const QByteArray Bytes = Puffer.data();
+        EXPECT_TRUE(Bytes.contains(Fall.Zelle)) << Fall.Zelle.constData();
+        EXPECT_TRUE(Bytes.startsWith("<!DOCTYPE HTML PUBLIC"));
+        EXPECT_TRUE(Bytes.endsWith("</table></body></html>"));
+    }
+}
+
 TEST(THtmlDatei_Speichern, ErsetztDieDateiGanzMitDenBytesDesBlatts)
 {
     QTemporaryDir Ordner;
