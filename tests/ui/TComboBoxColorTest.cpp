@@ -1,5 +1,5 @@
 #include "base/Fehler.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 
 #include <gtest/gtest.h>
 

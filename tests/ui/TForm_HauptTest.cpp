@@ -3,7 +3,7 @@
 #include "base/Fehler.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition_Freie.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TForm_Haupt.h"
 #include "ui/main/TPositionsmodell.h"

@@ -3,12 +3,12 @@
 #include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
-#include "ui/editor/TComboBoxColor.h"
-#include "ui/editor/TOptionsregeln.h"
-#include "ui/editor/TZahleingabe.h"
-#include "ui/main/TDialogkontext.h"
-#include "ui/main/TSkizzenflaeche.h"
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TComboBoxColor.h"
+#include "positions/TOptionsregeln.h"
+#include "ui/shared/TZahleingabe.h"
+#include "ui/shared/TDialogkontext.h"
+#include "ui/shared/TSkizzenflaeche.h"
+#include "ui/shared/TWindows1252Validator.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -7,8 +7,8 @@
 #include "print/TDruckblatt.h"
 #include "sheet/Herstellerdaten.h"
 #include "sheet/THtmlDatei.h"
-#include "ui/editor/TComboBoxColor.h"
-#include "ui/editor/TZahleingabe.h"
+#include "ui/shared/TComboBoxColor.h"
+#include "ui/shared/TZahleingabe.h"
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TDienste.h"
 #include "ui/main/TOptionenMenue.h"
@@ -16,7 +16,7 @@
 #include "ui/main/TQuadrolisApp.h"
 #include "ui/main/TSicherung.h"
 #include "ui/main/TWeblink.h"
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TWindows1252Validator.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TDialogkontext.h"
 #include "ui/main/TNeuePosTabelle.h"
 
 #include <QByteArray>

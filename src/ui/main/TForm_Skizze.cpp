@@ -3,9 +3,9 @@
 #include "base/Dateifehler.h"
 #include "order/TBestellung.h"
 #include "sketch/TSkizze.h"
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TDialogkontext.h"
 #include "ui/main/TDienste.h"
-#include "ui/main/TSkizzenflaeche.h"
+#include "ui/shared/TSkizzenflaeche.h"
 
 #include <QApplication>
 #include <QBuffer>

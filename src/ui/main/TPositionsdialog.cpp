@@ -1,10 +1,10 @@
 #include "ui/main/TPositionsdialog.h"
 
 #include "fonts/TSchriften.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 #include "ui/main/Infofenster.h"
 #include "ui/main/TWindows1252Memo.h"
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TWindows1252Validator.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "ui/main/TWindows1252Memo.h"
 
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TWindows1252Validator.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

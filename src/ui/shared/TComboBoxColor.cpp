@@ -1,4 +1,4 @@
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 
 #include "base/Ganzzahl.h"
 

@@ -1,4 +1,4 @@
-#include "ui/editor/TOptionsregeln.h"
+#include "positions/TOptionsregeln.h"
 
 #include "positions/TPosition.h"
 

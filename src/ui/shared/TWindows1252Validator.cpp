@@ -1,4 +1,4 @@
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TWindows1252Validator.h"
 
 #include <algorithm>
 #include <array>
