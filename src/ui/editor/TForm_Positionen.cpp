@@ -57,14 +57,6 @@ namespace Sonderausfuehrungen {
 constexpr int Bodenschwelle = 0, Oberlichtoeffner = 1, Regelair = 2, Zweite_Dichtung = 3, Abschliessbar = 4;
 }
 
-// Running metres: the shortest text of up to 15 significant digits ("6", "8,4").
-QString Allgemein(long double Wert)
-{
-    QLocale Gebietsschema;
-    Gebietsschema.setNumberOptions(QLocale::OmitGroupSeparator);
-    return Gebietsschema.toString(static_cast<double>(Wert), 'g', 15);
-}
-
 bool Ist_Enter(int Taste)
 {
     return Taste == Qt::Key_Return || Taste == Qt::Key_Enter;
@@ -403,7 +395,7 @@ void TForm_Positionen::Preise_Anzeigen()
     if (!P)
         return;
     m_Ui.LabelF_Meterpreis->setText(Zahlformat::Betrag(P->Meterpreis()));
-    m_Ui.LabelF_UM->setText(Allgemein(P->Abmessungen.UM()));
+    m_Ui.LabelF_UM->setText(Zahlformat::Allgemein(P->Abmessungen.UM()));
     m_Ui.LabelF_Stueckpreis->setText(Zahlformat::Betrag(P->Stueckpreis() + P->Einzelpreis_Nicht_Rabattfaehig()));
     m_Ui.LabelF_Einzelpreis->setText(Zahlformat::Betrag(P->Einzelpreis()));
     m_Ui.LabelF_Stueckzahl->setText(QString::number(P->Abmessungen.Anzahl()));

@@ -1,5 +1,6 @@
 #include "ui/main/TPositionsdialog.h"
 
+#include "base/Zahlformat.h"
 #include "fonts/TSchriften.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/main/Infofenster.h"
@@ -73,11 +74,7 @@ QFont TPositionsdialog::Schrift()
 
 QString TPositionsdialog::Zahl_Text(long double Wert)
 {
-    if (Wert == 0)
-        return {};
-    QLocale Gebietsschema;
-    Gebietsschema.setNumberOptions(QLocale::OmitGroupSeparator);
-    return Gebietsschema.toString(static_cast<double>(Wert), 'g', 15);
+    return Wert == 0 ? QString() : Zahlformat::Allgemein(Wert);
 }
 
 QString TPositionsdialog::Zahl_Text(std::int32_t Wert)
