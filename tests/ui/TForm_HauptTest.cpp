@@ -49,7 +49,8 @@ protected:
     std::uint32_t Typ(int i) { return B().Eintrag(i).Positionstyp(); }
     bool Sichtbar(const char* Name) { return S<QWidget>(Name)->isVisibleTo(&Fenster); }
 
-    // Clicks through the program's default error handler, as the running program does.
+    // Clicks through the program's default error handler, as the running program
+    // does, and lets the queued error report of the slot's guard run.
     static void Geschuetzt_Klicken(QWidget* Knopf)
     {
         const QPointF Mitte = QRectF(Knopf->rect()).center();
@@ -59,6 +60,7 @@ protected:
                               Qt::NoButton, Qt::NoModifier);
         TQuadrolisApp::Zustellen(Knopf, &Druck);
         TQuadrolisApp::Zustellen(Knopf, &Loslassen);
+        QCoreApplication::processEvents();
     }
 
     TTestdienste Dienste;

@@ -9,6 +9,7 @@
 #include "ui/shared/TDialogkontext.h"
 #include "ui/shared/TSkizzenflaeche.h"
 #include "ui/shared/TWindows1252Validator.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -128,7 +129,7 @@ void TForm_Positionen::FormCreate()
 void TForm_Positionen::Handler_Binden()
 {
     const auto Auswahl = [this](QComboBox* Box, void (TForm_Positionen::*Handler)(int)) {
-        connect(Box, &QComboBox::activated, this, Handler);
+        Slotschutz::Verbinden(Box, &QComboBox::activated, this, Handler);
     };
     Auswahl(m_Ui.CBC_Fluegel, &TForm_Positionen::CBC_FluegelChange);
     Auswahl(m_Ui.CBC_Profil, &TForm_Positionen::CBC_ProfilChange);
@@ -162,7 +163,7 @@ void TForm_Positionen::Handler_Binden()
     Auswahl(m_Ui.CBC_Oberlichtoeffner, &TForm_Positionen::CBC_OberlichtoeffnerChange);
 
     const auto Klick = [this](QAbstractButton* Knopf, void (TForm_Positionen::*Handler)()) {
-        connect(Knopf, &QAbstractButton::clicked, this, Handler);
+        Slotschutz::Verbinden(Knopf, &QAbstractButton::clicked, this, Handler);
     };
     Klick(m_Ui.CheckBox_Sonderfarbe, &TForm_Positionen::CheckBox_SonderfarbeClick);
     Klick(m_Ui.CheckBoxBE_Abdeckkappen, &TForm_Positionen::CheckBoxBE_AbdeckkappenClick);
@@ -175,11 +176,11 @@ void TForm_Positionen::Handler_Binden()
     Klick(m_Ui.CheckBox_Abschliessbar, &TForm_Positionen::CheckBox_AbschliessbarClick);
     Klick(m_Ui.BitBtn1, &TForm_Positionen::BitBtn1Click);
 
-    connect(m_Ui.EditA_Breite, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Breite);
-    connect(m_Ui.EditA_Hoehe, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Hoehe);
-    connect(m_Ui.EditA_HoeheOberlicht, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Oberlicht);
-    connect(m_Ui.EditA_Anzahl, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Anzahl);
-    connect(m_Ui.Edit_Anschlag, &QLineEdit::textChanged, this, &TForm_Positionen::Edit_AnschlagExit);
+    Slotschutz::Verbinden(m_Ui.EditA_Breite, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Breite);
+    Slotschutz::Verbinden(m_Ui.EditA_Hoehe, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Hoehe);
+    Slotschutz::Verbinden(m_Ui.EditA_HoeheOberlicht, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Oberlicht);
+    Slotschutz::Verbinden(m_Ui.EditA_Anzahl, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Anzahl);
+    Slotschutz::Verbinden(m_Ui.Edit_Anschlag, &QLineEdit::textChanged, this, &TForm_Positionen::Edit_AnschlagExit);
 
     for (QLineEdit* Textfeld : {m_Ui.EditA_Drehrichtung, m_Ui.Edit_Anschlag, m_Ui.Edit_Bez})
         Textfeld->setValidator(new TWindows1252Validator(Textfeld));

@@ -23,6 +23,7 @@
 #include "ui/main/TForm_Sonderformen.h"
 #include "ui/main/TForm_Zulage1.h"
 #include "ui/main/TForm_Zulage2.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QCoreApplication>
 
@@ -48,7 +49,7 @@ TAnwendung::TAnwendung()
 {
     m_Haupt = new TForm_Haupt();
     m_Fenster.emplace_back(m_Haupt);
-    QObject::connect(m_Haupt, &TForm_Haupt::Geschlossen, QCoreApplication::instance(), &QCoreApplication::quit);
+    Slotschutz::Verbinden(m_Haupt, &TForm_Haupt::Geschlossen, QCoreApplication::instance(), &QCoreApplication::quit);
 
     Infofenster_Anlegen<TForm_Profilskizzen>();
     Infofenster_Anlegen<TAboutBox_Talvern>();
@@ -88,9 +89,9 @@ TAnwendung::TAnwendung()
     auto* Skizze = new TForm_Skizze(Kontext);
     m_Fenster.emplace_back(Skizze);
     m_Haupt->Infofenster_Koppeln(Skizze);
-    QObject::connect(m_Haupt, &TForm_Haupt::Aktualisiert, Skizze, [Skizze] {
+    Slotschutz::Verbinden(m_Haupt, &TForm_Haupt::Aktualisiert, Skizze, [Skizze] {
         if (Skizze->isVisible())
-            Skizze->Aktualisieren();
+                          Skizze->Aktualisieren();
     });
 }
 

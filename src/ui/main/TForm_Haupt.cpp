@@ -10,13 +10,14 @@
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/shared/TZahleingabe.h"
 #include "ui/main/TAufAbPfeile.h"
-#include "ui/main/TDienste.h"
+#include "ui/shared/TDienste.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
 #include "ui/main/TQuadrolisApp.h"
 #include "ui/main/TSicherung.h"
 #include "ui/main/TWeblink.h"
 #include "ui/shared/TWindows1252Validator.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -176,8 +177,8 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
 
     m_Sicherung = new TSicherung([this]() -> const TBestellung& { return *m_Bestellung; }, QString(), this);
     m_Sicherung->Gesichert();
-    connect(m_Sicherung, &TSicherung::Schreibfehler, this,
-            [this](const QString& Grund) { TDienste::Aktuell().Fehler(this, Fehler_Sicherung + Grund); });
+    Slotschutz::Verbinden(m_Sicherung, &TSicherung::Schreibfehler, this,
+                          [this](const QString& Grund) { TDienste::Aktuell().Fehler(this, Fehler_Sicherung + Grund); });
 
     // Order files dropped anywhere on the window open; the edits would take their names as text.
     setAcceptDrops(true);
@@ -378,7 +379,7 @@ void TForm_Haupt::Menues_Anlegen()
         Aktion->setObjectName(QLatin1String(Punkt.Name));
         Aktion->setShortcut(Punkt.Taste);
         if (Punkt.Handler)
-            connect(Aktion, &QAction::triggered, this, Punkt.Handler);
+            Slotschutz::Verbinden(Aktion, &QAction::triggered, this, Punkt.Handler);
     }
 
     struct TInfopunkt
@@ -392,7 +393,7 @@ void TForm_Haupt::Menues_Anlegen()
             QAction* Aktion = Menue->addAction(Punkt.Text);
             Aktion->setObjectName(QLatin1String(Punkt.Name));
             const char* Klasse = Punkt.Klasse;
-            connect(Aktion, &QAction::triggered, this, [this, Klasse] { Infofenster_Zeigen(Klasse); });
+            Slotschutz::Verbinden(Aktion, &QAction::triggered, this, [this, Klasse] { Infofenster_Zeigen(Klasse); });
         }
     };
     QMenu* Fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
@@ -404,8 +405,8 @@ void TForm_Haupt::Menues_Anlegen()
 
     Optionen1 = new TOptionenMenue(this);
     menuBar()->addMenu(Optionen1);
-    connect(Optionen1, &TOptionenMenue::Zulage_Gewaehlt, this,
-            [this](std::uint32_t Typ, const QString& Vorlage) { NeuePosition_Anlegen(Typ, Vorlage); });
+    Slotschutz::Verbinden(Optionen1, &TOptionenMenue::Zulage_Gewaehlt, this,
+                          [this](std::uint32_t Typ, const QString& Vorlage) { NeuePosition_Anlegen(Typ, Vorlage); });
 
     QMenu* Info = menuBar()->addMenu(QStringLiteral("&Info"));
     Info->setObjectName(QStringLiteral("Info1"));
@@ -415,40 +416,40 @@ void TForm_Haupt::Menues_Anlegen()
 
     QAction* Abrechnung = menuBar()->addAction(QStringLiteral("Abrechnungsvorschlag"));
     Abrechnung->setObjectName(QStringLiteral("Abrechnungsvorschlag1"));
-    connect(Abrechnung, &QAction::triggered, this, [this] { Infofenster_Zeigen("TAboutBox_abrechnungsvorschlag"); });
+    Slotschutz::Verbinden(Abrechnung, &QAction::triggered, this, [this] { Infofenster_Zeigen("TAboutBox_abrechnungsvorschlag"); });
     QAction* Einfuehrung = menuBar()->addAction(QStringLiteral("&Einführungspreise"));
     Einfuehrung->setObjectName(QStringLiteral("Einfuehrungspreise1"));
     Einfuehrung->setVisible(false);
     Einfuehrung->setEnabled(false);
-    connect(Einfuehrung, &QAction::triggered, this, [this] { Infofenster_Zeigen("TForm_Einfuehrungspreise"); });
+    Slotschutz::Verbinden(Einfuehrung, &QAction::triggered, this, [this] { Infofenster_Zeigen("TForm_Einfuehrungspreise"); });
 }
 
 void TForm_Haupt::Verbinden()
 {
-    connect(CBC_Haupt_NeuePos, &QComboBox::activated, this, &TForm_Haupt::CBC_Haupt_NeuePosChange);
-    connect(Button_Position_Bearbeiten, &QPushButton::clicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
-    connect(Button_Position_Loeschen, &QPushButton::clicked, this, &TForm_Haupt::Button_Position_LoeschenClick);
-    connect(UpDown1, &TAufAbPfeile::Richtung_Angefragt, this, &TForm_Haupt::UpDown1Changing);
-    connect(Button_Bestellblatt, &QPushButton::clicked, this, &TForm_Haupt::Button_BestellblattClick);
+    Slotschutz::Verbinden(CBC_Haupt_NeuePos, &QComboBox::activated, this, &TForm_Haupt::CBC_Haupt_NeuePosChange);
+    Slotschutz::Verbinden(Button_Position_Bearbeiten, &QPushButton::clicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
+    Slotschutz::Verbinden(Button_Position_Loeschen, &QPushButton::clicked, this, &TForm_Haupt::Button_Position_LoeschenClick);
+    Slotschutz::Verbinden(UpDown1, &TAufAbPfeile::Richtung_Angefragt, this, &TForm_Haupt::UpDown1Changing);
+    Slotschutz::Verbinden(Button_Bestellblatt, &QPushButton::clicked, this, &TForm_Haupt::Button_BestellblattClick);
     // Queued: the refresh rebuilds the model, which must not happen inside the
     // view's own mouse or key handling that moved the selection.
-    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TForm_Haupt::StringGrid1SelectCell, Qt::QueuedConnection);
-    connect(StringGrid1, &QTableView::doubleClicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
+    Slotschutz::Verbinden(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                          &TForm_Haupt::StringGrid1SelectCell, Qt::QueuedConnection);
+    Slotschutz::Verbinden(StringGrid1, &QTableView::doubleClicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
     StringGrid1->installEventFilter(this);
     StringGrid1->viewport()->installEventFilter(this);
-    connect(m_Modell, &TPositionsmodell::Fehler, this, &TQuadrolisApp::Fehler_Melden, Qt::QueuedConnection);
+    Slotschutz::Verbinden(m_Modell, &TPositionsmodell::Fehler, this, &TQuadrolisApp::Fehler_Melden, Qt::QueuedConnection);
 
     for (QLineEdit* Feld : {Edit_Datum, Edit_Ansprechpartner, Edit_Rechnungsempfaenger, Edit_Telefon, Edit_Bauvorhaben})
-        connect(Feld, &QLineEdit::textChanged, this, &TForm_Haupt::Kopfdaten_Uebernehmen);
-    connect(Edit_Bemerkungen, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_BemerkungenChange);
-    connect(CB_Mit_Nachtext, &QCheckBox::toggled, this, &TForm_Haupt::CB_Mit_NachtextClick);
-    connect(CB_Rabatt, &QCheckBox::toggled, this, &TForm_Haupt::CB_RabattClick);
-    connect(Edit_Rabatt, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_RabattChange);
-    connect(Edit_RabattObjekt, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_RabattObjektChange);
+        Slotschutz::Verbinden(Feld, &QLineEdit::textChanged, this, &TForm_Haupt::Kopfdaten_Uebernehmen);
+    Slotschutz::Verbinden(Edit_Bemerkungen, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_BemerkungenChange);
+    Slotschutz::Verbinden(CB_Mit_Nachtext, &QCheckBox::toggled, this, &TForm_Haupt::CB_Mit_NachtextClick);
+    Slotschutz::Verbinden(CB_Rabatt, &QCheckBox::toggled, this, &TForm_Haupt::CB_RabattClick);
+    Slotschutz::Verbinden(Edit_Rabatt, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_RabattChange);
+    Slotschutz::Verbinden(Edit_RabattObjekt, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_RabattObjektChange);
     Edit_Rabatt->installEventFilter(this);
     Edit_RabattObjekt->installEventFilter(this);
-    connect(CBC_RabattAuswahl, &QComboBox::currentIndexChanged, this, &TForm_Haupt::CBC_RabattAuswahlChange);
+    Slotschutz::Verbinden(CBC_RabattAuswahl, &QComboBox::currentIndexChanged, this, &TForm_Haupt::CBC_RabattAuswahlChange);
 }
 
 // ------------------------------------------------------------ seams

@@ -6,6 +6,7 @@
 #include "ui/main/Infofenster.h"
 #include "ui/main/TWindows1252Memo.h"
 #include "ui/shared/TWindows1252Validator.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -141,7 +142,7 @@ QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage
     if (Zahlart) {
         Faerben = [Edit, Art = *Zahlart, Unten, Oben] { TZahleingabe::Eingabe_Faerben(*Edit, Art, Unten, Oben); };
         Faerben();
-        connect(Edit, &QLineEdit::textChanged, this, Faerben);
+        Slotschutz::Verbinden(Edit, &QLineEdit::textChanged, this, Faerben);
     }
     m_Lader.push_back([Edit, Anzeige = std::move(Anzeige), Faerben] {
         Edit->setText(Anzeige());
@@ -157,9 +158,9 @@ TWindows1252Memo* TPositionsdialog::Memo_Anlegen(const QRect& Lage, TAnzeige Anz
     Memo->setObjectName(QStringLiteral("Memo1"));
     Memo->setGeometry(Lage);
     Memo->setTabChangesFocus(true);
-    connect(Memo, &QPlainTextEdit::textChanged, this, [this, Memo, Speichern = std::move(Speichern)] {
+    Slotschutz::Verbinden(Memo, &QPlainTextEdit::textChanged, this, [this, Memo, Speichern = std::move(Speichern)] {
         if (Passt())
-            Speichern(Memo->toPlainText());
+                          Speichern(Memo->toPlainText());
         m_Kontext.Hauptfenster_Aktualisieren();
     });
     m_Lader.push_back([Memo, Anzeige = std::move(Anzeige)] {
@@ -177,9 +178,9 @@ void TPositionsdialog::Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Le
     Liste->setFocusPolicy(Qt::StrongFocus);
     Liste->installEventFilter(this);
     // Only the user's choice counts as a change; loading the position does not.
-    connect(Liste, &QComboBox::activated, this, [this, Setzen = std::move(Setzen)](int Index) {
+    Slotschutz::Verbinden(Liste, &QComboBox::activated, this, [this, Setzen = std::move(Setzen)](int Index) {
         if (Passt())
-            Setzen(Index);
+                          Setzen(Index);
         m_Kontext.Hauptfenster_Aktualisieren();
     });
     m_Lader.push_back([Liste, Lesen = std::move(Lesen)] {
@@ -201,7 +202,7 @@ QPushButton* TPositionsdialog::OK_Knopf(const QRect& Lage)
     Knopf->setFont(Fett);
     // Enter on the focused button presses it, as Enter in the label field leads there.
     Knopf->setAutoDefault(true);
-    connect(Knopf, &QPushButton::clicked, this, &QWidget::close);
+    Slotschutz::Verbinden(Knopf, &QPushButton::clicked, this, &QWidget::close);
     return Knopf;
 }
 
