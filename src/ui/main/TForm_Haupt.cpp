@@ -524,6 +524,8 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
 {
     if (m_Sicherung)
         m_Sicherung->Geaendert();
+    // Everything shown is computed before the first control changes, so an
+    // error leaves the window as it was instead of half refreshed.
     // Setting the header fields below writes the controls back into the
     // order; reading from a snapshot keeps the old texts from winning.
     auto Schnappschuss = std::make_shared<TBestellung>();
@@ -532,9 +534,19 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     const TSummen Summen = B.Summen();
     const int Anzahl = B.Anzahl_Positionen();
     const bool hatPositionen = Anzahl > 0;
-    m_Zeile = hatPositionen ? std::clamp(m_Zeile, 0, Anzahl - 1) : 0;
-    const int Zeile = m_Zeile;
+    const int Zeile = hatPositionen ? std::clamp(m_Zeile, 0, Anzahl - 1) : 0;
+    const std::optional<std::uint32_t> Typ_Der_Zeile =
+        hatPositionen ? std::optional<std::uint32_t>(B.Eintrag(Zeile).Positionstyp()) : std::nullopt;
+    const bool Angebot_Moeglich = !B.Typ_Vorhanden(Positionstyp::Zulage1);
+    const QString GesamtUM = Zahlformat::Betrag(Summen.Gesamt_UM_Fenster);
+    const QString MontageUM = Zahlformat::Betrag(Summen.Gesamt_UM_Montage);
+    const QString Summe = Zahlformat::Betrag(Summen.Gesamtsumme);
+    const QString Zwischensumme = Zahlformat::Betrag(Summen.Gesamtsumme - Summen.Betrag_RabattAuswahl
+                                                     - Summen.Betrag_Rabatt - Summen.Betrag_RabattObjekt);
+    const QString Rabatt = Prozenttext(B.Rabatt);
+    const QString RabattObjekt = Prozenttext(B.RabattObjekt);
 
+    m_Zeile = Zeile;
     Button_Position_Bearbeiten->setEnabled(hatPositionen);
     Button_Position_Loeschen->setEnabled(hatPositionen);
     Button_Bestellblatt->setEnabled(hatPositionen);
@@ -550,26 +562,25 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
         Auswahl_Anzeigen();
     }
 
-    NeuePos_Sichtbar(TNeuePosTabelle::Angebot, !B.Typ_Vorhanden(Positionstyp::Zulage1));
+    NeuePos_Sichtbar(TNeuePosTabelle::Angebot, Angebot_Moeglich);
 
-    Edit_GesamtUM->setText(Zahlformat::Betrag(Summen.Gesamt_UM_Fenster));
-    Edit_Montage_UM->setText(Zahlformat::Betrag(Summen.Gesamt_UM_Montage));
+    Edit_GesamtUM->setText(GesamtUM);
+    Edit_Montage_UM->setText(MontageUM);
 
-    Dialoge_Abgleichen(B, hatPositionen ? Zeile : -1);
+    Dialoge_Abgleichen(Typ_Der_Zeile);
 
-    if (hatPositionen)
-        Button_Position_Loeschen->setEnabled(B.Eintrag(Zeile).Positionstyp() != Positionstyp::Sonderfarbe);
+    if (Typ_Der_Zeile)
+        Button_Position_Loeschen->setEnabled(*Typ_Der_Zeile != Positionstyp::Sonderfarbe);
 
-    Edit_Summe->setText(Zahlformat::Betrag(Summen.Gesamtsumme));
-    Edit_Zwischensumme->setText(Zahlformat::Betrag(Summen.Gesamtsumme - Summen.Betrag_RabattAuswahl
-                                                   - Summen.Betrag_Rabatt - Summen.Betrag_RabattObjekt));
+    Edit_Summe->setText(Summe);
+    Edit_Zwischensumme->setText(Zwischensumme);
 
     CB_Mit_Nachtext->setChecked(B.MitNachtext);
     CB_Rabatt->setChecked(B.RabattChecked);
     Label_Rabatt->setVisible(B.RabattChecked);
     Edit_Rabatt->setVisible(B.RabattChecked);
-    Edit_Rabatt->setText(Prozenttext(B.Rabatt));
-    Edit_RabattObjekt->setText(Prozenttext(B.RabattObjekt));
+    Edit_Rabatt->setText(Rabatt);
+    Edit_RabattObjekt->setText(RabattObjekt);
 
     Edit_Datum->setText(B.Datum);
     Edit_Ansprechpartner->setText(B.Ansprechpartner);
@@ -590,13 +601,13 @@ void TForm_Haupt::Auswahl_Anzeigen()
                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void TForm_Haupt::Dialoge_Abgleichen(const TBestellung& Schnappschuss, int Zeile)
+void TForm_Haupt::Dialoge_Abgleichen(std::optional<std::uint32_t> Typ_Der_Zeile)
 {
     const bool einer_offen = std::any_of(m_Dialoge.begin(), m_Dialoge.end(),
                                          [](const auto& K) { return K.second.Dialog && K.second.Dialog->isVisible(); });
     const QWidget* Ziel = nullptr;
-    if (einer_offen && Zeile >= 0) {
-        const auto Gefunden = m_Dialoge.find(Schnappschuss.Eintrag(Zeile).Positionstyp());
+    if (einer_offen && Typ_Der_Zeile) {
+        const auto Gefunden = m_Dialoge.find(*Typ_Der_Zeile);
         if (Gefunden != m_Dialoge.end())
             Ziel = Gefunden->second.Dialog;
     }

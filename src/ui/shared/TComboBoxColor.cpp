@@ -117,7 +117,9 @@ void TComboBoxColor::Hintergrund_Setzen(int Index, const QColor& Farbe)
 
 void TComboBoxColor::Eintrag_Zeichnen(QPainter& Flaeche, int Index, QStyle::State, const QRect& Rechteck) const
 {
-    Ganzzahl::Index_Pruefen(Index, Farbanzahl, "Hintergrundfarben");
+    // Painting never throws: an item that does not exist is drawn as nothing.
+    if (Index < 0 || Index >= Farbanzahl || Index >= count())
+        return;
     Flaeche.save();
     Flaeche.setClipRect(Rechteck);
     Flaeche.fillRect(Rechteck, m_Hintergrundfarben[std::size_t(Index)]);
