@@ -160,7 +160,7 @@ TWindows1252Memo* TPositionsdialog::Memo_Anlegen(const QRect& Lage, TAnzeige Anz
     Memo->setTabChangesFocus(true);
     Slotschutz::Verbinden(Memo, &QPlainTextEdit::textChanged, this, [this, Memo, Speichern = std::move(Speichern)] {
         if (Passt())
-                          Speichern(Memo->toPlainText());
+            Speichern(Memo->toPlainText());
         m_Kontext.Hauptfenster_Aktualisieren();
     });
     m_Lader.push_back([Memo, Anzeige = std::move(Anzeige)] {
@@ -180,7 +180,7 @@ void TPositionsdialog::Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Le
     // Only the user's choice counts as a change; loading the position does not.
     Slotschutz::Verbinden(Liste, &QComboBox::activated, this, [this, Setzen = std::move(Setzen)](int Index) {
         if (Passt())
-                          Setzen(Index);
+            Setzen(Index);
         m_Kontext.Hauptfenster_Aktualisieren();
     });
     m_Lader.push_back([Liste, Lesen = std::move(Lesen)] {

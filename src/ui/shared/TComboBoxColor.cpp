@@ -222,7 +222,6 @@ void TComboBoxColor::showPopup()
     if (!m_Aufgeklappt) {
         m_Aufgeklappt = true;
         Breite_Aendern(Verbreiterung);
-        emit DropDown();
     }
     if (!m_Liste) {
         // The list closes in several ways (choice, Escape, click outside), not
@@ -238,7 +237,6 @@ bool TComboBoxColor::eventFilter(QObject* Objekt, QEvent* Ereignis)
     if (Objekt == m_Liste && Ereignis->type() == QEvent::Hide && m_Aufgeklappt) {
         m_Aufgeklappt = false;
         Breite_Aendern(-Verbreiterung);
-        emit CloseUp();
     }
     return QComboBox::eventFilter(Objekt, Ereignis);
 }
