@@ -58,6 +58,12 @@ const TPositionseintrag& TBestellung::Eintrag(int Index) const
     return m_Positionen[std::size_t(Index)];
 }
 
+TPositionseintrag& TBestellung::Eintrag(int Index)
+{
+    Ganzzahl::Index_Pruefen(Index, Anzahl_Positionen(), "Positionen");
+    return m_Positionen[std::size_t(Index)];
+}
+
 QString TBestellung::Abschnitt_Position(int Index)
 {
     return QStringLiteral("Bestellung/Positionen%1").arg(Index);

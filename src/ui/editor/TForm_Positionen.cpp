@@ -346,11 +346,11 @@ void TForm_Positionen::Taste_Losgelassen(QObject* Feld, int Taste)
 
 TPosition* TForm_Positionen::Position() const
 {
-    const TBestellung& Bestellung = m_Kontext.Bestellung();
+    TBestellung& Bestellung = m_Kontext.Bestellung();
     const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
     if (Zeile < 0 || Zeile >= Bestellung.Anzahl_Positionen())
         return nullptr;
-    const TPositionseintrag& Eintrag = Bestellung.Eintrag(Zeile);
+    TPositionseintrag& Eintrag = Bestellung.Eintrag(Zeile);
     return Eintrag.Positionstyp() == Positionstyp::Fenster ? Eintrag.Als<TPosition>() : nullptr;
 }
 
