@@ -129,11 +129,10 @@ int TBestellung::Letzter_Index(std::uint32_t Typ) const
 
 void TBestellung::Sonderfarbe_Abgleichen()
 {
-    constexpr std::int32_t Eintrag_Sonderfarbe = 8;
     bool Fenster_Mit_Sonderfarbe = false;
     for (const TPositionseintrag& E : m_Positionen) {
         const TPosition* P = E.Als<TPosition>();
-        if (P && P->Oberflaechen.ItemIndex_Lesen() == Eintrag_Sonderfarbe) {
+        if (P && P->Oberflaechen.ItemIndex_Lesen() == TOberflaechen::Index_Sonderfarbe) {
             Fenster_Mit_Sonderfarbe = true;
             break;
         }

@@ -2,12 +2,6 @@
 
 #include "base/TIniDatei.h"
 
-namespace {
-
-const QString Schluessel_Anschlag = QStringLiteral("Anschlag");
-
-} // namespace
-
 TPosition::TPosition() = default;
 
 void TPosition::Kopieren_Von(const TPosition& Andere)
@@ -49,10 +43,6 @@ bool TPosition::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
     Ergaenzungen.Ini_Speichern(Ini, P);
     Sonderausfuehrungen.Ini_Speichern(Ini, P);
     Zierprofile.Ini_Speichern(Ini, P);
-    // The stop text would be lost otherwise; it joins the group's own section,
-    // only when there is one, so that a window without it keeps the plain layout.
-    if (!Zierprofile.Anschlag.isEmpty())
-        Ini.Text_Schreiben(Zierprofile.Abschnitt(P), Schluessel_Anschlag, Zierprofile.Anschlag);
     Lagen.Ini_Speichern(Ini, P);
     Sonderformen.Ini_Speichern(Ini, P);
     return true;
@@ -76,8 +66,6 @@ bool TPosition::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
     Ergaenzungen.Ini_Laden(Ini, P);
     Sonderausfuehrungen.Ini_Laden(Ini, P);
     Zierprofile.Ini_Laden(Ini, P);
-    // Without the key the window has no stop text, whatever the window before it had.
-    Zierprofile.Anschlag = Ini.Text_Lesen(Zierprofile.Abschnitt(P), Schluessel_Anschlag, QString());
     Lagen.Ini_Laden(Ini, P);
     Sonderformen.Ini_Laden(Ini, P);
     return true;
