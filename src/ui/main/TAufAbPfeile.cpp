@@ -1,4 +1,5 @@
 #include "ui/main/TAufAbPfeile.h"
+
 #include "ui/shared/Slotschutz.h"
 
 #include <QToolButton>

@@ -1,4 +1,5 @@
 #include "ui/shared/TDienste.h"
+
 #include "ui/shared/Slotschutz.h"
 
 #include <QDesktopServices>
