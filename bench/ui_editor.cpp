@@ -1,6 +1,6 @@
 #include "order/TBestellung.h"
 #include "ui/editor/TForm_Positionen.h"
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TDialogkontext.h"
 
 #include <benchmark/benchmark.h>
 

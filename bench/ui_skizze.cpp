@@ -2,8 +2,8 @@
 #include "positions/TPosition.h"
 #include "sketch/TSkizze.h"
 #include "ui/editor/TForm_Positionen.h"
-#include "ui/main/TDialogkontext.h"
-#include "ui/main/TSkizzenflaeche.h"
+#include "ui/shared/TDialogkontext.h"
+#include "ui/shared/TSkizzenflaeche.h"
 
 #include <benchmark/benchmark.h>
 

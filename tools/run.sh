@@ -7,9 +7,8 @@ bash "$root/tools/install-deps.sh"
 bash "$root/tools/build.sh"
 program="$build/src/ui/quadrolis-c2"
 if [ ! -x "$program" ]; then
-  echo "Gebaut: der Kern (libquadrolis_kern.a), die Tests und die Benchmarks in $build."
-  echo "Das Programm selbst gibt es noch nicht."
-  exit 0
+  echo "Das Programm fehlt in $build; bauen Sie es mit eingeschalteten Fenstern (QUADROLIS_UI=ON)." >&2
+  exit 1
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Keine Anzeige gefunden: starten Sie das Programm mit 'xvfb-run $program' oder schreiben Sie Bestellblätter mit '$build/tools/bestellblatt'."

@@ -1,6 +1,8 @@
 #include "base/TIniDatei.h"
 
 #include "base/Fehler.h"
+#include "base/Windows1252.h"
+#include "base/Zahlformat.h"
 
 #include <QIODevice>
 #include <QLocale>
@@ -16,40 +18,6 @@
 namespace {
 
 const char* const Zeichensatz = "windows-1252";
-
-// Windows-1252 is ISO-8859-1 but for 0x80..0x9F; the five codes it leaves
-// undefined stay the C1 control characters, as the system's converter has them.
-constexpr char16_t Block_80[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-QString Windows1252_Text(const QByteArray& Bytes)
-{
-    QString Text = QString::fromLatin1(Bytes);
-    for (QChar& c : Text)
-        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
-            c = QChar(Block_80[c.unicode() - 0x80]);
-    return Text;
-}
-
-bool Nur_Ascii(const QString& Text)
-{
-    for (QChar c : Text)
-        if (c.unicode() >= 0x80)
-            return false;
-    return true;
-}
-
-bool Darstellbar(const QString& Text)
-{
-    if (Nur_Ascii(Text))
-        return true;
-    QStringEncoder Kodierer(Zeichensatz);
-    const QByteArray Bytes = Kodierer.encode(Text); // the encoder works when converted
-    return !Kodierer.hasError();
-}
 
 // A line break or another control character would split or bend a line of
 // the file; a tab is kept, as the reader keeps it.
@@ -95,7 +63,7 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
         Gleichheitszeichen += c == '=';
         Block_80_Belegt |= (static_cast<unsigned char>(c) & 0xE0) == 0x80;
     }
-    m_Text = Block_80_Belegt ? Windows1252_Text(Bytes) : QString::fromLatin1(Bytes);
+    m_Text = Block_80_Belegt ? Windows1252::Text(Bytes) : QString::fromLatin1(Bytes);
     const QStringView Text(m_Text);
     // The sections of an order are seldom shorter than this; a text full of
     // brackets that open no sections reserves no more for them, and a file
@@ -212,11 +180,11 @@ QByteArray TIniDatei::Bytes() const
         return Bytes;
 
     for (const TAbschnitt& A : m_Abschnitte) {
-        if (!Darstellbar(A.Name))
+        if (!Windows1252::Kodierbar(A.Name))
             throw EKonvertierungsfehler(QStringLiteral("Der Text \"%1\" enthält Zeichen, die nicht gespeichert werden können.").arg(A.Name));
         for (std::size_t i = A.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
             for (const QString* T : {&m_Eintraege[i].Schluessel, &m_Eintraege[i].Wert})
-                if (!Darstellbar(*T))
+                if (!Windows1252::Kodierbar(*T))
                     throw EKonvertierungsfehler(
                         QStringLiteral("Der Text \"%1\" enthält Zeichen, die nicht gespeichert werden können.").arg(*T));
     }
@@ -233,111 +201,17 @@ bool TIniDatei::Schreiben(QIODevice& Geraet) const
 
 std::optional<std::int32_t> TIniDatei::Ganzzahl_Deuten(const QString& Text)
 {
-    QString T = Text.trimmed();
-    if (T.isEmpty())
-        return std::nullopt;
-    bool Negativ = false;
-    if (T.front() == QLatin1Char('-') || T.front() == QLatin1Char('+')) {
-        Negativ = T.front() == QLatin1Char('-');
-        T.remove(0, 1);
-    }
-    int Basis = 10;
-    if (T.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-        Basis = 16;
-        T.remove(0, 2);
-    }
-    if (T.isEmpty())
-        return std::nullopt;
-    std::int64_t Betrag = 0;
-    for (QChar c : T) {
-        const char16_t u = c.unicode();
-        int Ziffer = 0;
-        if (u >= u'0' && u <= u'9')
-            Ziffer = u - u'0';
-        else if (Basis == 16 && u >= u'a' && u <= u'f')
-            Ziffer = u - u'a' + 10;
-        else if (Basis == 16 && u >= u'A' && u <= u'F')
-            Ziffer = u - u'A' + 10;
-        else
-            return std::nullopt;
-        Betrag = Betrag * Basis + Ziffer;
-        if (Betrag > std::int64_t(1) << 32)
-            return std::nullopt;
-    }
-    const std::int64_t Wert = Negativ ? -Betrag : Betrag;
-    if (Basis == 16 && !Negativ && Wert <= 0xFFFFFFFFLL && Wert > INT32_MAX)
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(Wert)); // 0xFFFFFFFF is -1
-    if (Wert < INT32_MIN || Wert > INT32_MAX)
-        return std::nullopt;
-    return static_cast<std::int32_t>(Wert);
+    return Zahlformat::Ganzzahl_Deuten(Text);
 }
 
 std::optional<double> TIniDatei::Zahl_Deuten(const QString& Text) const
 {
-    // Only digits, one decimal separator of either kind, sign and exponent:
-    // a file means the same under every locale, and a second separator (a
-    // group separator) makes the text unreadable.
-    const QString T = Text.trimmed();
-    QByteArray C;
-    C.reserve(T.size());
-    bool Ziffer = false;
-    bool Trenner = false;
-    bool Exponent = false;
-    for (qsizetype i = 0; i < T.size(); ++i) {
-        const QChar c = T.at(i);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            Ziffer = true;
-            C += char(c.unicode());
-        } else if ((c == QLatin1Char(',') || c == QLatin1Char('.')) && !Trenner && !Exponent) {
-            Trenner = true;
-            C += '.';
-        } else if ((c == QLatin1Char('e') || c == QLatin1Char('E')) && Ziffer && !Exponent) {
-            Exponent = true;
-            C += 'e';
-            if (i + 1 < T.size() && (T.at(i + 1) == QLatin1Char('+') || T.at(i + 1) == QLatin1Char('-')))
-                C += char(T.at(++i).unicode());
-            if (i + 1 >= T.size())
-                return std::nullopt;
-        } else if ((c == QLatin1Char('+') || c == QLatin1Char('-')) && i == 0) {
-            C += char(c.unicode());
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!Ziffer)
-        return std::nullopt;
-    bool Ok = false;
-    const double Wert = C.toDouble(&Ok);
-    if (!Ok || !std::isfinite(Wert))
-        return std::nullopt;
-    return Wert;
+    return Zahlformat::Zahl_Deuten(Text);
 }
 
 QString TIniDatei::Zahl_Text(long double Wert) const
 {
-    const double D = static_cast<double>(Wert);
-    if (D == 0.0)
-        return QStringLiteral("0");
-    char Puffer[64];
-    std::snprintf(Puffer, sizeof Puffer, "%.15G", D);
-    QString Text = QString::fromLatin1(Puffer);
-    // "1E+20" and "1E-05" read more plainly as "1E20" and "1E-5".
-    const qsizetype E = Text.indexOf(QLatin1Char('E'));
-    if (E >= 0) {
-        QString Mantisse = Text.left(E);
-        QString Hochzahl = Text.mid(E + 1);
-        QString Vorzeichen;
-        if (Hochzahl.startsWith(QLatin1Char('+')) || Hochzahl.startsWith(QLatin1Char('-'))) {
-            if (Hochzahl.front() == QLatin1Char('-'))
-                Vorzeichen = QStringLiteral("-");
-            Hochzahl.remove(0, 1);
-        }
-        while (Hochzahl.size() > 1 && Hochzahl.front() == QLatin1Char('0'))
-            Hochzahl.remove(0, 1);
-        Text = Mantisse + QLatin1Char('E') + Vorzeichen + Hochzahl;
-    }
-    Text.replace(QLatin1Char('.'), m_Dezimaltrenner);
-    return Text;
+    return Zahlformat::Dateitext(Wert, m_Dezimaltrenner);
 }
 
 // ---------------------------------------------------------------- keys

@@ -1,5 +1,6 @@
 #include "catalog/TZierprofile.h"
 
+#include "base/TIniDatei.h"
 #include "catalog/TAbmessungen.h"
 
 using namespace Ganzzahl;
@@ -149,4 +150,19 @@ void TZierprofile::Kopieren_Von(const TZierprofile& Andere)
 {
     Auswahl_Kopieren_Von(Andere);
     Anschlag = Andere.Anschlag;
+}
+
+bool TZierprofile::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
+{
+    TOptionsgruppe::Ini_Speichern(Ini, Praefix);
+    if (!Anschlag.isEmpty())
+        Ini.Text_Schreiben(Abschnitt(Praefix), QStringLiteral("Anschlag"), Anschlag);
+    return true;
+}
+
+bool TZierprofile::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
+{
+    TOptionsgruppe::Ini_Laden(Ini, Praefix);
+    Anschlag = Ini.Text_Lesen(Abschnitt(Praefix), QStringLiteral("Anschlag"), QString());
+    return true;
 }

@@ -14,8 +14,14 @@ class TZierprofile : public TOptionsgruppe<TZierprofil, 10, 9>
 public:
     TZierprofile();
 
-    // The stop text of the transom profile; the order file keeps it apart.
+    // The stop text of the transom profile.
     QString Anschlag;
+
+    // The group's rows, and the stop text in the group's section when there is one,
+    // so that a window without it keeps the plain layout.
+    bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
+    // Without the key the window has no stop text, whatever the window before it had.
+    bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
 
     // The length in millimetres of the sides chosen in side row 5, 7 or 9.
     std::int32_t Seitenlaenge(int Zeile, const TAbmessungen& Abmessungen) const;

@@ -58,6 +58,12 @@ const TPositionseintrag& TBestellung::Eintrag(int Index) const
     return m_Positionen[std::size_t(Index)];
 }
 
+TPositionseintrag& TBestellung::Eintrag(int Index)
+{
+    Ganzzahl::Index_Pruefen(Index, Anzahl_Positionen(), "Positionen");
+    return m_Positionen[std::size_t(Index)];
+}
+
 QString TBestellung::Abschnitt_Position(int Index)
 {
     return QStringLiteral("Bestellung/Positionen%1").arg(Index);
@@ -123,11 +129,10 @@ int TBestellung::Letzter_Index(std::uint32_t Typ) const
 
 void TBestellung::Sonderfarbe_Abgleichen()
 {
-    constexpr std::int32_t Eintrag_Sonderfarbe = 8;
     bool Fenster_Mit_Sonderfarbe = false;
     for (const TPositionseintrag& E : m_Positionen) {
         const TPosition* P = E.Als<TPosition>();
-        if (P && P->Oberflaechen.ItemIndex_Lesen() == Eintrag_Sonderfarbe) {
+        if (P && P->Oberflaechen.ItemIndex_Lesen() == TOberflaechen::Index_Sonderfarbe) {
             Fenster_Mit_Sonderfarbe = true;
             break;
         }

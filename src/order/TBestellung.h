@@ -32,6 +32,11 @@ class TBestellung
 {
 public:
     TBestellung();
+    // Copying is explicit: Kopieren_Von.
+    TBestellung(const TBestellung&) = delete;
+    TBestellung& operator=(const TBestellung&) = delete;
+    TBestellung(TBestellung&&) = default;
+    TBestellung& operator=(TBestellung&&) = default;
 
     // Header and discount fields, written directly by the main window.
     QString Filename;
@@ -55,8 +60,9 @@ public:
 
     const std::vector<TPositionseintrag>& Positionen() const { return m_Positionen; }
     int Anzahl_Positionen() const { return int(m_Positionen.size()); }
-    // Range-checked; the object it holds may be changed in place.
+    // Range-checked; the object it holds may be changed in place through a non-const order only.
     const TPositionseintrag& Eintrag(int Index) const;
+    TPositionseintrag& Eintrag(int Index);
 
     void Position_Anfuegen(std::uint32_t Typ, const QString& Vorlage = QString());
     void Positionen_Tauschen(int a, int b);

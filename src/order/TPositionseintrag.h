@@ -57,9 +57,15 @@ public:
     std::uint32_t Positionstyp() const { return m_Typ; }
     bool hatObjekt() const { return !std::holds_alternative<std::monostate>(m_Objekt); }
 
-    // The object if it is of class T, else nullptr.
+    // The object if it is of class T, else nullptr; read-only through a const entry.
     template <class T>
-    T* Als() const
+    const T* Als() const
+    {
+        const auto* Zeiger = std::get_if<std::shared_ptr<T>>(&m_Objekt);
+        return Zeiger ? Zeiger->get() : nullptr;
+    }
+    template <class T>
+    T* Als()
     {
         const auto* Zeiger = std::get_if<std::shared_ptr<T>>(&m_Objekt);
         return Zeiger ? Zeiger->get() : nullptr;

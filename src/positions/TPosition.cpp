@@ -2,32 +2,18 @@
 
 #include "base/TIniDatei.h"
 
-namespace {
-
-const QString Schluessel_Anschlag = QStringLiteral("Anschlag");
-
-} // namespace
+#include <cstddef>
+#include <utility>
 
 TPosition::TPosition() = default;
 
 void TPosition::Kopieren_Von(const TPosition& Andere)
 {
-    Abmessungen.Kopieren_Von(Andere.Abmessungen);
-    Hoelzer.Kopieren_Von(Andere.Hoelzer);
-    Profile.Kopieren_Von(Andere.Profile);
-    Balkontueren.Kopieren_Von(Andere.Balkontueren);
-    Oberflaechen.Kopieren_Von(Andere.Oberflaechen);
-    Versiegelungen.Kopieren_Von(Andere.Versiegelungen);
-    Regenschienen.Kopieren_Von(Andere.Regenschienen);
-    Beschlaege.Kopieren_Von(Andere.Beschlaege);
-    Glaeser.Kopieren_Von(Andere.Glaeser);
-    Sprossen.Kopieren_Von(Andere.Sprossen);
-    Rolladen.Kopieren_Von(Andere.Rolladen);
-    Ergaenzungen.Kopieren_Von(Andere.Ergaenzungen);
-    Sonderausfuehrungen.Kopieren_Von(Andere.Sonderausfuehrungen);
-    Zierprofile.Kopieren_Von(Andere.Zierprofile);
-    Lagen.Kopieren_Von(Andere.Lagen);
-    Sonderformen.Kopieren_Von(Andere.Sonderformen);
+    auto Ziel = Gruppen(*this);
+    const auto Quelle = Gruppen(Andere);
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        (std::get<I>(Ziel).Kopieren_Von(std::get<I>(Quelle)), ...);
+    }(std::make_index_sequence<std::tuple_size_v<decltype(Ziel)>>{});
     Bez = Andere.Bez;
 }
 
@@ -35,26 +21,7 @@ bool TPosition::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
 {
     const QString P = Abschnitt(Praefix);
     Ini.Text_Schreiben(P, QStringLiteral("Bez"), Bez);
-    Abmessungen.Ini_Speichern(Ini, P);
-    Hoelzer.Ini_Speichern(Ini, P);
-    Profile.Ini_Speichern(Ini, P);
-    Balkontueren.Ini_Speichern(Ini, P);
-    Oberflaechen.Ini_Speichern(Ini, P);
-    Versiegelungen.Ini_Speichern(Ini, P);
-    Regenschienen.Ini_Speichern(Ini, P);
-    Beschlaege.Ini_Speichern(Ini, P);
-    Glaeser.Ini_Speichern(Ini, P);
-    Sprossen.Ini_Speichern(Ini, P);
-    Rolladen.Ini_Speichern(Ini, P);
-    Ergaenzungen.Ini_Speichern(Ini, P);
-    Sonderausfuehrungen.Ini_Speichern(Ini, P);
-    Zierprofile.Ini_Speichern(Ini, P);
-    // The stop text would be lost otherwise; it joins the group's own section,
-    // only when there is one, so that a window without it keeps the plain layout.
-    if (!Zierprofile.Anschlag.isEmpty())
-        Ini.Text_Schreiben(Zierprofile.Abschnitt(P), Schluessel_Anschlag, Zierprofile.Anschlag);
-    Lagen.Ini_Speichern(Ini, P);
-    Sonderformen.Ini_Speichern(Ini, P);
+    std::apply([&](const auto&... Gruppe) { (Gruppe.Ini_Speichern(Ini, P), ...); }, Gruppen(*this));
     return true;
 }
 
@@ -62,46 +29,14 @@ bool TPosition::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 {
     const QString P = Abschnitt(Praefix);
     Bez = Ini.Text_Lesen(P, QStringLiteral("Bez"), Bez);
-    Abmessungen.Ini_Laden(Ini, P);
-    Hoelzer.Ini_Laden(Ini, P);
-    Profile.Ini_Laden(Ini, P);
-    Balkontueren.Ini_Laden(Ini, P);
-    Oberflaechen.Ini_Laden(Ini, P);
-    Versiegelungen.Ini_Laden(Ini, P);
-    Regenschienen.Ini_Laden(Ini, P);
-    Beschlaege.Ini_Laden(Ini, P);
-    Glaeser.Ini_Laden(Ini, P);
-    Sprossen.Ini_Laden(Ini, P);
-    Rolladen.Ini_Laden(Ini, P);
-    Ergaenzungen.Ini_Laden(Ini, P);
-    Sonderausfuehrungen.Ini_Laden(Ini, P);
-    Zierprofile.Ini_Laden(Ini, P);
-    // Without the key the window has no stop text, whatever the window before it had.
-    Zierprofile.Anschlag = Ini.Text_Lesen(Zierprofile.Abschnitt(P), Schluessel_Anschlag, QString());
-    Lagen.Ini_Laden(Ini, P);
-    Sonderformen.Ini_Laden(Ini, P);
+    std::apply([&](auto&... Gruppe) { (Gruppe.Ini_Laden(Ini, P), ...); }, Gruppen(*this));
     return true;
 }
 
 void TPosition::Auswahl_Pruefen(const QString& Praefix) const
 {
     const QString P = Abschnitt(Praefix);
-    Abmessungen.Auswahl_Pruefen(P);
-    Hoelzer.Auswahl_Pruefen(P);
-    Profile.Auswahl_Pruefen(P);
-    Balkontueren.Auswahl_Pruefen(P);
-    Oberflaechen.Auswahl_Pruefen(P);
-    Versiegelungen.Auswahl_Pruefen(P);
-    Regenschienen.Auswahl_Pruefen(P);
-    Beschlaege.Auswahl_Pruefen(P);
-    Glaeser.Auswahl_Pruefen(P);
-    Sprossen.Auswahl_Pruefen(P);
-    Rolladen.Auswahl_Pruefen(P);
-    Ergaenzungen.Auswahl_Pruefen(P);
-    Sonderausfuehrungen.Auswahl_Pruefen(P);
-    Zierprofile.Auswahl_Pruefen(P);
-    Lagen.Auswahl_Pruefen(P);
-    Sonderformen.Auswahl_Pruefen(P);
+    std::apply([&](const auto&... Gruppe) { (Gruppe.Auswahl_Pruefen(P), ...); }, Gruppen(*this));
 }
 
 QString TPosition::Beschreibung() const

@@ -17,6 +17,8 @@
 #include "catalog/TVersiegelungen.h"
 #include "catalog/TZierprofile.h"
 
+#include <tuple>
+
 class TIniDatei;
 
 // A window position: one configured window type in a size and a count, with
@@ -64,4 +66,13 @@ public:
 
 private:
     QString Abschnitt(const QString& Praefix) const { return Praefix + QStringLiteral("/Position"); }
+
+    // The sixteen option groups in the order above, for whatever is done to each of them.
+    template <class Selbst>
+    static auto Gruppen(Selbst& P)
+    {
+        return std::tie(P.Abmessungen, P.Hoelzer, P.Profile, P.Balkontueren, P.Oberflaechen, P.Versiegelungen,
+                        P.Regenschienen, P.Beschlaege, P.Glaeser, P.Sprossen, P.Rolladen, P.Ergaenzungen,
+                        P.Sonderausfuehrungen, P.Zierprofile, P.Lagen, P.Sonderformen);
+    }
 };

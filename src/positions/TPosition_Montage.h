@@ -31,7 +31,7 @@ public:
     long double Gesamtpreis_Nicht_Rabattfaehig() const { return 0; }
     QString Beschreibung() const { return Katalog()[m_Auswahl.Index()].Name; }
 
-    // The unit price goes into a section of its own after all others, so files without it read as before.
+    // The unit price goes into a section of its own after all others; a file without that section reads with the price 0.
     bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
     bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
     void Auswahl_Pruefen(const QString& Praefix) const { m_Auswahl.Pruefen(Abschnitt(Praefix)); }

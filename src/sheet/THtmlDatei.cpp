@@ -385,7 +385,6 @@ QString THtmlDatei::Html_Erzeugen(const TBestellung& Bestellung)
     if (!Blatt.Nachtext.empty())
         Nachtext(H, Blatt);
     H += QStringLiteral("</table></body></html>");
-    m_Html = H;
     return H;
 }
 

@@ -10,7 +10,7 @@ class TBestellung;
 class THtmlDatei
 {
 public:
-    // Builds the whole document and keeps it as Html().
+    // Builds the whole document.
     QString Html_Erzeugen(const TBestellung& Bestellung);
 
     // Builds the document and writes it to an open device as ISO-8859-1 bytes;
@@ -21,13 +21,11 @@ public:
     // stays as it was and the result is false. Raises nothing for I/O errors.
     bool Html_Speichern(const QString& Pfad, const TBestellung& Bestellung);
 
-    const QString& Html() const { return m_Html; }
     const QString& Pfad() const { return m_Pfad; }
     // Why the last write failed; empty after a successful one.
     const QString& Fehlertext() const { return m_Fehlertext; }
 
 private:
-    QString m_Html;
     QString m_Pfad;
     QString m_Fehlertext;
 };

@@ -2,11 +2,16 @@
 #include "order/TBestellung.h"
 #include "base/TIniDatei.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace {
 
@@ -274,15 +279,21 @@ TEST(Bestelldatei, MisslungenesSchreibenLaesstAlteDateiStehen)
     QTemporaryDir Ordner;
     const QString Pfad = Ordner.filePath(QStringLiteral("b.dat"));
     Schreiben(Pfad, "vorher");
-    // A read-only folder refuses the temporary file beside the target.
-    QFile::setPermissions(Ordner.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // A file-size limit makes the disk refuse the order halfway, even for root.
+    rlimit Vorher{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &Vorher), 0);
+    rlimit Eng = Vorher;
+    Eng.rlim_cur = 64;
+    const auto Signal_Vorher = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &Eng), 0);
     TBestellung B;
     const auto Ergebnis = Bestelldatei::Bestellung_Speichern(Pfad, B);
-    QFile::setPermissions(Ordner.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (Ergebnis)
-        GTEST_SKIP() << "running as a user whom file permissions do not stop";
+    setrlimit(RLIMIT_FSIZE, &Vorher);
+    std::signal(SIGXFSZ, Signal_Vorher);
+    EXPECT_FALSE(Ergebnis);
     EXPECT_FALSE(Ergebnis.Fehlertext.isEmpty());
     EXPECT_EQ(Inhalt(Pfad), QByteArray("vorher"));
+    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("b.dat")});
 }
 
 TEST(Bestelldatei, UnschreibbarerPfadIstEinFehler)

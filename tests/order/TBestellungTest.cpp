@@ -1,9 +1,17 @@
 #include "order/TBestellung.h"
 #include "base/TIniDatei.h"
+#include "positions/TPosition.h"
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+#include <utility>
 #include <vector>
+
+// A position read through a const order is const; an order is copied only on purpose.
+static_assert(std::is_same_v<decltype(std::declval<const TBestellung&>().Eintrag(0).Als<TPosition>()), const TPosition*>);
+static_assert(std::is_same_v<decltype(std::declval<TBestellung&>().Eintrag(0).Als<TPosition>()), TPosition*>);
+static_assert(!std::is_copy_constructible_v<TBestellung> && !std::is_copy_assignable_v<TBestellung>);
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TDialogkontext.h"
 #include "ui/main/TForm_Freie.h"
 #include "ui/main/TForm_Haupt.h"
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TWindows1252Validator.h"
 
 #include <QAction>
 #include <QClipboard>

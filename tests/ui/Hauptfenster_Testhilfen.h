@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/TDienste.h"
+#include "ui/shared/TDienste.h"
 
 #include <gtest/gtest.h>
 

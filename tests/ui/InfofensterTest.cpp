@@ -6,7 +6,7 @@
 #include "ui/main/TAboutBox_Werkzeuggutschein.h"
 #include "ui/main/TAboutBox_abrechnungsvorschlag.h"
 #include "ui/main/TBildflaeche.h"
-#include "ui/main/TDienste.h"
+#include "ui/shared/TDienste.h"
 #include "ui/main/TForm_Einfuehrungspreise.h"
 #include "ui/main/TForm_Holzarten.h"
 #include "ui/main/TForm_Profilskizzen.h"

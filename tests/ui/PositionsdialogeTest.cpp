@@ -1,6 +1,6 @@
 #include "base/Zahlformat.h"
 #include "order/TBestellung.h"
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TDialogkontext.h"
 #include "ui/main/TForm_Freie.h"
 #include "ui/main/TForm_Freie_Zulage_Fenster.h"
 #include "ui/main/TForm_Freie_Zulage_M2.h"

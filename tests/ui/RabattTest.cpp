@@ -1,7 +1,7 @@
 #include "Hauptfenster_Testhilfen.h"
 
 #include "order/TBestellung.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 #include "ui/main/TForm_Haupt.h"
 
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 #include "positions/TPosition.h"
 #include "ui/editor/TForm_Positionen.h"
 #include "ui/main/TAnwendung.h"
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TDialogkontext.h"
 #include "ui/main/TForm_Haupt.h"
 #include "ui/main/TForm_Skizze.h"
-#include "ui/main/TSkizzenflaeche.h"
+#include "ui/shared/TSkizzenflaeche.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 #include "base/Fehler.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 
 #include <gtest/gtest.h>
 
@@ -77,14 +77,21 @@ TEST(TComboBoxColor, ZuruecksetzenUndSetzenGeltenFuerIndizesNichtFuerTexte)
     EXPECT_EQ(Box.Hintergrundfarben()[1], Himmelblau);
 }
 
-TEST(TComboBoxColor, IndexAusserhalbIstBereichsfehler)
+TEST(TComboBoxColor, IndexAusserhalbIstBereichsfehlerAberWirdLeerGezeichnet)
 {
     TComboBoxColor Box;
+    Box.addItems({QStringLiteral("Fenster")});
     EXPECT_THROW(Box.Hintergrund_Setzen(101, Qt::red), EBereichsfehler);
     EXPECT_THROW(Box.Hintergrund_Setzen(-1, Qt::red), EBereichsfehler);
     QImage Bild(20, 16, QImage::Format_RGB32);
-    QPainter Flaeche(&Bild);
-    EXPECT_THROW(Box.Eintrag_Zeichnen(Flaeche, 101, {}, Bild.rect()), EBereichsfehler);
+    Bild.fill(Qt::green);
+    const QImage Vorher = Bild;
+    {
+        QPainter Flaeche(&Bild);
+        for (int Index : {101, 1, -1})
+            EXPECT_NO_THROW(Box.Eintrag_Zeichnen(Flaeche, Index, {}, Bild.rect())) << Index;
+    }
+    EXPECT_EQ(Bild, Vorher);
 }
 
 TEST(TComboBoxColor, EintragFuelltHintergrundUndSchreibtSchwarzOhneRandOhneHervorhebung)

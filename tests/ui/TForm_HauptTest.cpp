@@ -3,12 +3,14 @@
 #include "base/Fehler.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition_Freie.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TForm_Haupt.h"
+#include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
 #include "ui/main/TQuadrolisApp.h"
 
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,7 +51,8 @@ protected:
     std::uint32_t Typ(int i) { return B().Eintrag(i).Positionstyp(); }
     bool Sichtbar(const char* Name) { return S<QWidget>(Name)->isVisibleTo(&Fenster); }
 
-    // Clicks through the program's default error handler, as the running program does.
+    // Clicks through the program's default error handler, as the running program
+    // does, and lets the queued error report of the slot's guard run.
     static void Geschuetzt_Klicken(QWidget* Knopf)
     {
         const QPointF Mitte = QRectF(Knopf->rect()).center();
@@ -59,6 +62,7 @@ protected:
                               Qt::NoButton, Qt::NoModifier);
         TQuadrolisApp::Zustellen(Knopf, &Druck);
         TQuadrolisApp::Zustellen(Knopf, &Loslassen);
+        QCoreApplication::processEvents();
     }
 
     TTestdienste Dienste;
@@ -221,6 +225,25 @@ TEST_F(TForm_HauptTest, OptionenMenueHaengtVorgaben)
     EXPECT_EQ(Ausgewaehlt(Raster()), 4);
 }
 
+TEST_F(TForm_HauptTest, OptionenMenueHaengtJedeVorgabeSeinerTabelleAn)
+{
+    const auto& Tabelle = TOptionenMenue::Eintraege();
+    ASSERT_EQ(S<QMenu>("Optionen1")->actions().size(), qsizetype(Tabelle.size()));
+    int Zeile = 0;
+    for (const TOptionenMenue::TEintrag& Eintrag : Tabelle) {
+        SCOPED_TRACE(Eintrag.Name);
+        QAction* Punkt = S<QAction>(Eintrag.Name);
+        EXPECT_EQ(Punkt->text(), Eintrag.Text);
+        Punkt->trigger();
+        ASSERT_EQ(B().Anzahl_Positionen(), Zeile + 1);
+        EXPECT_EQ(Typ(Zeile), Eintrag.Typ);
+        EXPECT_TRUE(B().Eintrag(Zeile).Beschreibung().contains(Eintrag.Vorlage))
+            << B().Eintrag(Zeile).Beschreibung().toStdString();
+        EXPECT_EQ(Ausgewaehlt(Raster()), Zeile);
+        ++Zeile;
+    }
+}
+
 TEST_F(TForm_HauptTest, AngebotVerschwindetUndKommtZurueck)
 {
     Neu(QStringLiteral("Fenster"));
@@ -331,6 +354,29 @@ TEST_F(TForm_HauptTest, LoeschenBehaeltDieZeileBisZurLetzten)
     EXPECT_EQ(Ausgewaehlt(Raster()), 0);
 }
 
+// The grid's model keeps every rule of Qt's item models while positions are
+// added, moved, deleted and the order starts anew; a broken rule aborts the test.
+TEST_F(TForm_HauptTest, RastermodellHaeltDieRegelnDerModelle)
+{
+    QAbstractItemModelTester Pruefer(Raster()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    auto* Pfeile = S<TAufAbPfeile>("UpDown1");
+    for (const QString& Art : {QStringLiteral("Fenster"), QStringLiteral("Freie Position"),
+                               QStringLiteral("Zulage m2"), QStringLiteral("Zulage Stueck")})
+        Neu(Art);
+    ASSERT_EQ(Raster()->model()->rowCount(), 4);
+    Zeile_Anklicken(Raster(), 1);
+    QTest::mouseClick(Pfeile->Ab(), Qt::LeftButton);
+    QTest::mouseClick(Pfeile->Auf(), Qt::LeftButton);
+    QTest::mouseClick(S<QPushButton>("Button_Position_Loeschen"), Qt::LeftButton);
+    EXPECT_EQ(Raster()->model()->rowCount(), 3);
+    for (int Zeile = 0; Zeile < Raster()->model()->rowCount(); ++Zeile)
+        for (int Spalte = 0; Spalte < Raster()->model()->columnCount(); ++Spalte)
+            EXPECT_TRUE(Raster()->model()->index(Zeile, Spalte).isValid());
+    for (int Rest = B().Anzahl_Positionen(); Rest > 0; --Rest)
+        QTest::mouseClick(S<QPushButton>("Button_Position_Loeschen"), Qt::LeftButton);
+    EXPECT_EQ(Raster()->model()->rowCount(), 0);
+}
+
 TEST_F(TForm_HauptTest, VerschiebenAnDenEnden)
 {
     auto* Pfeile = S<TAufAbPfeile>("UpDown1");
@@ -431,7 +477,7 @@ TEST_F(TKopplungTest, NeuePositionOeffnetNurWennEinDialogOffenIst)
     EXPECT_EQ(Fenster_Geladen, 1) << "an open dialog of the right kind stays as it is";
 
     // Deleting every position closes the dialog.
-    while (B().Anzahl_Positionen() > 0)
+    for (int Rest = B().Anzahl_Positionen(); Rest > 0; --Rest)
         QTest::mouseClick(S<QPushButton>("Button_Position_Loeschen"), Qt::LeftButton);
     EXPECT_FALSE(Fensterdialog.isVisible());
     EXPECT_FALSE(Freiedialog.isVisible());

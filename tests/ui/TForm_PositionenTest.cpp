@@ -1,9 +1,9 @@
 #include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 #include "ui/editor/TForm_Positionen.h"
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TDialogkontext.h"
 
 #include <gtest/gtest.h>
 

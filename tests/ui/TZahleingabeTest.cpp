@@ -1,4 +1,4 @@
-#include "ui/editor/TZahleingabe.h"
+#include "ui/shared/TZahleingabe.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,13 @@
 #include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
-#include "ui/editor/TComboBoxColor.h"
-#include "ui/editor/TOptionsregeln.h"
-#include "ui/editor/TZahleingabe.h"
-#include "ui/main/TDialogkontext.h"
-#include "ui/main/TSkizzenflaeche.h"
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TComboBoxColor.h"
+#include "positions/TOptionsregeln.h"
+#include "ui/shared/TZahleingabe.h"
+#include "ui/shared/TDialogkontext.h"
+#include "ui/shared/TSkizzenflaeche.h"
+#include "ui/shared/TWindows1252Validator.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -55,14 +56,6 @@ constexpr int Regen_Abdeckung = 0, Kaempfer = 1, Schlagleiste = 3, Rahmen = 4, R
 }
 namespace Sonderausfuehrungen {
 constexpr int Bodenschwelle = 0, Oberlichtoeffner = 1, Regelair = 2, Zweite_Dichtung = 3, Abschliessbar = 4;
-}
-
-// Running metres: the shortest text of up to 15 significant digits ("6", "8,4").
-QString Allgemein(long double Wert)
-{
-    QLocale Gebietsschema;
-    Gebietsschema.setNumberOptions(QLocale::OmitGroupSeparator);
-    return Gebietsschema.toString(static_cast<double>(Wert), 'g', 15);
 }
 
 bool Ist_Enter(int Taste)
@@ -136,7 +129,7 @@ void TForm_Positionen::FormCreate()
 void TForm_Positionen::Handler_Binden()
 {
     const auto Auswahl = [this](QComboBox* Box, void (TForm_Positionen::*Handler)(int)) {
-        connect(Box, &QComboBox::activated, this, Handler);
+        Slotschutz::Verbinden(Box, &QComboBox::activated, this, Handler);
     };
     Auswahl(m_Ui.CBC_Fluegel, &TForm_Positionen::CBC_FluegelChange);
     Auswahl(m_Ui.CBC_Profil, &TForm_Positionen::CBC_ProfilChange);
@@ -170,7 +163,7 @@ void TForm_Positionen::Handler_Binden()
     Auswahl(m_Ui.CBC_Oberlichtoeffner, &TForm_Positionen::CBC_OberlichtoeffnerChange);
 
     const auto Klick = [this](QAbstractButton* Knopf, void (TForm_Positionen::*Handler)()) {
-        connect(Knopf, &QAbstractButton::clicked, this, Handler);
+        Slotschutz::Verbinden(Knopf, &QAbstractButton::clicked, this, Handler);
     };
     Klick(m_Ui.CheckBox_Sonderfarbe, &TForm_Positionen::CheckBox_SonderfarbeClick);
     Klick(m_Ui.CheckBoxBE_Abdeckkappen, &TForm_Positionen::CheckBoxBE_AbdeckkappenClick);
@@ -183,11 +176,11 @@ void TForm_Positionen::Handler_Binden()
     Klick(m_Ui.CheckBox_Abschliessbar, &TForm_Positionen::CheckBox_AbschliessbarClick);
     Klick(m_Ui.BitBtn1, &TForm_Positionen::BitBtn1Click);
 
-    connect(m_Ui.EditA_Breite, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Breite);
-    connect(m_Ui.EditA_Hoehe, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Hoehe);
-    connect(m_Ui.EditA_HoeheOberlicht, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Oberlicht);
-    connect(m_Ui.EditA_Anzahl, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Anzahl);
-    connect(m_Ui.Edit_Anschlag, &QLineEdit::textChanged, this, &TForm_Positionen::Edit_AnschlagExit);
+    Slotschutz::Verbinden(m_Ui.EditA_Breite, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Breite);
+    Slotschutz::Verbinden(m_Ui.EditA_Hoehe, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Hoehe);
+    Slotschutz::Verbinden(m_Ui.EditA_HoeheOberlicht, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Oberlicht);
+    Slotschutz::Verbinden(m_Ui.EditA_Anzahl, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Anzahl);
+    Slotschutz::Verbinden(m_Ui.Edit_Anschlag, &QLineEdit::textChanged, this, &TForm_Positionen::Edit_AnschlagExit);
 
     for (QLineEdit* Textfeld : {m_Ui.EditA_Drehrichtung, m_Ui.Edit_Anschlag, m_Ui.Edit_Bez})
         Textfeld->setValidator(new TWindows1252Validator(Textfeld));
@@ -353,11 +346,11 @@ void TForm_Positionen::Taste_Losgelassen(QObject* Feld, int Taste)
 
 TPosition* TForm_Positionen::Position() const
 {
-    const TBestellung& Bestellung = m_Kontext.Bestellung();
+    TBestellung& Bestellung = m_Kontext.Bestellung();
     const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
     if (Zeile < 0 || Zeile >= Bestellung.Anzahl_Positionen())
         return nullptr;
-    const TPositionseintrag& Eintrag = Bestellung.Eintrag(Zeile);
+    TPositionseintrag& Eintrag = Bestellung.Eintrag(Zeile);
     return Eintrag.Positionstyp() == Positionstyp::Fenster ? Eintrag.Als<TPosition>() : nullptr;
 }
 
@@ -403,7 +396,7 @@ void TForm_Positionen::Preise_Anzeigen()
     if (!P)
         return;
     m_Ui.LabelF_Meterpreis->setText(Zahlformat::Betrag(P->Meterpreis()));
-    m_Ui.LabelF_UM->setText(Allgemein(P->Abmessungen.UM()));
+    m_Ui.LabelF_UM->setText(Zahlformat::Allgemein(P->Abmessungen.UM()));
     m_Ui.LabelF_Stueckpreis->setText(Zahlformat::Betrag(P->Stueckpreis() + P->Einzelpreis_Nicht_Rabattfaehig()));
     m_Ui.LabelF_Einzelpreis->setText(Zahlformat::Betrag(P->Einzelpreis()));
     m_Ui.LabelF_Stueckzahl->setText(QString::number(P->Abmessungen.Anzahl()));

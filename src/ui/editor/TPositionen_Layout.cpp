@@ -1,7 +1,7 @@
 #include "ui/editor/TPositionen_Layout.h"
 
 #include "fonts/TSchriften.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 #include "ui/editor/TSonderformbilder.h"
 
 #include <QCheckBox>

@@ -2,6 +2,7 @@
 
 #include "fonts/TSchriften.h"
 #include "ui/main/TJpegBild.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QDialog>
 #include <QFrame>
@@ -71,7 +72,7 @@ QPushButton* OK_Knopf(QDialog* Fenster, const QRect& Rechteck)
     Knopf->setObjectName(QStringLiteral("OKButton"));
     Knopf->setGeometry(Rechteck);
     Knopf->setDefault(true);
-    QObject::connect(Knopf, &QPushButton::clicked, Fenster, &QDialog::close);
+    Slotschutz::Verbinden(Knopf, &QPushButton::clicked, Fenster, &QDialog::close);
     return Knopf;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/main/Infofenster.h"
 #include "ui/main/TBildflaeche.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -25,7 +26,7 @@ TAboutBox_Werkzeuggutschein::TAboutBox_Werkzeuggutschein(QWidget* parent)
     auto* Blaettern = new QPushButton(QStringLiteral("Blättern"), this);
     Blaettern->setObjectName(QStringLiteral("Button_Blaettern"));
     Blaettern->setGeometry(689, 610, 75, 25);
-    connect(Blaettern, &QPushButton::clicked, this, &TAboutBox_Werkzeuggutschein::Button_BlaetternClick);
+    Slotschutz::Verbinden(Blaettern, &QPushButton::clicked, this, &TAboutBox_Werkzeuggutschein::Button_BlaetternClick);
 
     Infofenster::OK_Knopf(this, QRect(772, 610, 75, 25));
 }

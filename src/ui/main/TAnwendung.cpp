@@ -23,14 +23,22 @@
 #include "ui/main/TForm_Sonderformen.h"
 #include "ui/main/TForm_Zulage1.h"
 #include "ui/main/TForm_Zulage2.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QCoreApplication>
 
 template <class T>
+T* TAnwendung::Besitzen(std::unique_ptr<T> Fenster)
+{
+    T* Zeiger = Fenster.get();
+    m_Fenster.push_back(std::move(Fenster));
+    return Zeiger;
+}
+
+template <class T>
 T* TAnwendung::Infofenster_Anlegen()
 {
-    auto* Fenster = new T();
-    m_Fenster.emplace_back(Fenster);
+    T* Fenster = Besitzen(std::make_unique<T>());
     m_Haupt->Infofenster_Koppeln(Fenster);
     return Fenster;
 }
@@ -38,17 +46,15 @@ T* TAnwendung::Infofenster_Anlegen()
 template <class T, class Basis>
 T* TAnwendung::Positionsdialog_Anlegen(std::unique_ptr<T> Dialog, std::uint32_t Typ, void (Basis::*Aktivieren)())
 {
-    T* D = Dialog.get();
-    m_Fenster.push_back(std::move(Dialog));
+    T* D = Besitzen(std::move(Dialog));
     m_Haupt->Dialog_Koppeln(Typ, D, [D, Aktivieren] { (D->*Aktivieren)(); });
     return D;
 }
 
 TAnwendung::TAnwendung()
 {
-    m_Haupt = new TForm_Haupt();
-    m_Fenster.emplace_back(m_Haupt);
-    QObject::connect(m_Haupt, &TForm_Haupt::Geschlossen, QCoreApplication::instance(), &QCoreApplication::quit);
+    m_Haupt = Besitzen(std::make_unique<TForm_Haupt>());
+    Slotschutz::Verbinden(m_Haupt, &TForm_Haupt::Geschlossen, QCoreApplication::instance(), &QCoreApplication::quit);
 
     Infofenster_Anlegen<TForm_Profilskizzen>();
     Infofenster_Anlegen<TAboutBox_Talvern>();
@@ -85,10 +91,9 @@ TAnwendung::TAnwendung()
                             Positionstyp::Freie_Zulage_Fenster, &TForm_Freie_Zulage_Fenster::Felder_Laden);
     Infofenster_Anlegen<TAboutBox_abrechnungsvorschlag>();
 
-    auto* Skizze = new TForm_Skizze(Kontext);
-    m_Fenster.emplace_back(Skizze);
+    auto* Skizze = Besitzen(std::make_unique<TForm_Skizze>(Kontext));
     m_Haupt->Infofenster_Koppeln(Skizze);
-    QObject::connect(m_Haupt, &TForm_Haupt::Aktualisiert, Skizze, [Skizze] {
+    Slotschutz::Verbinden(m_Haupt, &TForm_Haupt::Aktualisiert, Skizze, [Skizze] {
         if (Skizze->isVisible())
             Skizze->Aktualisieren();
     });

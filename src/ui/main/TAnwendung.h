@@ -29,6 +29,9 @@ public:
     const std::vector<std::unique_ptr<QWidget>>& Fenster() const { return m_Fenster; }
 
 private:
+    // Keeps Fenster for the program's lifetime and returns it.
+    template <class T>
+    T* Besitzen(std::unique_ptr<T> Fenster);
     template <class T>
     T* Infofenster_Anlegen();
     // Takes over a position dialog and couples it to its kind; Aktivieren loads the selected position.

@@ -1,5 +1,7 @@
 #include "ui/main/TAufAbPfeile.h"
 
+#include "ui/shared/Slotschutz.h"
+
 #include <QToolButton>
 
 TAufAbPfeile::TAufAbPfeile(QWidget* Eltern)
@@ -15,8 +17,8 @@ TAufAbPfeile::TAufAbPfeile(QWidget* Eltern)
         Knopf->setAutoRepeat(true);
         Knopf->setFocusPolicy(Qt::NoFocus);
     }
-    connect(m_Auf, &QToolButton::clicked, this, [this] { emit Richtung_Angefragt(-1); });
-    connect(m_Ab, &QToolButton::clicked, this, [this] { emit Richtung_Angefragt(+1); });
+    Slotschutz::Verbinden(m_Auf, &QToolButton::clicked, this, [this] { emit Richtung_Angefragt(-1); });
+    Slotschutz::Verbinden(m_Ab, &QToolButton::clicked, this, [this] { emit Richtung_Angefragt(+1); });
 }
 
 void TAufAbPfeile::resizeEvent(QResizeEvent*)

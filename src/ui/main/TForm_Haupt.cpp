@@ -7,16 +7,17 @@
 #include "print/TDruckblatt.h"
 #include "sheet/Herstellerdaten.h"
 #include "sheet/THtmlDatei.h"
-#include "ui/editor/TComboBoxColor.h"
-#include "ui/editor/TZahleingabe.h"
+#include "ui/shared/TComboBoxColor.h"
+#include "ui/shared/TZahleingabe.h"
 #include "ui/main/TAufAbPfeile.h"
-#include "ui/main/TDienste.h"
+#include "ui/shared/TDienste.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
 #include "ui/main/TQuadrolisApp.h"
 #include "ui/main/TSicherung.h"
 #include "ui/main/TWeblink.h"
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TWindows1252Validator.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -176,8 +177,8 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
 
     m_Sicherung = new TSicherung([this]() -> const TBestellung& { return *m_Bestellung; }, QString(), this);
     m_Sicherung->Gesichert();
-    connect(m_Sicherung, &TSicherung::Schreibfehler, this,
-            [this](const QString& Grund) { TDienste::Aktuell().Fehler(this, Fehler_Sicherung + Grund); });
+    Slotschutz::Verbinden(m_Sicherung, &TSicherung::Schreibfehler, this,
+                          [this](const QString& Grund) { TDienste::Aktuell().Fehler(this, Fehler_Sicherung + Grund); });
 
     // Order files dropped anywhere on the window open; the edits would take their names as text.
     setAcceptDrops(true);
@@ -378,7 +379,7 @@ void TForm_Haupt::Menues_Anlegen()
         Aktion->setObjectName(QLatin1String(Punkt.Name));
         Aktion->setShortcut(Punkt.Taste);
         if (Punkt.Handler)
-            connect(Aktion, &QAction::triggered, this, Punkt.Handler);
+            Slotschutz::Verbinden(Aktion, &QAction::triggered, this, Punkt.Handler);
     }
 
     struct TInfopunkt
@@ -392,7 +393,7 @@ void TForm_Haupt::Menues_Anlegen()
             QAction* Aktion = Menue->addAction(Punkt.Text);
             Aktion->setObjectName(QLatin1String(Punkt.Name));
             const char* Klasse = Punkt.Klasse;
-            connect(Aktion, &QAction::triggered, this, [this, Klasse] { Infofenster_Zeigen(Klasse); });
+            Slotschutz::Verbinden(Aktion, &QAction::triggered, this, [this, Klasse] { Infofenster_Zeigen(Klasse); });
         }
     };
     QMenu* Fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
@@ -404,8 +405,8 @@ void TForm_Haupt::Menues_Anlegen()
 
     Optionen1 = new TOptionenMenue(this);
     menuBar()->addMenu(Optionen1);
-    connect(Optionen1, &TOptionenMenue::Zulage_Gewaehlt, this,
-            [this](std::uint32_t Typ, const QString& Vorlage) { NeuePosition_Anlegen(Typ, Vorlage); });
+    Slotschutz::Verbinden(Optionen1, &TOptionenMenue::Zulage_Gewaehlt, this,
+                          [this](std::uint32_t Typ, const QString& Vorlage) { NeuePosition_Anlegen(Typ, Vorlage); });
 
     QMenu* Info = menuBar()->addMenu(QStringLiteral("&Info"));
     Info->setObjectName(QStringLiteral("Info1"));
@@ -415,40 +416,40 @@ void TForm_Haupt::Menues_Anlegen()
 
     QAction* Abrechnung = menuBar()->addAction(QStringLiteral("Abrechnungsvorschlag"));
     Abrechnung->setObjectName(QStringLiteral("Abrechnungsvorschlag1"));
-    connect(Abrechnung, &QAction::triggered, this, [this] { Infofenster_Zeigen("TAboutBox_abrechnungsvorschlag"); });
+    Slotschutz::Verbinden(Abrechnung, &QAction::triggered, this, [this] { Infofenster_Zeigen("TAboutBox_abrechnungsvorschlag"); });
     QAction* Einfuehrung = menuBar()->addAction(QStringLiteral("&Einführungspreise"));
     Einfuehrung->setObjectName(QStringLiteral("Einfuehrungspreise1"));
     Einfuehrung->setVisible(false);
     Einfuehrung->setEnabled(false);
-    connect(Einfuehrung, &QAction::triggered, this, [this] { Infofenster_Zeigen("TForm_Einfuehrungspreise"); });
+    Slotschutz::Verbinden(Einfuehrung, &QAction::triggered, this, [this] { Infofenster_Zeigen("TForm_Einfuehrungspreise"); });
 }
 
 void TForm_Haupt::Verbinden()
 {
-    connect(CBC_Haupt_NeuePos, &QComboBox::activated, this, &TForm_Haupt::CBC_Haupt_NeuePosChange);
-    connect(Button_Position_Bearbeiten, &QPushButton::clicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
-    connect(Button_Position_Loeschen, &QPushButton::clicked, this, &TForm_Haupt::Button_Position_LoeschenClick);
-    connect(UpDown1, &TAufAbPfeile::Richtung_Angefragt, this, &TForm_Haupt::UpDown1Changing);
-    connect(Button_Bestellblatt, &QPushButton::clicked, this, &TForm_Haupt::Button_BestellblattClick);
+    Slotschutz::Verbinden(CBC_Haupt_NeuePos, &QComboBox::activated, this, &TForm_Haupt::CBC_Haupt_NeuePosChange);
+    Slotschutz::Verbinden(Button_Position_Bearbeiten, &QPushButton::clicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
+    Slotschutz::Verbinden(Button_Position_Loeschen, &QPushButton::clicked, this, &TForm_Haupt::Button_Position_LoeschenClick);
+    Slotschutz::Verbinden(UpDown1, &TAufAbPfeile::Richtung_Angefragt, this, &TForm_Haupt::UpDown1Changing);
+    Slotschutz::Verbinden(Button_Bestellblatt, &QPushButton::clicked, this, &TForm_Haupt::Button_BestellblattClick);
     // Queued: the refresh rebuilds the model, which must not happen inside the
     // view's own mouse or key handling that moved the selection.
-    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TForm_Haupt::StringGrid1SelectCell, Qt::QueuedConnection);
-    connect(StringGrid1, &QTableView::doubleClicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
+    Slotschutz::Verbinden(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                          &TForm_Haupt::StringGrid1SelectCell, Qt::QueuedConnection);
+    Slotschutz::Verbinden(StringGrid1, &QTableView::doubleClicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
     StringGrid1->installEventFilter(this);
     StringGrid1->viewport()->installEventFilter(this);
-    connect(m_Modell, &TPositionsmodell::Fehler, this, &TQuadrolisApp::Fehler_Melden, Qt::QueuedConnection);
+    Slotschutz::Verbinden(m_Modell, &TPositionsmodell::Fehler, this, &TQuadrolisApp::Fehler_Melden, Qt::QueuedConnection);
 
     for (QLineEdit* Feld : {Edit_Datum, Edit_Ansprechpartner, Edit_Rechnungsempfaenger, Edit_Telefon, Edit_Bauvorhaben})
-        connect(Feld, &QLineEdit::textChanged, this, &TForm_Haupt::Kopfdaten_Uebernehmen);
-    connect(Edit_Bemerkungen, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_BemerkungenChange);
-    connect(CB_Mit_Nachtext, &QCheckBox::toggled, this, &TForm_Haupt::CB_Mit_NachtextClick);
-    connect(CB_Rabatt, &QCheckBox::toggled, this, &TForm_Haupt::CB_RabattClick);
-    connect(Edit_Rabatt, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_RabattChange);
-    connect(Edit_RabattObjekt, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_RabattObjektChange);
+        Slotschutz::Verbinden(Feld, &QLineEdit::textChanged, this, &TForm_Haupt::Kopfdaten_Uebernehmen);
+    Slotschutz::Verbinden(Edit_Bemerkungen, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_BemerkungenChange);
+    Slotschutz::Verbinden(CB_Mit_Nachtext, &QCheckBox::toggled, this, &TForm_Haupt::CB_Mit_NachtextClick);
+    Slotschutz::Verbinden(CB_Rabatt, &QCheckBox::toggled, this, &TForm_Haupt::CB_RabattClick);
+    Slotschutz::Verbinden(Edit_Rabatt, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_RabattChange);
+    Slotschutz::Verbinden(Edit_RabattObjekt, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_RabattObjektChange);
     Edit_Rabatt->installEventFilter(this);
     Edit_RabattObjekt->installEventFilter(this);
-    connect(CBC_RabattAuswahl, &QComboBox::currentIndexChanged, this, &TForm_Haupt::CBC_RabattAuswahlChange);
+    Slotschutz::Verbinden(CBC_RabattAuswahl, &QComboBox::currentIndexChanged, this, &TForm_Haupt::CBC_RabattAuswahlChange);
 }
 
 // ------------------------------------------------------------ seams
@@ -523,6 +524,8 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
 {
     if (m_Sicherung)
         m_Sicherung->Geaendert();
+    // Everything shown is computed before the first control changes, so an
+    // error leaves the window as it was instead of half refreshed.
     // Setting the header fields below writes the controls back into the
     // order; reading from a snapshot keeps the old texts from winning.
     auto Schnappschuss = std::make_shared<TBestellung>();
@@ -531,9 +534,19 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     const TSummen Summen = B.Summen();
     const int Anzahl = B.Anzahl_Positionen();
     const bool hatPositionen = Anzahl > 0;
-    m_Zeile = hatPositionen ? std::clamp(m_Zeile, 0, Anzahl - 1) : 0;
-    const int Zeile = m_Zeile;
+    const int Zeile = hatPositionen ? std::clamp(m_Zeile, 0, Anzahl - 1) : 0;
+    const std::optional<std::uint32_t> Typ_Der_Zeile =
+        hatPositionen ? std::optional<std::uint32_t>(B.Eintrag(Zeile).Positionstyp()) : std::nullopt;
+    const bool Angebot_Moeglich = !B.Typ_Vorhanden(Positionstyp::Zulage1);
+    const QString GesamtUM = Zahlformat::Betrag(Summen.Gesamt_UM_Fenster);
+    const QString MontageUM = Zahlformat::Betrag(Summen.Gesamt_UM_Montage);
+    const QString Summe = Zahlformat::Betrag(Summen.Gesamtsumme);
+    const QString Zwischensumme = Zahlformat::Betrag(Summen.Gesamtsumme - Summen.Betrag_RabattAuswahl
+                                                     - Summen.Betrag_Rabatt - Summen.Betrag_RabattObjekt);
+    const QString Rabatt = Prozenttext(B.Rabatt);
+    const QString RabattObjekt = Prozenttext(B.RabattObjekt);
 
+    m_Zeile = Zeile;
     Button_Position_Bearbeiten->setEnabled(hatPositionen);
     Button_Position_Loeschen->setEnabled(hatPositionen);
     Button_Bestellblatt->setEnabled(hatPositionen);
@@ -549,26 +562,25 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
         Auswahl_Anzeigen();
     }
 
-    NeuePos_Sichtbar(TNeuePosTabelle::Angebot, !B.Typ_Vorhanden(Positionstyp::Zulage1));
+    NeuePos_Sichtbar(TNeuePosTabelle::Angebot, Angebot_Moeglich);
 
-    Edit_GesamtUM->setText(Zahlformat::Betrag(Summen.Gesamt_UM_Fenster));
-    Edit_Montage_UM->setText(Zahlformat::Betrag(Summen.Gesamt_UM_Montage));
+    Edit_GesamtUM->setText(GesamtUM);
+    Edit_Montage_UM->setText(MontageUM);
 
-    Dialoge_Abgleichen(B, hatPositionen ? Zeile : -1);
+    Dialoge_Abgleichen(Typ_Der_Zeile);
 
-    if (hatPositionen)
-        Button_Position_Loeschen->setEnabled(B.Eintrag(Zeile).Positionstyp() != Positionstyp::Sonderfarbe);
+    if (Typ_Der_Zeile)
+        Button_Position_Loeschen->setEnabled(*Typ_Der_Zeile != Positionstyp::Sonderfarbe);
 
-    Edit_Summe->setText(Zahlformat::Betrag(Summen.Gesamtsumme));
-    Edit_Zwischensumme->setText(Zahlformat::Betrag(Summen.Gesamtsumme - Summen.Betrag_RabattAuswahl
-                                                   - Summen.Betrag_Rabatt - Summen.Betrag_RabattObjekt));
+    Edit_Summe->setText(Summe);
+    Edit_Zwischensumme->setText(Zwischensumme);
 
     CB_Mit_Nachtext->setChecked(B.MitNachtext);
     CB_Rabatt->setChecked(B.RabattChecked);
     Label_Rabatt->setVisible(B.RabattChecked);
     Edit_Rabatt->setVisible(B.RabattChecked);
-    Edit_Rabatt->setText(Prozenttext(B.Rabatt));
-    Edit_RabattObjekt->setText(Prozenttext(B.RabattObjekt));
+    Edit_Rabatt->setText(Rabatt);
+    Edit_RabattObjekt->setText(RabattObjekt);
 
     Edit_Datum->setText(B.Datum);
     Edit_Ansprechpartner->setText(B.Ansprechpartner);
@@ -589,13 +601,13 @@ void TForm_Haupt::Auswahl_Anzeigen()
                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void TForm_Haupt::Dialoge_Abgleichen(const TBestellung& Schnappschuss, int Zeile)
+void TForm_Haupt::Dialoge_Abgleichen(std::optional<std::uint32_t> Typ_Der_Zeile)
 {
     const bool einer_offen = std::any_of(m_Dialoge.begin(), m_Dialoge.end(),
                                          [](const auto& K) { return K.second.Dialog && K.second.Dialog->isVisible(); });
     const QWidget* Ziel = nullptr;
-    if (einer_offen && Zeile >= 0) {
-        const auto Gefunden = m_Dialoge.find(Schnappschuss.Eintrag(Zeile).Positionstyp());
+    if (einer_offen && Typ_Der_Zeile) {
+        const auto Gefunden = m_Dialoge.find(*Typ_Der_Zeile);
         if (Gefunden != m_Dialoge.end())
             Ziel = Gefunden->second.Dialog;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TDialogkontext.h"
 #include "ui/main/TNeuePosTabelle.h"
 
 #include <QByteArray>
@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -101,7 +102,8 @@ private:
     void Menues_Anlegen();
     void Verbinden();
 
-    void Dialoge_Abgleichen(const TBestellung& Schnappschuss, int Zeile);
+    // With a dialog open, shows the one for the selected row's kind and hides the others.
+    void Dialoge_Abgleichen(std::optional<std::uint32_t> Typ_Der_Zeile);
     void Auswahl_Anzeigen();
     void Dialog_Zeigen(const TKopplung& Kopplung);
     static QString Abgelegte_Datei(const QMimeData* Daten);

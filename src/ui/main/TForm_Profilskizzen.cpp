@@ -3,6 +3,7 @@
 #include "base/Ganzzahl.h"
 #include "ui/main/Infofenster.h"
 #include "ui/main/TBildflaeche.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -69,7 +70,7 @@ TForm_Profilskizzen::TForm_Profilskizzen(QWidget* parent)
 
     m_Auswahl->setCurrentIndex(0);
     ComboBox_BlattChange(0);
-    connect(m_Auswahl, &QComboBox::currentIndexChanged, this, &TForm_Profilskizzen::ComboBox_BlattChange);
+    Slotschutz::Verbinden(m_Auswahl, &QComboBox::currentIndexChanged, this, &TForm_Profilskizzen::ComboBox_BlattChange);
 }
 
 void TForm_Profilskizzen::ComboBox_BlattChange(int Index)

@@ -3,9 +3,10 @@
 #include "base/Dateifehler.h"
 #include "order/TBestellung.h"
 #include "sketch/TSkizze.h"
-#include "ui/main/TDialogkontext.h"
-#include "ui/main/TDienste.h"
-#include "ui/main/TSkizzenflaeche.h"
+#include "ui/shared/TDialogkontext.h"
+#include "ui/shared/TDienste.h"
+#include "ui/shared/TSkizzenflaeche.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -57,8 +58,8 @@ TForm_Skizze::TForm_Skizze(TDialogkontext& Kontext, QWidget* parent)
     Spalte->addLayout(Knoepfe);
     resize(440, 560);
 
-    connect(Button_Kopieren, &QPushButton::clicked, this, &TForm_Skizze::Button_KopierenClick);
-    connect(Button_Speichern, &QPushButton::clicked, this, &TForm_Skizze::Button_SpeichernClick);
+    Slotschutz::Verbinden(Button_Kopieren, &QPushButton::clicked, this, &TForm_Skizze::Button_KopierenClick);
+    Slotschutz::Verbinden(Button_Speichern, &QPushButton::clicked, this, &TForm_Skizze::Button_SpeichernClick);
     Aktualisieren();
 }
 

@@ -1,6 +1,6 @@
 #include "ui/main/TForm_Zulage2.h"
 
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "ui/main/TNeuePosTabelle.h"
 
 #include "order/TPositionseintrag.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 
 const QString TNeuePosTabelle::Bitte_Waehlen = QStringLiteral("Bitte wählen ...");
 const QString TNeuePosTabelle::Angebot = QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam");

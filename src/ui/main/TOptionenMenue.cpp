@@ -1,6 +1,7 @@
 #include "ui/main/TOptionenMenue.h"
 
 #include "order/TPositionseintrag.h"
+#include "ui/shared/Slotschutz.h"
 
 const std::array<TOptionenMenue::TEintrag, TOptionenMenue::Eintragszahl>& TOptionenMenue::Eintraege()
 {
@@ -26,6 +27,6 @@ TOptionenMenue::TOptionenMenue(QWidget* Eltern)
     for (const TEintrag& Eintrag : Eintraege()) {
         QAction* Punkt = addAction(Eintrag.Text);
         Punkt->setObjectName(QLatin1String(Eintrag.Name));
-        connect(Punkt, &QAction::triggered, this, [this, &Eintrag] { emit Zulage_Gewaehlt(Eintrag.Typ, Eintrag.Vorlage); });
+        Slotschutz::Verbinden(Punkt, &QAction::triggered, this, [this, &Eintrag] { emit Zulage_Gewaehlt(Eintrag.Typ, Eintrag.Vorlage); });
     }
 }

@@ -1,10 +1,12 @@
 #include "ui/main/TPositionsdialog.h"
 
+#include "base/Zahlformat.h"
 #include "fonts/TSchriften.h"
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 #include "ui/main/Infofenster.h"
 #include "ui/main/TWindows1252Memo.h"
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TWindows1252Validator.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -73,11 +75,7 @@ QFont TPositionsdialog::Schrift()
 
 QString TPositionsdialog::Zahl_Text(long double Wert)
 {
-    if (Wert == 0)
-        return {};
-    QLocale Gebietsschema;
-    Gebietsschema.setNumberOptions(QLocale::OmitGroupSeparator);
-    return Gebietsschema.toString(static_cast<double>(Wert), 'g', 15);
+    return Wert == 0 ? QString() : Zahlformat::Allgemein(Wert);
 }
 
 QString TPositionsdialog::Zahl_Text(std::int32_t Wert)
@@ -144,7 +142,7 @@ QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage
     if (Zahlart) {
         Faerben = [Edit, Art = *Zahlart, Unten, Oben] { TZahleingabe::Eingabe_Faerben(*Edit, Art, Unten, Oben); };
         Faerben();
-        connect(Edit, &QLineEdit::textChanged, this, Faerben);
+        Slotschutz::Verbinden(Edit, &QLineEdit::textChanged, this, Faerben);
     }
     m_Lader.push_back([Edit, Anzeige = std::move(Anzeige), Faerben] {
         Edit->setText(Anzeige());
@@ -160,7 +158,7 @@ TWindows1252Memo* TPositionsdialog::Memo_Anlegen(const QRect& Lage, TAnzeige Anz
     Memo->setObjectName(QStringLiteral("Memo1"));
     Memo->setGeometry(Lage);
     Memo->setTabChangesFocus(true);
-    connect(Memo, &QPlainTextEdit::textChanged, this, [this, Memo, Speichern = std::move(Speichern)] {
+    Slotschutz::Verbinden(Memo, &QPlainTextEdit::textChanged, this, [this, Memo, Speichern = std::move(Speichern)] {
         if (Passt())
             Speichern(Memo->toPlainText());
         m_Kontext.Hauptfenster_Aktualisieren();
@@ -180,7 +178,7 @@ void TPositionsdialog::Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Le
     Liste->setFocusPolicy(Qt::StrongFocus);
     Liste->installEventFilter(this);
     // Only the user's choice counts as a change; loading the position does not.
-    connect(Liste, &QComboBox::activated, this, [this, Setzen = std::move(Setzen)](int Index) {
+    Slotschutz::Verbinden(Liste, &QComboBox::activated, this, [this, Setzen = std::move(Setzen)](int Index) {
         if (Passt())
             Setzen(Index);
         m_Kontext.Hauptfenster_Aktualisieren();
@@ -204,7 +202,7 @@ QPushButton* TPositionsdialog::OK_Knopf(const QRect& Lage)
     Knopf->setFont(Fett);
     // Enter on the focused button presses it, as Enter in the label field leads there.
     Knopf->setAutoDefault(true);
-    connect(Knopf, &QPushButton::clicked, this, &QWidget::close);
+    Slotschutz::Verbinden(Knopf, &QPushButton::clicked, this, &QWidget::close);
     return Knopf;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "order/TBestellung.h"
-#include "ui/editor/TZahleingabe.h"
-#include "ui/main/TDialogkontext.h"
+#include "ui/shared/TZahleingabe.h"
+#include "ui/shared/TDialogkontext.h"
 
 #include <QRect>
 #include <QString>

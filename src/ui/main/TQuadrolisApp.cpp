@@ -1,13 +1,11 @@
 #include "ui/main/TQuadrolisApp.h"
 
-#include "base/Fehler.h"
 #include "fonts/TSchriften.h"
-#include "ui/main/TDienste.h"
+#include "ui/shared/Slotschutz.h"
+#include "ui/shared/TDienste.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
-
-#include <exception>
 
 TQuadrolisApp::TQuadrolisApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -53,12 +51,8 @@ bool TQuadrolisApp::Geschuetzt(const std::function<bool()>& Handler)
 {
     try {
         return Handler();
-    } catch (const EFehler& F) {
-        Fehler_Melden(F.Meldung());
-    } catch (const std::exception& F) {
-        Fehler_Melden(QString::fromLocal8Bit(F.what()));
     } catch (...) {
-        Fehler_Melden(QStringLiteral("Unbekannter Fehler"));
+        Fehler_Melden(Slotschutz::Meldung(std::current_exception()));
     }
     return false;
 }

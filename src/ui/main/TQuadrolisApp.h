@@ -4,9 +4,9 @@
 
 #include <functional>
 
-// The application object with the program's default error handler: an
-// exception that escapes any event handler is shown in the "Fehler" dialog
-// and the event loop goes on.
+// The application object with the program's last-resort error handler: an
+// exception that escapes an event handler is shown in the "Fehler" dialog and
+// the event loop goes on. Slots have their own guard (Slotschutz).
 class TQuadrolisApp : public QApplication
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "base/Fehler.h"
 #include "base/TIniDatei.h"
 #include "order/TBestellung.h"
+#include "ui/shared/Slotschutz.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +49,7 @@ TSicherung::TSicherung(std::function<const TBestellung&()> Bestellung, const QSt
 {
     m_Zeitgeber.setSingleShot(true);
     m_Zeitgeber.setInterval(Standardabstand_ms);
-    connect(&m_Zeitgeber, &QTimer::timeout, this, &TSicherung::Jetzt_Schreiben);
+    Slotschutz::Verbinden(&m_Zeitgeber, &QTimer::timeout, this, &TSicherung::Jetzt_Schreiben);
 }
 
 TSicherung::~TSicherung() = default;

@@ -1,7 +1,7 @@
 #include "ui/main/TWeblink.h"
 
 #include "sheet/Herstellerdaten.h"
-#include "ui/main/TDienste.h"
+#include "ui/shared/TDienste.h"
 
 #include <QMouseEvent>
 #include <QTextDocument>

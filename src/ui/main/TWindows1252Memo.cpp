@@ -1,6 +1,6 @@
 #include "ui/main/TWindows1252Memo.h"
 
-#include "ui/main/TWindows1252Validator.h"
+#include "base/Windows1252.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -13,7 +13,7 @@ TWindows1252Memo::TWindows1252Memo(QWidget* Eltern)
 
 void TWindows1252Memo::keyPressEvent(QKeyEvent* Ereignis)
 {
-    if (!TWindows1252Validator::Darstellbar(Ereignis->text())) {
+    if (!Windows1252::Darstellbar(Ereignis->text())) {
         Ereignis->accept();
         return;
     }
@@ -22,7 +22,7 @@ void TWindows1252Memo::keyPressEvent(QKeyEvent* Ereignis)
 
 void TWindows1252Memo::inputMethodEvent(QInputMethodEvent* Ereignis)
 {
-    if (!TWindows1252Validator::Darstellbar(Ereignis->commitString())) {
+    if (!Windows1252::Darstellbar(Ereignis->commitString())) {
         // Drops the refused text but ends any composition the input method had begun.
         QInputMethodEvent Leer;
         QPlainTextEdit::inputMethodEvent(&Leer);
@@ -34,7 +34,7 @@ void TWindows1252Memo::inputMethodEvent(QInputMethodEvent* Ereignis)
 
 bool TWindows1252Memo::canInsertFromMimeData(const QMimeData* Quelle) const
 {
-    return Quelle->hasText() && TWindows1252Validator::Darstellbar(Quelle->text());
+    return Quelle->hasText() && Windows1252::Darstellbar(Quelle->text());
 }
 
 void TWindows1252Memo::insertFromMimeData(const QMimeData* Quelle)

@@ -1,5 +1,5 @@
 #include "positions/TPosition.h"
-#include "ui/editor/TOptionsregeln.h"
+#include "positions/TOptionsregeln.h"
 
 #include <gtest/gtest.h>
 

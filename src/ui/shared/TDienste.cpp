@@ -1,4 +1,6 @@
-#include "ui/main/TDienste.h"
+#include "ui/shared/TDienste.h"
+
+#include "ui/shared/Slotschutz.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -64,8 +66,8 @@ public:
     {
         QPrintPreviewDialog Dialog(&Drucker, Eltern);
         Dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
-        QObject::connect(&Dialog, &QPrintPreviewDialog::paintRequested, &Dialog,
-                         [&Zeichnen](QPrinter* Ziel) { Zeichnen(*Ziel); });
+        Slotschutz::Verbinden(&Dialog, &QPrintPreviewDialog::paintRequested, &Dialog,
+                              [&Zeichnen](QPrinter* Ziel) { Zeichnen(*Ziel); });
         Dialog.exec();
     }
 

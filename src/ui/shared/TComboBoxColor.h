@@ -52,11 +52,6 @@ public:
 
     void showPopup() override;
 
-signals:
-    // Sent after the box has widened itself and after it has narrowed again.
-    void DropDown();
-    void CloseUp();
-
 protected:
     bool event(QEvent* Ereignis) override;
     void paintEvent(QPaintEvent* Ereignis) override;

@@ -1,4 +1,4 @@
-#include "ui/editor/TOptionsregeln.h"
+#include "positions/TOptionsregeln.h"
 
 #include "positions/TPosition.h"
 
@@ -25,14 +25,14 @@ void TOptionsregeln::Fluegel_Wechseln(TPosition& Position, std::int32_t Fenstert
 TOptionsregeln::TOberflaechenanzeige TOptionsregeln::Oberflaeche_Anzeigen(const TOberflaechen& Oberflaechen)
 {
     const std::int32_t Eintrag = Oberflaechen.ItemIndex_Lesen();
-    if (Eintrag == Sonderfarbe)
+    if (Eintrag == TOberflaechen::Index_Sonderfarbe)
         return {0, false, true};
     return {Eintrag, true, false};
 }
 
 void TOptionsregeln::Sonderfarbe_Setzen(TOberflaechen& Oberflaechen, bool Gewaehlt)
 {
-    Oberflaechen.ItemIndex_Setzen(Gewaehlt ? Sonderfarbe : 0);
+    Oberflaechen.ItemIndex_Setzen(Gewaehlt ? TOberflaechen::Index_Sonderfarbe : 0);
 }
 
 bool TOptionsregeln::Zweite_Dichtung_Erzwungen(const TGlaeser& Glaeser)

@@ -1,19 +1,8 @@
-#include "ui/main/TWindows1252Validator.h"
+#include "ui/shared/TWindows1252Validator.h"
+
+#include "base/Windows1252.h"
 
 #include <algorithm>
-#include <array>
-
-namespace {
-
-// The characters that Windows-1252 places at 0x80..0x9F; the five unassigned
-// codes of that block are absent, and so are the C1 control characters.
-constexpr std::array<char16_t, 27> Zusatzzeichen = {
-    0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
-    0x0160, 0x2039, 0x0152, 0x017D, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178,
-};
-
-} // namespace
 
 TWindows1252Validator::TWindows1252Validator(QObject* Eltern)
     : QValidator(Eltern)
@@ -23,7 +12,7 @@ TWindows1252Validator::TWindows1252Validator(QObject* Eltern)
 QValidator::State TWindows1252Validator::validate(QString& Text, int& Position) const
 {
     Einzeilig_Machen(Text, Position);
-    return Darstellbar(Text) ? Acceptable : Invalid;
+    return Windows1252::Darstellbar(Text) ? Acceptable : Invalid;
 }
 
 void TWindows1252Validator::Einzeilig_Machen(QString& Text, int& Position)
@@ -53,17 +42,4 @@ void TWindows1252Validator::Einzeilig_Machen(QString& Text, int& Position)
     }
     Text = Ergebnis;
     Position = std::min(Neue_Position, int(Text.size()));
-}
-
-bool TWindows1252Validator::Darstellbar(QChar Zeichen)
-{
-    const char16_t Code = Zeichen.unicode();
-    if (Code < 0x80 || (Code >= 0xA0 && Code <= 0xFF))
-        return true;
-    return std::find(Zusatzzeichen.begin(), Zusatzzeichen.end(), Code) != Zusatzzeichen.end();
-}
-
-bool TWindows1252Validator::Darstellbar(QStringView Text)
-{
-    return std::all_of(Text.begin(), Text.end(), [](QChar Zeichen) { return Darstellbar(Zeichen); });
 }

@@ -18,7 +18,4 @@ public:
 
     // Text as one line; Position is the cursor, kept behind the same characters.
     static void Einzeilig_Machen(QString& Text, int& Position);
-
-    static bool Darstellbar(QChar Zeichen);
-    static bool Darstellbar(QStringView Text);
 };

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 
 class QLineEdit;
 
@@ -33,10 +32,4 @@ public:
     // in red (255, 0, 0) otherwise; returns whether it passes.
     static bool Eingabe_Faerben(QLineEdit& Feld, TZahlart Art, std::int64_t Untergrenze, std::int64_t Obergrenze);
     static void Farbe_Setzen(QLineEdit& Feld, bool Gueltig);
-
-    // The standard integer conversion: leading blanks, an optional sign, then
-    // decimal digits, or hexadecimal digits after "$" or "0x"; nothing after them.
-    static std::optional<std::int32_t> Ganzzahl_Lesen(const QString& Text);
-    // A finite floating-point number with the locale's decimal separator and no group separator.
-    static std::optional<double> Zahl_Lesen(const QString& Text, const QLocale& Gebietsschema = QLocale());
 };

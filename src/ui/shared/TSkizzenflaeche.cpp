@@ -1,4 +1,4 @@
-#include "ui/main/TSkizzenflaeche.h"
+#include "ui/shared/TSkizzenflaeche.h"
 
 #include "fonts/TSchriften.h"
 #include "sketch/TSkizze.h"

@@ -21,7 +21,6 @@ public:
     static constexpr int Zeile_Schiebeelement = 7;       // TErgaenzungen
     static constexpr int Zeile_Isolierglas = 0;          // TGlaeser
     static constexpr int Zeile_Fuehrung = 0;             // TRolladen
-    static constexpr std::int32_t Sonderfarbe = 8;       // TOberflaechen
     static constexpr std::int32_t Erstes_Schallschutzglas_Mit_Dichtung = 9;
 
     // Which of the three top-light controls can be used.

@@ -1,4 +1,4 @@
-#include "ui/editor/TComboBoxColor.h"
+#include "ui/shared/TComboBoxColor.h"
 
 #include "base/Ganzzahl.h"
 
@@ -117,7 +117,9 @@ void TComboBoxColor::Hintergrund_Setzen(int Index, const QColor& Farbe)
 
 void TComboBoxColor::Eintrag_Zeichnen(QPainter& Flaeche, int Index, QStyle::State, const QRect& Rechteck) const
 {
-    Ganzzahl::Index_Pruefen(Index, Farbanzahl, "Hintergrundfarben");
+    // Painting never throws: an item that does not exist is drawn as nothing.
+    if (Index < 0 || Index >= Farbanzahl || Index >= count())
+        return;
     Flaeche.save();
     Flaeche.setClipRect(Rechteck);
     Flaeche.fillRect(Rechteck, m_Hintergrundfarben[std::size_t(Index)]);
@@ -220,7 +222,6 @@ void TComboBoxColor::showPopup()
     if (!m_Aufgeklappt) {
         m_Aufgeklappt = true;
         Breite_Aendern(Verbreiterung);
-        emit DropDown();
     }
     if (!m_Liste) {
         // The list closes in several ways (choice, Escape, click outside), not
@@ -236,7 +237,6 @@ bool TComboBoxColor::eventFilter(QObject* Objekt, QEvent* Ereignis)
     if (Objekt == m_Liste && Ereignis->type() == QEvent::Hide && m_Aufgeklappt) {
         m_Aufgeklappt = false;
         Breite_Aendern(-Verbreiterung);
-        emit CloseUp();
     }
     return QComboBox::eventFilter(Objekt, Ereignis);
 }
