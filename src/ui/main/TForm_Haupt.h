@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/shared/TDialogkontext.h"
+#include "ui/main/THaupt_Layout.h"
 #include "ui/main/TNeuePosTabelle.h"
 
 #include <QByteArray>
@@ -12,20 +13,10 @@
 #include <memory>
 #include <optional>
 
-class QAction;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTableView;
-class TAufAbPfeile;
 class TBestellung;
-class TComboBoxColor;
-class TOptionenMenue;
 class QMimeData;
 class TPositionsmodell;
 class TSicherung;
-class TWeblink;
 
 // The main window: the one current order, its positions in the grid, its
 // totals, header fields and discounts, and every order command. After each
@@ -35,9 +26,6 @@ class TForm_Haupt : public QMainWindow, public TDialogkontext
     Q_OBJECT
 
 public:
-    static constexpr int Clientbreite = 496;
-    static constexpr int Clienthoehe = 572;
-
     explicit TForm_Haupt(QWidget* parent = nullptr);
     ~TForm_Haupt() override;
 
@@ -98,8 +86,6 @@ private:
         std::function<void()> Aktivieren;
     };
 
-    void Oberflaeche_Anlegen();
-    void Menues_Anlegen();
     void Verbinden();
 
     // With a dialog open, shows the one for the selected row's kind and hides the others.
@@ -141,36 +127,10 @@ private:
     std::unique_ptr<TBestellung> m_Bestellung;
     TNeuePosTabelle m_NeuePos;
     TPositionsmodell* m_Modell = nullptr;
+    THaupt_Layout m_Ui;
     int m_Zeile = 0;
     bool m_Beenden_Bestaetigt = false;
     TSicherung* m_Sicherung = nullptr;
     std::map<std::uint32_t, TKopplung> m_Dialoge;   // ascending kind order is the order of the coupling
     std::map<QByteArray, QWidget*> m_Infofenster;
-
-    TComboBoxColor* CBC_Haupt_NeuePos = nullptr;
-    QLabel* Panel1 = nullptr;
-    QTableView* StringGrid1 = nullptr;
-    TWeblink* Memo1 = nullptr;
-    QPushButton* Button_Position_Bearbeiten = nullptr;
-    TAufAbPfeile* UpDown1 = nullptr;
-    QPushButton* Button_Position_Loeschen = nullptr;
-    QCheckBox* CB_Mit_Nachtext = nullptr;
-    QPushButton* Button_Bestellblatt = nullptr;
-    QLineEdit* Edit_Datum = nullptr;
-    QLineEdit* Edit_Ansprechpartner = nullptr;
-    QLineEdit* Edit_Rechnungsempfaenger = nullptr;
-    QLineEdit* Edit_Telefon = nullptr;
-    QLineEdit* Edit_Bauvorhaben = nullptr;
-    QCheckBox* CB_Rabatt = nullptr;
-    QLabel* Label_Rabatt = nullptr;
-    QLineEdit* Edit_Rabatt = nullptr;
-    TComboBoxColor* CBC_RabattAuswahl = nullptr;
-    QLabel* Label_RabattObjekt = nullptr;
-    QLineEdit* Edit_RabattObjekt = nullptr;
-    QLineEdit* Edit_Summe = nullptr;
-    QLineEdit* Edit_Zwischensumme = nullptr;
-    QLineEdit* Edit_Bemerkungen = nullptr;
-    QLineEdit* Edit_GesamtUM = nullptr;
-    QLineEdit* Edit_Montage_UM = nullptr;
-    TOptionenMenue* Optionen1 = nullptr;
 };
