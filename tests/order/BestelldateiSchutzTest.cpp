@@ -2,6 +2,7 @@
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition_Freie_Zulage_M2.h"
+#include "Testdateien.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,24 +19,6 @@
 #include <sys/sysmacros.h>
 
 namespace {
-
-QString Testdatei(const char* Name)
-{
-    return QStringLiteral(QUADROLIS_TESTDATEN "/") + QLatin1String(Name);
-}
-
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile F(Pfad);
-    return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray();
-}
-
-void Schreiben(const QString& Pfad, const QByteArray& Bytes)
-{
-    QFile F(Pfad);
-    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
-    F.write(Bytes);
-}
 
 // An order that the user has worked on: what a failed open must leave alone.
 TBestellung Bearbeitete_Bestellung()

@@ -1,6 +1,7 @@
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "base/TIniDatei.h"
+#include "Testdateien.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,28 +13,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-
-namespace {
-
-QString Testdatei(const char* Name)
-{
-    return QStringLiteral(QUADROLIS_TESTDATEN "/") + QLatin1String(Name);
-}
-
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile F(Pfad);
-    return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray();
-}
-
-void Schreiben(const QString& Pfad, const QByteArray& Bytes)
-{
-    QFile F(Pfad);
-    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
-    F.write(Bytes);
-}
-
-} // namespace
 
 TEST(Bestelldatei, KurzesBeispielByteFuerByte)
 {

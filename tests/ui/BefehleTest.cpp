@@ -3,6 +3,7 @@
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "ui/main/TForm_Haupt.h"
+#include "Testdateien.h"
 
 #include <QAction>
 #include <QFile>
@@ -18,12 +19,6 @@ namespace {
 const QString Filter_Bestellung = QStringLiteral("Bestellung (*.dat);;Alle (*)");
 const QString Frage_Oeffnen = QStringLiteral(
     "Die aktuelle Bestellung hat ungesicherte Änderungen. Trotzdem schließen und eine andere öffnen?");
-
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray();
-}
 
 class BefehleTest : public ::testing::Test
 {

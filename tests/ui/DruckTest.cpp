@@ -3,6 +3,7 @@
 #include "order/TBestellung.h"
 #include "print/TDruckblatt.h"
 #include "ui/main/TForm_Haupt.h"
+#include "Testdateien.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,12 +14,6 @@
 using namespace Hauptfenster_Test;
 
 namespace {
-
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray();
-}
 
 qsizetype Seitenzahl(const QByteArray& Pdf)
 {

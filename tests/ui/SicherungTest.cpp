@@ -5,6 +5,7 @@
 #include "order/TPositionseintrag.h"
 #include "ui/main/TForm_Haupt.h"
 #include "ui/main/TSicherung.h"
+#include "Testdateien.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,12 +19,6 @@
 using namespace Hauptfenster_Test;
 
 namespace {
-
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray();
-}
 
 // Every test gets its own empty data folder, as a user starting the program
 // the first time has.
