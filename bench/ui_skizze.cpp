@@ -1,8 +1,8 @@
+#include "TBenchkontext.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
 #include "sketch/TSkizze.h"
 #include "ui/editor/TForm_Positionen.h"
-#include "ui/shared/TDialogkontext.h"
 #include "ui/shared/TSkizzenflaeche.h"
 
 #include <benchmark/benchmark.h>
@@ -45,28 +45,6 @@ void BM_Skizze_Zeichnen(benchmark::State& Zustand)
 }
 // A rectangle, and a round arch whose fields are cut to the outline.
 BENCHMARK(BM_Skizze_Zeichnen)->Arg(0)->Arg(7)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
-
-class TBenchkontext : public TDialogkontext
-{
-public:
-    TBestellung& Bestellung() override { return m_Bestellung; }
-    int Ausgewaehlte_Zeile() const override { return Zeile; }
-    void Zeile_Waehlen(int Neue_Zeile) override { Zeile = Neue_Zeile; }
-    void Hauptfenster_Aktualisieren() override
-    {
-        const TSummen Summen = m_Bestellung.Summen();
-        long double Preise = 0;
-        for (const TPositionseintrag& E : m_Bestellung.Positionen())
-            Preise += E.Gesamtpreis(Summen.Gesamt_UM_Fenster, Summen.Summe_Waren);
-        benchmark::DoNotOptimize(Preise);
-    }
-    void Infofenster_Zeigen(const char*) override {}
-
-    int Zeile = 0;
-
-private:
-    TBestellung m_Bestellung;
-};
 
 // A choice in the editor of a 1000-position order that changes the sketch
 // (the window type), with the sketch beside the controls painted each time.
