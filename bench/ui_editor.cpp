@@ -12,16 +12,9 @@ namespace {
 void BM_Editor_Holzart_Waehlen(benchmark::State& Zustand)
 {
     TBenchkontext Kontext;
-    for (int i = 0; i < Zustand.range(0); ++i)
-        Kontext.Bestellung().Position_Anfuegen(i % 5 == 3 ? Positionstyp::Freie : Positionstyp::Fenster);
-    Kontext.Zeile = int(Zustand.range(0) / 2);
-
+    Kontext.Bestellung_Anlegen(int(Zustand.range(0)));
     TForm_Positionen Editor(Kontext);
-    Editor.show();
-    while (!Editor.windowHandle() || !Editor.windowHandle()->isExposed())
-        QCoreApplication::processEvents();
-    Editor.Focus_Form_Positionen();
-    QCoreApplication::processEvents();
+    Editor_Zeigen(Editor);
 
     auto* Holz = Editor.findChild<QComboBox*>(QStringLiteral("CBC_Holz"));
     int Eintrag = 0;

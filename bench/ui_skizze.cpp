@@ -51,16 +51,9 @@ BENCHMARK(BM_Skizze_Zeichnen)->Arg(0)->Arg(7)->Unit(benchmark::kMicrosecond)->Re
 void BM_Editor_Fenstertyp_Waehlen_mit_Skizze(benchmark::State& Zustand)
 {
     TBenchkontext Kontext;
-    for (int i = 0; i < Zustand.range(0); ++i)
-        Kontext.Bestellung().Position_Anfuegen(i % 5 == 3 ? Positionstyp::Freie : Positionstyp::Fenster);
-    Kontext.Zeile = int(Zustand.range(0) / 2);
-
+    Kontext.Bestellung_Anlegen(int(Zustand.range(0)));
     TForm_Positionen Editor(Kontext);
-    Editor.show();
-    while (!Editor.windowHandle() || !Editor.windowHandle()->isExposed())
-        QCoreApplication::processEvents();
-    Editor.Focus_Form_Positionen();
-    QCoreApplication::processEvents();
+    Editor_Zeigen(Editor);
 
     auto* Fluegel = Editor.findChild<QComboBox*>(QStringLiteral("CBC_Fluegel"));
     auto* Skizze = Editor.findChild<TSkizzenflaeche*>(QStringLiteral("Skizze_Position"));
