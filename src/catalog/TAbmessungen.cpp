@@ -184,7 +184,7 @@ void TAbmessungen::UM_Montage_Berechnen()
 
 QString TAbmessungen::Beschreibung() const
 {
-    return Name_Von(0) + QStringLiteral("; ");
+    return Name_Von() + QStringLiteral("; ");
 }
 
 bool TAbmessungen::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const

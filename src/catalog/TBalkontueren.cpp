@@ -22,8 +22,8 @@ TBalkontueren::TBalkontueren()
 
 QString TBalkontueren::Beschreibung() const
 {
-    QString Text = QStringLiteral("Sonderausführung ") + Name_Von(0);
-    if (!Name_Von(1).isEmpty())
-        Text += QStringLiteral(" (") + Name_Von(1) + QLatin1Char(')');
+    QString Text = QStringLiteral("Sonderausführung ") + Name_Von(Art);
+    if (!Name_Von(Zulage_Abschliessbar).isEmpty())
+        Text += QStringLiteral(" (") + Name_Von(Zulage_Abschliessbar) + QLatin1Char(')');
     return Text + QStringLiteral("; ");
 }

@@ -10,6 +10,13 @@ using TBalkontuer = TOptionseintrag<struct TBalkontuer_Marke>;
 class TBalkontueren : public TOptionsgruppe<TBalkontuer, 2, 2>
 {
 public:
+    // The rows of the table, in the order of the order file's "ItemIndex" keys.
+    enum Zeile : int {
+        Art,                  // balcony-door kind
+        Zulage_Abschliessbar, // lock surcharge
+    };
+    static_assert(Zulage_Abschliessbar + 1 == Zeilenzahl);
+
     TBalkontueren();
 
     QString Beschreibung() const;

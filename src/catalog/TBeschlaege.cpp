@@ -36,8 +36,8 @@ TBeschlaege::TBeschlaege()
 
 QString TBeschlaege::Beschreibung() const
 {
-    QString Text = QStringLiteral("Beschläge: ") + Name_Von(0) + QLatin1Char(' ') + Name_Von(1);
-    for (const int Zeile : {2, 3, 4})
+    QString Text = QStringLiteral("Beschläge: ") + Name_Von(Beschlag) + QLatin1Char(' ') + Name_Von(Sicherheit);
+    for (const int Zeile : {Abdeckkappen, Griffhoehe, PutzFangschere})
         if (!Name_Von(Zeile).isEmpty())
             Text += QStringLiteral(" (+") + Name_Von(Zeile) + QLatin1Char(')');
     return Text + QStringLiteral("; ");

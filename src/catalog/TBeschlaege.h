@@ -10,6 +10,16 @@ using TBeschlag = TOptionseintrag<struct TBeschlag_Marke>;
 class TBeschlaege : public TOptionsgruppe<TBeschlag, 5, 4>
 {
 public:
+    // The rows of the table, in the order of the order file's "ItemIndex" keys.
+    enum Zeile : int {
+        Beschlag,       // fitting make
+        Sicherheit,     // security level
+        Abdeckkappen,   // cover caps
+        Griffhoehe,     // variable handle height
+        PutzFangschere, // top-light cleaning and catch scissors
+    };
+    static_assert(PutzFangschere + 1 == Zeilenzahl);
+
     TBeschlaege();
 
     QString Beschreibung() const;

@@ -76,25 +76,25 @@ QString TErgaenzungen::Beschreibung() const
 {
     const QString Keine = QStringLiteral("keine");
     QString Innen;
-    if (Name_Von(0) != Keine && Name_Von(8) != QStringLiteral("keine Füllung"))
-        Innen += QStringLiteral("Füllung: ") + Name_Von(8) + QStringLiteral("x ") + Name_Von(0);
-    if (Name_Von(1) != Keine)
-        Innen += QStringLiteral("OL-Öffner:  ") + Name_Von(1);
-    if (Name_Von(2) != QStringLiteral("Hoppe Modell Tokyo F1"))
-        Innen += QStringLiteral(", Oliven: ") + Name_Von(2);
-    if (!Name_Von(3).isEmpty())
-        Innen += QLatin1Char(' ') + Name_Von(3);
-    for (const int Zeile : {4, 5})
+    if (Name_Von(Fuellung) != Keine && Name_Von(Fuellung_Anzahl) != QStringLiteral("keine Füllung"))
+        Innen += QStringLiteral("Füllung: ") + Name_Von(Fuellung_Anzahl) + QStringLiteral("x ") + Name_Von(Fuellung);
+    if (Name_Von(Oberlichtoeffner) != Keine)
+        Innen += QStringLiteral("OL-Öffner:  ") + Name_Von(Oberlichtoeffner);
+    if (Name_Von(Oliven) != QStringLiteral("Hoppe Modell Tokyo F1"))
+        Innen += QStringLiteral(", Oliven: ") + Name_Von(Oliven);
+    if (!Name_Von(Oliven_Abschliessbar).isEmpty())
+        Innen += QLatin1Char(' ') + Name_Von(Oliven_Abschliessbar);
+    for (const int Zeile : {Lueftung, Absaegen})
         if (!Name_Von(Zeile).isEmpty())
             Innen += QStringLiteral(", ") + Name_Von(Zeile);
-    if (Name_Von(6) != Keine)
-        Innen += QStringLiteral(", Dübelbohrung: ") + Name_Von(6);
+    if (Name_Von(Duebelbohrung) != Keine)
+        Innen += QStringLiteral(", Dübelbohrung: ") + Name_Von(Duebelbohrung);
 
     // The additions appear on the order sheet under the decorative-profile label.
     QString Text;
     if (!Innen.isEmpty())
         Text = QStringLiteral("Zierprofile: ") + Innen + QStringLiteral("; ");
-    if (Name_Von(7) != Keine)
-        Text += QStringLiteral("Zulage: ") + Name_Von(7) + QStringLiteral("; ");
+    if (Name_Von(Schiebeelement) != Keine)
+        Text += QStringLiteral("Zulage: ") + Name_Von(Schiebeelement) + QStringLiteral("; ");
     return Text;
 }

@@ -56,8 +56,8 @@ TGlaeser::TGlaeser()
 
 QString TGlaeser::Beschreibung() const
 {
-    QString Text = QStringLiteral("Glas: ") + Name_Von(0);
-    for (const int Zeile : {1, 2, 3})
+    QString Text = QStringLiteral("Glas: ") + Name_Von(Isolierglas);
+    for (const int Zeile : {Ornamentglas, Warme_Kante, Sicherheitsglas})
         if (Name_Von(Zeile) != QStringLiteral("--"))
             Text += QStringLiteral(", ") + Name_Von(Zeile);
     return Text + QStringLiteral("; ");

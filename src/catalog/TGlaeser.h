@@ -10,6 +10,15 @@ using TGlas = TOptionseintrag<struct TGlas_Marke>;
 class TGlaeser : public TOptionsgruppe<TGlas, 4, 17>
 {
 public:
+    // The rows of the table, in the order of the order file's "ItemIndex" keys.
+    enum Zeile : int {
+        Isolierglas,     // glass type
+        Ornamentglas,    // ornamental glass
+        Warme_Kante,     // warm edge spacer
+        Sicherheitsglas, // safety glass
+    };
+    static_assert(Sicherheitsglas + 1 == Zeilenzahl);
+
     TGlaeser();
 
     QString Beschreibung() const;

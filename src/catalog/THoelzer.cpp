@@ -18,5 +18,5 @@ THoelzer::THoelzer()
 
 QString THoelzer::Beschreibung() const
 {
-    return Name_Von(0) + QStringLiteral("; ");
+    return Name_Von() + QStringLiteral("; ");
 }

@@ -27,6 +27,6 @@ QString TOberflaechen::Beschreibung() const
 {
     if (ItemIndex_Lesen() == Index_Sonderfarbe)
         return QStringLiteral("Sonderfarbe; ");
-    const TOberflaeche& Eintrag = Gewaehlt(0);
+    const TOberflaeche& Eintrag = Gewaehlt();
     return Eintrag.Zusatztext + QLatin1Char(' ') + Eintrag.Name + QStringLiteral("; ");
 }

@@ -51,7 +51,7 @@ public:
     Eintrag Eintrag_Lesen() const
         requires(Zeilen == 1)
     {
-        return Gewaehlt(0);
+        return Gewaehlt();
     }
 
     const TTabelle& Tabelle() const { return *m_Tabelle; }
@@ -113,6 +113,16 @@ protected:
         return (*m_Tabelle)[std::size_t(Zeile)][std::size_t(Index)];
     }
     const QString& Name_Von(int Zeile) const { return Gewaehlt(Zeile).Name; }
+    const Eintrag& Gewaehlt() const
+        requires(Zeilen == 1)
+    {
+        return Gewaehlt(0);
+    }
+    const QString& Name_Von() const
+        requires(Zeilen == 1)
+    {
+        return Gewaehlt(0).Name;
+    }
 
     // The table is shared; copying takes over the chosen indices.
     void Auswahl_Kopieren_Von(const TOptionsgruppe& Andere) { m_ItemIndex = Andere.m_ItemIndex; }

@@ -40,12 +40,12 @@ TProfile::TProfile()
 
 QString TProfile::Beschreibung() const
 {
-    QString Text = QStringLiteral("Profile: ") + Name_Von(0);
-    for (const int Zeile : {1, 2})
+    QString Text = QStringLiteral("Profile: ") + Name_Von(Profil);
+    for (const int Zeile : {Festfluegel, Festelemente})
         if (!Name_Von(Zeile).isEmpty())
             Text += QStringLiteral(" (+") + Name_Von(Zeile) + QLatin1Char(')');
-    if (Name_Von(3) != QStringLiteral("Anzahl Konter?"))
-        Text += QStringLiteral(" (+") + Name_Von(3) + QLatin1Char(')');
-    Text += QStringLiteral(", Fensterbankanschluss ") + Name_Von(4);
+    if (Name_Von(Konterholz) != QStringLiteral("Anzahl Konter?"))
+        Text += QStringLiteral(" (+") + Name_Von(Konterholz) + QLatin1Char(')');
+    Text += QStringLiteral(", Fensterbankanschluss ") + Name_Von(Fensterbankanschluss);
     return Text + QStringLiteral("; ");
 }

@@ -10,6 +10,16 @@ using TProfil = TOptionseintrag<struct TProfil_Marke>;
 class TProfile : public TOptionsgruppe<TProfil, 5, 5>
 {
 public:
+    // The rows of the table, in the order of the order file's "ItemIndex" keys.
+    enum Zeile : int {
+        Profil,               // profile variant
+        Festfluegel,          // screwed-in fixed sash
+        Festelemente,         // fixed elements
+        Konterholz,           // counter-wood pieces
+        Fensterbankanschluss, // window-sill connection code
+    };
+    static_assert(Fensterbankanschluss + 1 == Zeilenzahl);
+
     TProfile();
 
     QString Beschreibung() const;

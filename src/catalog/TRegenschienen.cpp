@@ -31,6 +31,6 @@ TRegenschienen::TRegenschienen()
 
 QString TRegenschienen::Beschreibung() const
 {
-    return QStringLiteral("Regenschiene Fenster: ") + Name_Von(0) + QStringLiteral("; Flügelabdeckung: ")
-         + Name_Von(2) + QStringLiteral("; ");
+    return QStringLiteral("Regenschiene Fenster: ") + Name_Von(Fenster) + QStringLiteral("; Flügelabdeckung: ")
+         + Name_Von(Fluegelabdeckung) + QStringLiteral("; ");
 }

@@ -9,6 +9,14 @@ using TRegenschiene = TOptionseintrag<struct TRegenschiene_Marke>;
 class TRegenschienen : public TOptionsgruppe<TRegenschiene, 3, 5>
 {
 public:
+    // The rows of the table, in the order of the order file's "ItemIndex" keys.
+    enum Zeile : int {
+        Fenster,          // rain rail of the window
+        Variante,         // rail variant
+        Fluegelabdeckung, // sash cover
+    };
+    static_assert(Fluegelabdeckung + 1 == Zeilenzahl);
+
     TRegenschienen();
 
     QString Beschreibung() const;

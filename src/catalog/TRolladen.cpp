@@ -51,8 +51,8 @@ TRolladen::TRolladen()
 
 QString TRolladen::Beschreibung() const
 {
-    if (Name_Von(0) == QStringLiteral("kein Rolladen"))
+    if (Name_Von(Fuehrung) == QStringLiteral("kein Rolladen"))
         return {};
-    return QStringLiteral("Rolladen: ") + Name_Von(0) + QStringLiteral(" (") + Name_Von(7)
+    return QStringLiteral("Rolladen: ") + Name_Von(Fuehrung) + QStringLiteral(" (") + Name_Von(Bank)
          + QStringLiteral("); ");
 }

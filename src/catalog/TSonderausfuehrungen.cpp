@@ -43,11 +43,11 @@ QString TSonderausfuehrungen::Beschreibung() const
 {
     const QString Keine = QStringLiteral("keine");
     QString Innen;
-    if (Name_Von(0) != Keine)
-        Innen += QStringLiteral("Bodenschwelle: ") + Name_Von(0);
-    if (Name_Von(1) != Keine)
-        Innen += QStringLiteral(", OL-Öffner:  ") + Name_Von(1);
-    for (const int Zeile : {2, 3, 4, 5})
+    if (Name_Von(Bodenschwelle) != Keine)
+        Innen += QStringLiteral("Bodenschwelle: ") + Name_Von(Bodenschwelle);
+    if (Name_Von(Oberlichtoeffner) != Keine)
+        Innen += QStringLiteral(", OL-Öffner:  ") + Name_Von(Oberlichtoeffner);
+    for (const int Zeile : {Regelair, Zweite_Dichtung, Abschliessbar, Nach_Aussen_Oeffnend})
         if (!Name_Von(Zeile).isEmpty())
             Innen += QStringLiteral(", ") + Name_Von(Zeile);
     // Without a threshold the inner text keeps its leading ", ".

@@ -56,7 +56,7 @@ std::int32_t TSonderformen::Faktor_Lesen(std::int32_t Form, std::int32_t Fenster
 
 QString TSonderformen::Beschreibung() const
 {
-    const QString& Name = Name_Von(0);
+    const QString& Name = Name_Von();
     if (Name == QStringLiteral("--"))
         return {};
     return QStringLiteral("Sonderform: ") + Name + QStringLiteral(" (#") + QString::number(ItemIndex_Lesen())

@@ -32,8 +32,8 @@ TSprossen::TSprossen()
 
 QString TSprossen::Beschreibung() const
 {
-    if (Name_Von(0) == QStringLiteral("keine") || Name_Von(1) == QStringLiteral("keine Sprossen"))
+    if (Name_Von(Art) == QStringLiteral("keine") || Name_Von(Felder) == QStringLiteral("keine Sprossen"))
         return {};
-    return QStringLiteral("Sprossen: ") + Name_Von(0) + QStringLiteral(" (") + Name_Von(1)
+    return QStringLiteral("Sprossen: ") + Name_Von(Art) + QStringLiteral(" (") + Name_Von(Felder)
          + QStringLiteral(" Felder); ");
 }

@@ -9,6 +9,13 @@ using TSprosse = TOptionseintrag<struct TSprosse_Marke>;
 class TSprossen : public TOptionsgruppe<TSprosse, 2, 30>
 {
 public:
+    // The rows of the table, in the order of the order file's "ItemIndex" keys.
+    enum Zeile : int {
+        Art,    // bar type, priced per field
+        Felder, // number of fields
+    };
+    static_assert(Felder + 1 == Zeilenzahl);
+
     TSprossen();
 
     QString Beschreibung() const;

@@ -18,5 +18,5 @@ TVersiegelungen::TVersiegelungen()
 
 QString TVersiegelungen::Beschreibung() const
 {
-    return QStringLiteral("Versiegelung: ") + Name_Von(0) + QStringLiteral("; ");
+    return QStringLiteral("Versiegelung: ") + Name_Von() + QStringLiteral("; ");
 }

@@ -96,7 +96,7 @@ TZierprofile::TZierprofile()
 
 std::int32_t TZierprofile::Seitenlaenge(int Zeile, const TAbmessungen& Abmessungen) const
 {
-    if (Zeile != 5 && Zeile != 7 && Zeile != 9)
+    if (Zeile != Rahmenverbreiterung_Seiten && Zeile != Ecksteher_Seiten && Zeile != Deckleiste_Seiten)
         throw EBereichsfehler(
             QStringLiteral("Bereichsüberschreitung: Zeile %1 von TZierprofile ist keine Seitenzeile").arg(Zeile));
 
@@ -126,20 +126,20 @@ QString TZierprofile::Beschreibung() const
 {
     const QString Keine = QStringLiteral("keine");
     QString Innen;
-    if (Name_Von(0) != Keine)
-        Innen += QStringLiteral("Regenschienenabdeckung ") + Name_Von(0);
-    if (Name_Von(1) != Keine)
-        Innen += QStringLiteral(", Kämpfer: ") + Name_Von(1) + QLatin1Char('(') + Anschlag + QLatin1Char(')');
-    if (Name_Von(3) != Keine)
-        Innen += QStringLiteral(", Schlagleisten: ") + Name_Von(3);
+    if (Name_Von(Regenschienenabdeckung) != Keine)
+        Innen += QStringLiteral("Regenschienenabdeckung ") + Name_Von(Regenschienenabdeckung);
+    if (Name_Von(Kaempfer) != Keine)
+        Innen += QStringLiteral(", Kämpfer: ") + Name_Von(Kaempfer) + QLatin1Char('(') + Anschlag + QLatin1Char(')');
+    if (Name_Von(Schlagleiste) != Keine)
+        Innen += QStringLiteral(", Schlagleisten: ") + Name_Von(Schlagleiste);
 
-    const auto Mit_Seiten = [&](int Profil, const QString& Titel) {
-        if (Name_Von(Profil) != Keine && Name_Von(Profil + 1) != Keine)
-            Innen += Titel + Name_Von(Profil) + QLatin1Char('(') + Name_Von(Profil + 1) + QLatin1Char(')');
+    const auto Mit_Seiten = [&](int Profil, int Seiten, const QString& Titel) {
+        if (Name_Von(Profil) != Keine && Name_Von(Seiten) != Keine)
+            Innen += Titel + Name_Von(Profil) + QLatin1Char('(') + Name_Von(Seiten) + QLatin1Char(')');
     };
-    Mit_Seiten(4, QStringLiteral(", Rahmenverbreiterung: "));
-    Mit_Seiten(6, QStringLiteral(", Ecksteher: "));
-    Mit_Seiten(8, QStringLiteral(", Deckleisten: "));
+    Mit_Seiten(Rahmenverbreiterung, Rahmenverbreiterung_Seiten, QStringLiteral(", Rahmenverbreiterung: "));
+    Mit_Seiten(Ecksteher, Ecksteher_Seiten, QStringLiteral(", Ecksteher: "));
+    Mit_Seiten(Deckleiste, Deckleiste_Seiten, QStringLiteral(", Deckleisten: "));
 
     if (Innen.isEmpty())
         return {};

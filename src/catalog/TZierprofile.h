@@ -12,6 +12,21 @@ using TZierprofil = TOptionseintrag<struct TZierprofil_Marke>;
 class TZierprofile : public TOptionsgruppe<TZierprofil, 10, 9>
 {
 public:
+    // The rows of the table, in the order of the order file's "ItemIndex" keys.
+    enum Zeile : int {
+        Regenschienenabdeckung,     // rain-rail cover profile
+        Kaempfer,                   // transom profile
+        Sprossenprofil,             // bar profile
+        Schlagleiste,               // meeting-rail profile
+        Rahmenverbreiterung,        // frame widening
+        Rahmenverbreiterung_Seiten, // its frame sides
+        Ecksteher,                  // corner post
+        Ecksteher_Seiten,           // its frame sides
+        Deckleiste,                 // cover strip
+        Deckleiste_Seiten,          // its frame sides
+    };
+    static_assert(Deckleiste_Seiten + 1 == Zeilenzahl);
+
     TZierprofile();
 
     // The stop text of the transom profile.

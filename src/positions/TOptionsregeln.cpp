@@ -15,11 +15,11 @@ void TOptionsregeln::Fluegel_Wechseln(TPosition& Position, std::int32_t Fenstert
 {
     Position.Abmessungen.Fenstertyp_Setzen(Fenstertyp);
     if (!Position.Abmessungen.hatOberlicht()) {
-        Position.Sonderausfuehrungen.ItemIndex_Setzen(Zeile_Oberlichtoeffner, 0);
+        Position.Sonderausfuehrungen.ItemIndex_Setzen(TSonderausfuehrungen::Oberlichtoeffner, 0);
         Position.Abmessungen.HoeheOberlicht_Setzen(0);
-        Position.Beschlaege.ItemIndex_Setzen(Zeile_PutzFangschere, 0);
+        Position.Beschlaege.ItemIndex_Setzen(TBeschlaege::PutzFangschere, 0);
     }
-    Position.Ergaenzungen.ItemIndex_Setzen(Zeile_Schiebeelement, 0);
+    Position.Ergaenzungen.ItemIndex_Setzen(TErgaenzungen::Schiebeelement, 0);
 }
 
 TOptionsregeln::TOberflaechenanzeige TOptionsregeln::Oberflaeche_Anzeigen(const TOberflaechen& Oberflaechen)
@@ -37,18 +37,18 @@ void TOptionsregeln::Sonderfarbe_Setzen(TOberflaechen& Oberflaechen, bool Gewaeh
 
 bool TOptionsregeln::Zweite_Dichtung_Erzwungen(const TGlaeser& Glaeser)
 {
-    return Glaeser.ItemIndex_Lesen(Zeile_Isolierglas) >= Erstes_Schallschutzglas_Mit_Dichtung;
+    return Glaeser.ItemIndex_Lesen(TGlaeser::Isolierglas) >= Erstes_Schallschutzglas_Mit_Dichtung;
 }
 
 bool TOptionsregeln::Zweite_Dichtung_Anwenden(TPosition& Position)
 {
     if (!Zweite_Dichtung_Erzwungen(Position.Glaeser))
         return false;
-    Position.Sonderausfuehrungen.ItemIndex_Setzen(Zeile_Zweite_Dichtung, 1);
+    Position.Sonderausfuehrungen.ItemIndex_Setzen(TSonderausfuehrungen::Zweite_Dichtung, 1);
     return true;
 }
 
 bool TOptionsregeln::Bank_Frei(const TRolladen& Rolladen)
 {
-    return Rolladen.ItemIndex_Lesen(Zeile_Fuehrung) != 0;
+    return Rolladen.ItemIndex_Lesen(TRolladen::Fuehrung) != 0;
 }

@@ -14,13 +14,7 @@ class TRolladen;
 class TOptionsregeln
 {
 public:
-    // Rows and entries the rules read or write.
-    static constexpr int Zeile_Oberlichtoeffner = 1;     // TSonderausfuehrungen
-    static constexpr int Zeile_Zweite_Dichtung = 3;      // TSonderausfuehrungen
-    static constexpr int Zeile_PutzFangschere = 4;       // TBeschlaege
-    static constexpr int Zeile_Schiebeelement = 7;       // TErgaenzungen
-    static constexpr int Zeile_Isolierglas = 0;          // TGlaeser
-    static constexpr int Zeile_Fuehrung = 0;             // TRolladen
+    // The first glass-type entry that needs the second seal.
     static constexpr std::int32_t Erstes_Schallschutzglas_Mit_Dichtung = 9;
 
     // Which of the three top-light controls can be used.

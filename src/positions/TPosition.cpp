@@ -68,18 +68,19 @@ long double TPosition::Meterpreis() const
 {
     long double Balkon = 0;
     if (Abmessungen.istBalkontuer())
-        Balkon = Balkontueren.Eintrag_Lesen(1).ProMeterUmlauf + Balkontueren.Eintrag_Lesen(0).ProMeterUmlauf;
+        Balkon = Balkontueren.Eintrag_Lesen(TBalkontueren::Zulage_Abschliessbar).ProMeterUmlauf
+               + Balkontueren.Eintrag_Lesen(TBalkontueren::Art).ProMeterUmlauf;
 
     long double M = Hoelzer.Eintrag_Lesen().ProMeterUmlauf + Abmessungen.Eintrag_Lesen().ProMeterUmlauf;
-    M += Profile.Eintrag_Lesen(0).ProMeterUmlauf;
-    M += Profile.Eintrag_Lesen(1).ProMeterUmlauf;
-    M += Profile.Eintrag_Lesen(2).ProMeterUmlauf;
-    M = (M + Profile.Eintrag_Lesen(3).ProMeterUmlauf) + Balkon;
+    M += Profile.Eintrag_Lesen(TProfile::Profil).ProMeterUmlauf;
+    M += Profile.Eintrag_Lesen(TProfile::Festfluegel).ProMeterUmlauf;
+    M += Profile.Eintrag_Lesen(TProfile::Festelemente).ProMeterUmlauf;
+    M = (M + Profile.Eintrag_Lesen(TProfile::Konterholz).ProMeterUmlauf) + Balkon;
     M += Oberflaechen.Eintrag_Lesen().ProMeterUmlauf;
     M += Versiegelungen.Eintrag_Lesen().ProMeterUmlauf;
-    for (int Zeile = 0; Zeile < 4; ++Zeile)
+    for (int Zeile = TGlaeser::Isolierglas; Zeile <= TGlaeser::Sicherheitsglas; ++Zeile)
         M += Glaeser.Eintrag_Lesen(Zeile).ProMeterUmlauf;
-    M += Sonderausfuehrungen.Eintrag_Lesen(3).ProMeterUmlauf;
+    M += Sonderausfuehrungen.Eintrag_Lesen(TSonderausfuehrungen::Zweite_Dichtung).ProMeterUmlauf;
     return M;
 }
 
@@ -91,20 +92,23 @@ long double TPosition::Stueckpreis() const
 
     long double Balkon = 0;
     if (Abmessungen.istBalkontuer())
-        Balkon = Balkontueren.Eintrag_Lesen(1).ProStueck + Balkontueren.Eintrag_Lesen(0).ProStueck;
+        Balkon = Balkontueren.Eintrag_Lesen(TBalkontueren::Zulage_Abschliessbar).ProStueck
+               + Balkontueren.Eintrag_Lesen(TBalkontueren::Art).ProStueck;
 
     long double Rolladen_Preis = 0;
-    if (Rolladen.ItemIndex_Lesen(0) != 0)
-        Rolladen_Preis = Rolladen.Eintrag_Lesen(0).ProMeterHoehe * Hoehe_m;
+    if (Rolladen.ItemIndex_Lesen(TRolladen::Fuehrung) != 0)
+        Rolladen_Preis = Rolladen.Eintrag_Lesen(TRolladen::Fuehrung).ProMeterHoehe * Hoehe_m;
 
-    long double Regenschienenabdeckung = Zierprofile.Eintrag_Lesen(0).ProStueck;
+    long double Regenschienenabdeckung = Zierprofile.Eintrag_Lesen(TZierprofile::Regenschienenabdeckung).ProStueck;
     if (Abmessungen.hatOberlicht())
         Regenschienenabdeckung *= 2;
 
     const long double Sprossen_Preis =
-        Sprossen.Eintrag_Lesen(0).ProMenge * static_cast<long double>(Sprossen.Eintrag_Lesen(1).Felder);
+        Sprossen.Eintrag_Lesen(TSprossen::Art).ProMenge
+        * static_cast<long double>(Sprossen.Eintrag_Lesen(TSprossen::Felder).Felder);
     const long double Fuellungen =
-        Ergaenzungen.Eintrag_Lesen(0).ProMenge * static_cast<long double>(Ergaenzungen.Eintrag_Lesen(8).Menge);
+        Ergaenzungen.Eintrag_Lesen(TErgaenzungen::Fuellung).ProMenge
+        * static_cast<long double>(Ergaenzungen.Eintrag_Lesen(TErgaenzungen::Fuellung_Anzahl).Menge);
 
     long double Sonderform = Sonderformen.Eintrag_Lesen().ProStueck *
                              static_cast<long double>(Sonderformen.Faktor_Lesen(Sonderformen.ItemIndex_Lesen(), Fenstertyp));
@@ -114,33 +118,37 @@ long double TPosition::Stueckpreis() const
     const auto Seiten_m = [&](int Zeile) {
         return static_cast<long double>(Zierprofile.Seitenlaenge(Zeile, Abmessungen)) / 1000.0L;
     };
-    const long double Laengen = Zierprofile.Eintrag_Lesen(4).ProMeterSeiten * Seiten_m(5) +
-                                Zierprofile.Eintrag_Lesen(6).ProMeterSeiten * Seiten_m(7) +
-                                Zierprofile.Eintrag_Lesen(8).ProMeterSeiten * Seiten_m(9);
+    const long double Laengen =
+        Zierprofile.Eintrag_Lesen(TZierprofile::Rahmenverbreiterung).ProMeterSeiten
+            * Seiten_m(TZierprofile::Rahmenverbreiterung_Seiten)
+        + Zierprofile.Eintrag_Lesen(TZierprofile::Ecksteher).ProMeterSeiten * Seiten_m(TZierprofile::Ecksteher_Seiten)
+        + Zierprofile.Eintrag_Lesen(TZierprofile::Deckleiste).ProMeterSeiten * Seiten_m(TZierprofile::Deckleiste_Seiten);
 
-    long double Profilsumme = Profile.Eintrag_Lesen(0).ProStueck + Laengen;
-    Profilsumme += Profile.Eintrag_Lesen(1).ProStueck;
-    Profilsumme += Profile.Eintrag_Lesen(2).ProStueck;
-    Profilsumme += Profile.Eintrag_Lesen(3).ProStueck;
-    Profilsumme = (Profilsumme + Profile.Eintrag_Lesen(4).ProStueck) + Balkon;
+    long double Profilsumme = Profile.Eintrag_Lesen(TProfile::Profil).ProStueck + Laengen;
+    Profilsumme += Profile.Eintrag_Lesen(TProfile::Festfluegel).ProStueck;
+    Profilsumme += Profile.Eintrag_Lesen(TProfile::Festelemente).ProStueck;
+    Profilsumme += Profile.Eintrag_Lesen(TProfile::Konterholz).ProStueck;
+    Profilsumme = (Profilsumme + Profile.Eintrag_Lesen(TProfile::Fensterbankanschluss).ProStueck) + Balkon;
     Profilsumme += Oberflaechen.Eintrag_Lesen().ProStueck;
 
-    long double Je_Fluegel = Beschlaege.Eintrag_Lesen(1).ProFluegel + Beschlaege.Eintrag_Lesen(0).ProFluegel;
-    Je_Fluegel += Beschlaege.Eintrag_Lesen(2).ProFluegel;
-    Je_Fluegel += Beschlaege.Eintrag_Lesen(3).ProFluegel;
-    Je_Fluegel += Ergaenzungen.Eintrag_Lesen(2).ProFluegel;
-    Je_Fluegel += Ergaenzungen.Eintrag_Lesen(3).ProFluegel;
-    Je_Fluegel += Regenschienen.Eintrag_Lesen(2).ProFluegel;
+    long double Je_Fluegel = Beschlaege.Eintrag_Lesen(TBeschlaege::Sicherheit).ProFluegel
+                          + Beschlaege.Eintrag_Lesen(TBeschlaege::Beschlag).ProFluegel;
+    Je_Fluegel += Beschlaege.Eintrag_Lesen(TBeschlaege::Abdeckkappen).ProFluegel;
+    Je_Fluegel += Beschlaege.Eintrag_Lesen(TBeschlaege::Griffhoehe).ProFluegel;
+    Je_Fluegel += Ergaenzungen.Eintrag_Lesen(TErgaenzungen::Oliven).ProFluegel;
+    Je_Fluegel += Ergaenzungen.Eintrag_Lesen(TErgaenzungen::Oliven_Abschliessbar).ProFluegel;
+    Je_Fluegel += Regenschienen.Eintrag_Lesen(TRegenschienen::Fluegelabdeckung).ProFluegel;
     const long double Fluegel = Je_Fluegel * static_cast<long double>(Abmessungen.Fluegelanzahl());
 
     long double T = Fluegel + Profilsumme + Sprossen_Preis + Fuellungen + Rolladen_Preis + Regenschienenabdeckung;
-    T += Beschlaege.Eintrag_Lesen(4).ProStueck;
-    T += Zierprofile.Eintrag_Lesen(1).ProStueck;
-    T += Zierprofile.Eintrag_Lesen(3).ProStueck;
-    for (int Zeile = 1; Zeile <= 6; ++Zeile)
+    T += Beschlaege.Eintrag_Lesen(TBeschlaege::PutzFangschere).ProStueck;
+    T += Zierprofile.Eintrag_Lesen(TZierprofile::Kaempfer).ProStueck;
+    T += Zierprofile.Eintrag_Lesen(TZierprofile::Schlagleiste).ProStueck;
+    for (int Zeile = TErgaenzungen::Oberlichtoeffner; Zeile <= TErgaenzungen::Duebelbohrung; ++Zeile)
         T += Ergaenzungen.Eintrag_Lesen(Zeile).ProStueck;
-    T += Sonderausfuehrungen.Eintrag_Lesen(0).ProMeterBreite * Breite_m;
-    for (int Zeile = 1; Zeile <= 5; ++Zeile)
+    T += Sonderausfuehrungen.Eintrag_Lesen(TSonderausfuehrungen::Bodenschwelle).ProMeterBreite * Breite_m;
+    for (int Zeile = TSonderausfuehrungen::Oberlichtoeffner; Zeile <= TSonderausfuehrungen::Nach_Aussen_Oeffnend;
+         ++Zeile)
         T += Sonderausfuehrungen.Eintrag_Lesen(Zeile).ProStueck;
     T += Sonderform;
     return T;
@@ -149,8 +157,8 @@ long double TPosition::Stueckpreis() const
 long double TPosition::Einzelpreis_Nicht_Rabattfaehig() const
 {
     const long double Breite_m = static_cast<long double>(Abmessungen.Breite()) / 1000.0L;
-    return Sonderausfuehrungen.Eintrag_Lesen(0).FestProMeterBreite * Breite_m +
-           Ergaenzungen.Eintrag_Lesen(7).FestProStueck;
+    return Sonderausfuehrungen.Eintrag_Lesen(TSonderausfuehrungen::Bodenschwelle).FestProMeterBreite * Breite_m +
+           Ergaenzungen.Eintrag_Lesen(TErgaenzungen::Schiebeelement).FestProStueck;
 }
 
 long double TPosition::Einzelpreis() const

@@ -115,10 +115,11 @@ std::vector<QLineF> Sprossen(const QRectF& G, int Felder)
 int Sprossenfelder(const TPosition& P)
 {
     const TSprossen& S = P.Sprossen;
-    const int Art = S.ItemIndex_Lesen(0), Anzahl = S.ItemIndex_Lesen(1);
-    if (Art <= 0 || Art >= 30 || Anzahl <= 0 || Anzahl >= 30)
+    const int Art = S.ItemIndex_Lesen(TSprossen::Art), Anzahl = S.ItemIndex_Lesen(TSprossen::Felder);
+    constexpr int Eintraege = TSprossen::Eintraege_Je_Zeile;
+    if (Art <= 0 || Art >= Eintraege || Anzahl <= 0 || Anzahl >= Eintraege)
         return 0;
-    return S.Eintrag_Lesen(1).Felder;
+    return S.Eintrag_Lesen(TSprossen::Felder).Felder;
 }
 
 struct TRaender
@@ -188,7 +189,7 @@ TSkizzenplan TSkizze::Planen(const TPosition& Position)
     Plan.Umriss = TSonderformumriss::Umriss(Plan.Form, Aussen);
     Plan.Innen = TSonderformumriss::Umriss(Plan.Form, Licht);
 
-    if (Position.Rolladen.ItemIndex_Lesen(0) != 0) {
+    if (Position.Rolladen.ItemIndex_Lesen(TRolladen::Fuehrung) != 0) {
         const qreal Kasten = std::clamp(H * 0.12, 120.0, 300.0);
         Plan.Rolladenkasten = QRectF(0, -Kasten, B, Kasten);
     }

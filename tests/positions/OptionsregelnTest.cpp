@@ -5,10 +5,10 @@
 
 namespace {
 
-constexpr int Oeffner = TOptionsregeln::Zeile_Oberlichtoeffner;
-constexpr int Dichtung = TOptionsregeln::Zeile_Zweite_Dichtung;
-constexpr int Schere = TOptionsregeln::Zeile_PutzFangschere;
-constexpr int Schiebeelement = TOptionsregeln::Zeile_Schiebeelement;
+constexpr int Oeffner = TSonderausfuehrungen::Oberlichtoeffner;
+constexpr int Dichtung = TSonderausfuehrungen::Zweite_Dichtung;
+constexpr int Schere = TBeschlaege::PutzFangschere;
+constexpr int Schiebeelement = TErgaenzungen::Schiebeelement;
 
 TPosition Mit_Oberlicht_Und_Zubehoer()
 {

@@ -32,32 +32,6 @@ using TZahlart = TZahleingabe::TZahlart;
 
 const QColor Himmelblau(166, 202, 240);
 
-// The rows behind the controls, by option group.
-namespace Profile {
-constexpr int Profil = 0, Konterholz = 3, Fensterbankanschluss = 4;
-}
-namespace Regenschienen {
-constexpr int Fenster = 0, Fluegelabdeckung = 2;
-}
-namespace Beschlaege {
-constexpr int Roto = 0, Sicherheit = 1, Abdeckkappen = 2, Griffhoehe = 3, PutzFangschere = 4;
-}
-namespace Sprossen {
-constexpr int Art = 0, Felder = 1;
-}
-namespace Rolladen {
-constexpr int Fuehrung = 0, Bank = 7;
-}
-namespace Ergaenzungen {
-constexpr int Fuellung = 0, Oliven = 2, Oliven_Abschliessbar = 3, Absaegen = 5, FuellungAnzahl = 8;
-}
-namespace Zierprofile {
-constexpr int Regen_Abdeckung = 0, Kaempfer = 1, Schlagleiste = 3, Rahmen = 4, Rahmen_Seiten = 5;
-}
-namespace Sonderausfuehrungen {
-constexpr int Bodenschwelle = 0, Oberlichtoeffner = 1, Regelair = 2, Zweite_Dichtung = 3, Abschliessbar = 4;
-}
-
 bool Ist_Enter(int Taste)
 {
     return Taste == Qt::Key_Return || Taste == Qt::Key_Enter;
@@ -446,9 +420,9 @@ void TForm_Positionen::Hoelzer_Anzeigen()
 void TForm_Positionen::Profile_Anzeigen()
 {
     Aendern([this](TPosition& P) {
-        m_Ui.CBC_Profil->setCurrentIndex(P.Profile.ItemIndex_Lesen(Profile::Profil));
-        m_Ui.CBC_Konterholz->setCurrentIndex(P.Profile.ItemIndex_Lesen(Profile::Konterholz));
-        m_Ui.CBC_Fensterbankanschluss->setCurrentIndex(P.Profile.ItemIndex_Lesen(Profile::Fensterbankanschluss));
+        m_Ui.CBC_Profil->setCurrentIndex(P.Profile.ItemIndex_Lesen(TProfile::Profil));
+        m_Ui.CBC_Konterholz->setCurrentIndex(P.Profile.ItemIndex_Lesen(TProfile::Konterholz));
+        m_Ui.CBC_Fensterbankanschluss->setCurrentIndex(P.Profile.ItemIndex_Lesen(TProfile::Fensterbankanschluss));
         Preise_Anzeigen();
     });
 }
@@ -475,8 +449,8 @@ void TForm_Positionen::Versiegelungen_Anzeigen()
 void TForm_Positionen::Regenschienen_Anzeigen()
 {
     Aendern([this](TPosition& P) {
-        m_Ui.CBC_Regen_Fenster->setCurrentIndex(P.Regenschienen.ItemIndex_Lesen(Regenschienen::Fenster));
-        m_Ui.CBC_Fluegelabdeckung->setCurrentIndex(P.Regenschienen.ItemIndex_Lesen(Regenschienen::Fluegelabdeckung));
+        m_Ui.CBC_Regen_Fenster->setCurrentIndex(P.Regenschienen.ItemIndex_Lesen(TRegenschienen::Fenster));
+        m_Ui.CBC_Fluegelabdeckung->setCurrentIndex(P.Regenschienen.ItemIndex_Lesen(TRegenschienen::Fluegelabdeckung));
         Preise_Anzeigen();
     });
 }
@@ -484,11 +458,11 @@ void TForm_Positionen::Regenschienen_Anzeigen()
 void TForm_Positionen::Beschlaege_Anzeigen()
 {
     Aendern([this](TPosition& P) {
-        m_Ui.CBC_Roto->setCurrentIndex(P.Beschlaege.ItemIndex_Lesen(Beschlaege::Roto));
-        m_Ui.CBC_Sicherheit->setCurrentIndex(P.Beschlaege.ItemIndex_Lesen(Beschlaege::Sicherheit));
-        m_Ui.CheckBoxBE_Abdeckkappen->setChecked(P.Beschlaege.ItemIndex_Lesen(Beschlaege::Abdeckkappen) == 1);
-        m_Ui.CheckBoxBE_Griffhoehe->setChecked(P.Beschlaege.ItemIndex_Lesen(Beschlaege::Griffhoehe) == 1);
-        m_Ui.CB_PutzFangschere->setChecked(P.Beschlaege.ItemIndex_Lesen(Beschlaege::PutzFangschere) == 1);
+        m_Ui.CBC_Roto->setCurrentIndex(P.Beschlaege.ItemIndex_Lesen(TBeschlaege::Beschlag));
+        m_Ui.CBC_Sicherheit->setCurrentIndex(P.Beschlaege.ItemIndex_Lesen(TBeschlaege::Sicherheit));
+        m_Ui.CheckBoxBE_Abdeckkappen->setChecked(P.Beschlaege.ItemIndex_Lesen(TBeschlaege::Abdeckkappen) == 1);
+        m_Ui.CheckBoxBE_Griffhoehe->setChecked(P.Beschlaege.ItemIndex_Lesen(TBeschlaege::Griffhoehe) == 1);
+        m_Ui.CB_PutzFangschere->setChecked(P.Beschlaege.ItemIndex_Lesen(TBeschlaege::PutzFangschere) == 1);
         Preise_Anzeigen();
     });
 }
@@ -497,7 +471,7 @@ void TForm_Positionen::Glaeser_Anzeigen()
 {
     Aendern([this](TPosition& P) {
         TComboBoxColor* const Listen[] = {m_Ui.CBC_Glas_1, m_Ui.CBC_Glas_2, m_Ui.CBC_Glas_3, m_Ui.CBC_Glas_4};
-        for (int Zeile = 0; Zeile < 4; ++Zeile)
+        for (int Zeile = TGlaeser::Isolierglas; Zeile <= TGlaeser::Sicherheitsglas; ++Zeile)
             Listen[Zeile]->setCurrentIndex(P.Glaeser.ItemIndex_Lesen(Zeile));
         if (TOptionsregeln::Zweite_Dichtung_Anwenden(P)) {
             m_Ui.CheckBox_2te_Dichtung->setChecked(true);
@@ -512,8 +486,8 @@ void TForm_Positionen::Glaeser_Anzeigen()
 void TForm_Positionen::Sprossen_Anzeigen()
 {
     Aendern([this](TPosition& P) {
-        m_Ui.CBC_Sprossen->setCurrentIndex(P.Sprossen.ItemIndex_Lesen(Sprossen::Art));
-        m_Ui.CBC_Felder->setCurrentIndex(P.Sprossen.ItemIndex_Lesen(Sprossen::Felder));
+        m_Ui.CBC_Sprossen->setCurrentIndex(P.Sprossen.ItemIndex_Lesen(TSprossen::Art));
+        m_Ui.CBC_Felder->setCurrentIndex(P.Sprossen.ItemIndex_Lesen(TSprossen::Felder));
         Preise_Anzeigen();
     });
 }
@@ -521,8 +495,8 @@ void TForm_Positionen::Sprossen_Anzeigen()
 void TForm_Positionen::Rolladen_Anzeigen()
 {
     Aendern([this](TPosition& P) {
-        m_Ui.CBC_Rolladen->setCurrentIndex(P.Rolladen.ItemIndex_Lesen(Rolladen::Fuehrung));
-        m_Ui.CBC_Bank->setCurrentIndex(P.Rolladen.ItemIndex_Lesen(Rolladen::Bank));
+        m_Ui.CBC_Rolladen->setCurrentIndex(P.Rolladen.ItemIndex_Lesen(TRolladen::Fuehrung));
+        m_Ui.CBC_Bank->setCurrentIndex(P.Rolladen.ItemIndex_Lesen(TRolladen::Bank));
         m_Ui.CBC_Bank->setEnabled(TOptionsregeln::Bank_Frei(P.Rolladen));
         Preise_Anzeigen();
     });
@@ -531,11 +505,11 @@ void TForm_Positionen::Rolladen_Anzeigen()
 void TForm_Positionen::Ergaenzungen_Anzeigen()
 {
     Aendern([this](TPosition& P) {
-        m_Ui.CBC_Fuellung->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::Fuellung));
-        m_Ui.CBC_FuellungAnzahl->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::FuellungAnzahl));
-        m_Ui.CBC_Oliven->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::Oliven));
-        m_Ui.CheckBoxE_Oliven_1->setChecked(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::Oliven_Abschliessbar) == 1);
-        m_Ui.CheckBoxE_Absaegen->setChecked(P.Ergaenzungen.ItemIndex_Lesen(Ergaenzungen::Absaegen) == 1);
+        m_Ui.CBC_Fuellung->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(TErgaenzungen::Fuellung));
+        m_Ui.CBC_FuellungAnzahl->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(TErgaenzungen::Fuellung_Anzahl));
+        m_Ui.CBC_Oliven->setCurrentIndex(P.Ergaenzungen.ItemIndex_Lesen(TErgaenzungen::Oliven));
+        m_Ui.CheckBoxE_Oliven_1->setChecked(P.Ergaenzungen.ItemIndex_Lesen(TErgaenzungen::Oliven_Abschliessbar) == 1);
+        m_Ui.CheckBoxE_Absaegen->setChecked(P.Ergaenzungen.ItemIndex_Lesen(TErgaenzungen::Absaegen) == 1);
         Preise_Anzeigen();
     });
 }
@@ -543,11 +517,11 @@ void TForm_Positionen::Ergaenzungen_Anzeigen()
 void TForm_Positionen::Zierprofile_Anzeigen()
 {
     Aendern([this](TPosition& P) {
-        m_Ui.CBC_Regen_Abdeckung->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Regen_Abdeckung));
-        m_Ui.CBC_Kaempfer->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Kaempfer));
-        m_Ui.CBC_Schlagleiste->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Schlagleiste));
-        m_Ui.CBC_Rahmen->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Rahmen));
-        m_Ui.CBC_Rahmen_Seiten->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(Zierprofile::Rahmen_Seiten));
+        m_Ui.CBC_Regen_Abdeckung->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(TZierprofile::Regenschienenabdeckung));
+        m_Ui.CBC_Kaempfer->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(TZierprofile::Kaempfer));
+        m_Ui.CBC_Schlagleiste->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(TZierprofile::Schlagleiste));
+        m_Ui.CBC_Rahmen->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(TZierprofile::Rahmenverbreiterung));
+        m_Ui.CBC_Rahmen_Seiten->setCurrentIndex(P.Zierprofile.ItemIndex_Lesen(TZierprofile::Rahmenverbreiterung_Seiten));
         m_Ui.Edit_Anschlag->setText(P.Zierprofile.Anschlag);
         Preise_Anzeigen();
     });
@@ -566,11 +540,11 @@ void TForm_Positionen::Sonderausfuehrungen_Anzeigen()
 {
     Aendern([this](TPosition& P) {
         const TSonderausfuehrungen& S = P.Sonderausfuehrungen;
-        m_Ui.CBC_Bodenschwelle->setCurrentIndex(S.ItemIndex_Lesen(Sonderausfuehrungen::Bodenschwelle));
-        m_Ui.CBC_Oberlichtoeffner->setCurrentIndex(S.ItemIndex_Lesen(Sonderausfuehrungen::Oberlichtoeffner));
-        m_Ui.CheckBox_Regelair->setChecked(S.ItemIndex_Lesen(Sonderausfuehrungen::Regelair) == 1);
-        m_Ui.CheckBox_2te_Dichtung->setChecked(S.ItemIndex_Lesen(Sonderausfuehrungen::Zweite_Dichtung) == 1);
-        m_Ui.CheckBox_Abschliessbar->setChecked(S.ItemIndex_Lesen(Sonderausfuehrungen::Abschliessbar) == 1);
+        m_Ui.CBC_Bodenschwelle->setCurrentIndex(S.ItemIndex_Lesen(TSonderausfuehrungen::Bodenschwelle));
+        m_Ui.CBC_Oberlichtoeffner->setCurrentIndex(S.ItemIndex_Lesen(TSonderausfuehrungen::Oberlichtoeffner));
+        m_Ui.CheckBox_Regelair->setChecked(S.ItemIndex_Lesen(TSonderausfuehrungen::Regelair) == 1);
+        m_Ui.CheckBox_2te_Dichtung->setChecked(S.ItemIndex_Lesen(TSonderausfuehrungen::Zweite_Dichtung) == 1);
+        m_Ui.CheckBox_Abschliessbar->setChecked(S.ItemIndex_Lesen(TSonderausfuehrungen::Abschliessbar) == 1);
         Preise_Anzeigen();
     });
 }
@@ -592,17 +566,17 @@ void TForm_Positionen::CBC_FluegelChange(int Index)
 
 void TForm_Positionen::CBC_ProfilChange(int Index)
 {
-    Waehlen(&TPosition::Profile, Profile::Profil, Index, &TForm_Positionen::Profile_Anzeigen);
+    Waehlen(&TPosition::Profile, TProfile::Profil, Index, &TForm_Positionen::Profile_Anzeigen);
 }
 
 void TForm_Positionen::CBC_KonterholzChange(int Index)
 {
-    Waehlen(&TPosition::Profile, Profile::Konterholz, Index, &TForm_Positionen::Profile_Anzeigen);
+    Waehlen(&TPosition::Profile, TProfile::Konterholz, Index, &TForm_Positionen::Profile_Anzeigen);
 }
 
 void TForm_Positionen::CBC_FensterbankanschlussChange(int Index)
 {
-    Waehlen(&TPosition::Profile, Profile::Fensterbankanschluss, Index, &TForm_Positionen::Profile_Anzeigen);
+    Waehlen(&TPosition::Profile, TProfile::Fensterbankanschluss, Index, &TForm_Positionen::Profile_Anzeigen);
 }
 
 void TForm_Positionen::CBC_HolzChange(int Index)
@@ -638,47 +612,47 @@ void TForm_Positionen::CBC_VersiegelungChange(int Index)
 
 void TForm_Positionen::CBC_Regen_FensterChange(int Index)
 {
-    Waehlen(&TPosition::Regenschienen, Regenschienen::Fenster, Index, &TForm_Positionen::Regenschienen_Anzeigen);
+    Waehlen(&TPosition::Regenschienen, TRegenschienen::Fenster, Index, &TForm_Positionen::Regenschienen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_FluegelabdeckungChange(int Index)
 {
-    Waehlen(&TPosition::Regenschienen, Regenschienen::Fluegelabdeckung, Index,
+    Waehlen(&TPosition::Regenschienen, TRegenschienen::Fluegelabdeckung, Index,
             &TForm_Positionen::Regenschienen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_RotoChange(int Index)
 {
-    Waehlen(&TPosition::Beschlaege, Beschlaege::Roto, Index, &TForm_Positionen::Beschlaege_Anzeigen);
+    Waehlen(&TPosition::Beschlaege, TBeschlaege::Beschlag, Index, &TForm_Positionen::Beschlaege_Anzeigen);
 }
 
 void TForm_Positionen::CBC_SicherheitChange(int Index)
 {
-    Waehlen(&TPosition::Beschlaege, Beschlaege::Sicherheit, Index, &TForm_Positionen::Beschlaege_Anzeigen);
+    Waehlen(&TPosition::Beschlaege, TBeschlaege::Sicherheit, Index, &TForm_Positionen::Beschlaege_Anzeigen);
 }
 
 void TForm_Positionen::CheckBoxBE_AbdeckkappenClick()
 {
-    Waehlen(&TPosition::Beschlaege, Beschlaege::Abdeckkappen, Haken_Wert(m_Ui.CheckBoxBE_Abdeckkappen),
+    Waehlen(&TPosition::Beschlaege, TBeschlaege::Abdeckkappen, Haken_Wert(m_Ui.CheckBoxBE_Abdeckkappen),
             &TForm_Positionen::Beschlaege_Anzeigen);
 }
 
 void TForm_Positionen::CheckBoxBE_GriffhoeheClick()
 {
-    Waehlen(&TPosition::Beschlaege, Beschlaege::Griffhoehe, Haken_Wert(m_Ui.CheckBoxBE_Griffhoehe),
+    Waehlen(&TPosition::Beschlaege, TBeschlaege::Griffhoehe, Haken_Wert(m_Ui.CheckBoxBE_Griffhoehe),
             &TForm_Positionen::Beschlaege_Anzeigen);
 }
 
 void TForm_Positionen::CB_PutzFangschereClick()
 {
-    Waehlen(&TPosition::Beschlaege, Beschlaege::PutzFangschere, Haken_Wert(m_Ui.CB_PutzFangschere),
+    Waehlen(&TPosition::Beschlaege, TBeschlaege::PutzFangschere, Haken_Wert(m_Ui.CB_PutzFangschere),
             &TForm_Positionen::Beschlaege_Anzeigen);
 }
 
 void TForm_Positionen::CBC_Glas_1Change(int Index)
 {
     Aendern([&](TPosition& P) {
-        P.Glaeser.ItemIndex_Setzen(0, Index);
+        P.Glaeser.ItemIndex_Setzen(TGlaeser::Isolierglas, Index);
         Glaeser_Anzeigen();
         CheckBox_2te_DichtungClick();
         Sonderausfuehrungen_Anzeigen();
@@ -687,89 +661,89 @@ void TForm_Positionen::CBC_Glas_1Change(int Index)
 
 void TForm_Positionen::CBC_Glas_2Change(int Index)
 {
-    Waehlen(&TPosition::Glaeser, 1, Index, &TForm_Positionen::Glaeser_Anzeigen);
+    Waehlen(&TPosition::Glaeser, TGlaeser::Ornamentglas, Index, &TForm_Positionen::Glaeser_Anzeigen);
 }
 
 void TForm_Positionen::CBC_Glas_3Change(int Index)
 {
-    Waehlen(&TPosition::Glaeser, 2, Index, &TForm_Positionen::Glaeser_Anzeigen);
+    Waehlen(&TPosition::Glaeser, TGlaeser::Warme_Kante, Index, &TForm_Positionen::Glaeser_Anzeigen);
 }
 
 void TForm_Positionen::CBC_Glas_4Change(int Index)
 {
-    Waehlen(&TPosition::Glaeser, 3, Index, &TForm_Positionen::Glaeser_Anzeigen);
+    Waehlen(&TPosition::Glaeser, TGlaeser::Sicherheitsglas, Index, &TForm_Positionen::Glaeser_Anzeigen);
 }
 
 void TForm_Positionen::CBC_SprossenChange(int Index)
 {
-    Waehlen(&TPosition::Sprossen, Sprossen::Art, Index, &TForm_Positionen::Sprossen_Anzeigen);
+    Waehlen(&TPosition::Sprossen, TSprossen::Art, Index, &TForm_Positionen::Sprossen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_FelderChange(int Index)
 {
-    Waehlen(&TPosition::Sprossen, Sprossen::Felder, Index, &TForm_Positionen::Sprossen_Anzeigen);
+    Waehlen(&TPosition::Sprossen, TSprossen::Felder, Index, &TForm_Positionen::Sprossen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_RolladenChange(int Index)
 {
-    Waehlen(&TPosition::Rolladen, Rolladen::Fuehrung, Index, &TForm_Positionen::Rolladen_Anzeigen);
+    Waehlen(&TPosition::Rolladen, TRolladen::Fuehrung, Index, &TForm_Positionen::Rolladen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_BankChange(int Index)
 {
-    Waehlen(&TPosition::Rolladen, Rolladen::Bank, Index, &TForm_Positionen::Rolladen_Anzeigen);
+    Waehlen(&TPosition::Rolladen, TRolladen::Bank, Index, &TForm_Positionen::Rolladen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_FuellungChange(int Index)
 {
-    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::Fuellung, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
+    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Fuellung, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_FuellungAnzahlChange(int Index)
 {
-    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::FuellungAnzahl, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
+    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Fuellung_Anzahl, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_OlivenChange(int Index)
 {
-    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::Oliven, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
+    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Oliven, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
 }
 
 void TForm_Positionen::CheckBoxE_Oliven_1Click()
 {
-    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::Oliven_Abschliessbar, Haken_Wert(m_Ui.CheckBoxE_Oliven_1),
+    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Oliven_Abschliessbar, Haken_Wert(m_Ui.CheckBoxE_Oliven_1),
             &TForm_Positionen::Ergaenzungen_Anzeigen);
 }
 
 void TForm_Positionen::CheckBoxE_AbsaegenClick()
 {
-    Waehlen(&TPosition::Ergaenzungen, Ergaenzungen::Absaegen, Haken_Wert(m_Ui.CheckBoxE_Absaegen),
+    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Absaegen, Haken_Wert(m_Ui.CheckBoxE_Absaegen),
             &TForm_Positionen::Ergaenzungen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_Regen_AbdeckungChange(int Index)
 {
-    Waehlen(&TPosition::Zierprofile, Zierprofile::Regen_Abdeckung, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+    Waehlen(&TPosition::Zierprofile, TZierprofile::Regenschienenabdeckung, Index, &TForm_Positionen::Zierprofile_Anzeigen);
 }
 
 void TForm_Positionen::CBC_KaempferChange(int Index)
 {
-    Waehlen(&TPosition::Zierprofile, Zierprofile::Kaempfer, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+    Waehlen(&TPosition::Zierprofile, TZierprofile::Kaempfer, Index, &TForm_Positionen::Zierprofile_Anzeigen);
 }
 
 void TForm_Positionen::CBC_SchlagleisteChange(int Index)
 {
-    Waehlen(&TPosition::Zierprofile, Zierprofile::Schlagleiste, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+    Waehlen(&TPosition::Zierprofile, TZierprofile::Schlagleiste, Index, &TForm_Positionen::Zierprofile_Anzeigen);
 }
 
 void TForm_Positionen::CBC_RahmenChange(int Index)
 {
-    Waehlen(&TPosition::Zierprofile, Zierprofile::Rahmen, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+    Waehlen(&TPosition::Zierprofile, TZierprofile::Rahmenverbreiterung, Index, &TForm_Positionen::Zierprofile_Anzeigen);
 }
 
 void TForm_Positionen::CBC_Rahmen_SeitenChange(int Index)
 {
-    Waehlen(&TPosition::Zierprofile, Zierprofile::Rahmen_Seiten, Index, &TForm_Positionen::Zierprofile_Anzeigen);
+    Waehlen(&TPosition::Zierprofile, TZierprofile::Rahmenverbreiterung_Seiten, Index, &TForm_Positionen::Zierprofile_Anzeigen);
 }
 
 void TForm_Positionen::CBE_SonderformenChange(int Index)
@@ -779,32 +753,32 @@ void TForm_Positionen::CBE_SonderformenChange(int Index)
 
 void TForm_Positionen::CBC_BodenschwelleChange(int Index)
 {
-    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Bodenschwelle, Index,
+    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Bodenschwelle, Index,
             &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
 }
 
 void TForm_Positionen::CBC_OberlichtoeffnerChange(int Index)
 {
-    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Oberlichtoeffner, Index,
+    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Oberlichtoeffner, Index,
             &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
 }
 
 void TForm_Positionen::CheckBox_RegelairClick()
 {
-    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Regelair, Haken_Wert(m_Ui.CheckBox_Regelair),
+    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Regelair, Haken_Wert(m_Ui.CheckBox_Regelair),
             &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
 }
 
 void TForm_Positionen::CheckBox_2te_DichtungClick()
 {
-    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Zweite_Dichtung,
+    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Zweite_Dichtung,
             Haken_Wert(m_Ui.CheckBox_2te_Dichtung),
             &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
 }
 
 void TForm_Positionen::CheckBox_AbschliessbarClick()
 {
-    Waehlen(&TPosition::Sonderausfuehrungen, Sonderausfuehrungen::Abschliessbar,
+    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Abschliessbar,
             Haken_Wert(m_Ui.CheckBox_Abschliessbar),
             &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
 }

@@ -84,7 +84,7 @@ QString TPositionsmodell::Kurzbeschreibung(const TPosition& Position)
     if (A.hatOberlicht())
         Text += QStringLiteral(" (") + QString::number(A.HoeheOberlicht()) + QStringLiteral(" OL)");
     Text += QLatin1Char(' ') + A.Drehrichtung;
-    Text += QStringLiteral("; ") + Position.Profile.Eintrag_Lesen(0).Name + QStringLiteral("; ")
+    Text += QStringLiteral("; ") + Position.Profile.Eintrag_Lesen(TProfile::Profil).Name + QStringLiteral("; ")
             + Position.Hoelzer.Eintrag_Lesen().Name;
     return Text;
 }
