@@ -1,5 +1,6 @@
 #include "base/Zahlformat.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -135,6 +136,22 @@ std::optional<std::int32_t> Ganzzahl_Eingabe_Deuten(const QString& Text)
     return std::int32_t(Wert);
 }
 
+std::optional<std::int32_t> Dezimalzahl_Deuten(const QString& Text)
+{
+    const QString T = Text.trimmed();
+    const bool Negativ = T.startsWith(u'-');
+    const qsizetype Anfang = Negativ || T.startsWith(u'+') ? 1 : 0;
+    // One more than the largest magnitude, so that -2147483648 still fits.
+    constexpr std::int64_t Grenze = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
+    const auto Betrag = Betrag_Deuten(T, Anfang, 10, Grenze);
+    if (!Betrag)
+        return std::nullopt;
+    const std::int64_t Wert = Negativ ? -*Betrag : *Betrag;
+    if (Wert > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return std::int32_t(Wert);
+}
+
 std::optional<double> Zahl_Deuten(const QString& Text)
 {
     // Only digits, one decimal separator of either kind, sign and exponent:
@@ -184,6 +201,24 @@ std::optional<double> Zahl_Eingabe_Deuten(const QString& Text, const QLocale& Ge
     const double Wert = L.toDouble(Text.trimmed(), &Ok);
     if (!Ok || !std::isfinite(Wert))
         return std::nullopt;
+    return Wert;
+}
+
+std::optional<long double> Zahl_Eingabe_Erweitert_Deuten(const QString& Text, const QLocale& Gebietsschema)
+{
+    const auto Gepruefte = Zahl_Eingabe_Deuten(Text, Gebietsschema);
+    if (!Gepruefte)
+        return std::nullopt;
+    QString C = Text.trimmed();
+    C.replace(Gebietsschema.decimalPoint(), QLatin1String("."));
+    C.replace(Gebietsschema.negativeSign(), QLatin1String("-"));
+    C.replace(Gebietsschema.positiveSign(), QString());
+    C.replace(Gebietsschema.exponential(), QLatin1String("e"), Qt::CaseInsensitive);
+    const QByteArray Zeichen = C.toLatin1();
+    long double Wert = 0;
+    const auto [Ende, Fehler] = std::from_chars(Zeichen.constData(), Zeichen.constData() + Zeichen.size(), Wert);
+    if (Fehler != std::errc() || Ende != Zeichen.constData() + Zeichen.size() || !std::isfinite(Wert))
+        return static_cast<long double>(*Gepruefte);
     return Wert;
 }
 

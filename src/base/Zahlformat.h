@@ -31,12 +31,18 @@ std::optional<std::int32_t> Ganzzahl_Deuten(const QString& Text);
 // decimal digits, or hexadecimal digits after "$" or "0x"; nothing after them.
 std::optional<std::int32_t> Ganzzahl_Eingabe_Deuten(const QString& Text);
 
+// An integer as decimal text: blanks around it, an optional sign, decimal digits only.
+std::optional<std::int32_t> Dezimalzahl_Deuten(const QString& Text);
+
 // A float as an order file stores it, the same under every locale: digits,
 // "," or "." as the one decimal separator, sign and exponent; finite only.
 std::optional<double> Zahl_Deuten(const QString& Text);
 
 // A finite float as a user types it: the locale's decimal separator and no group separator.
 std::optional<double> Zahl_Eingabe_Deuten(const QString& Text, const QLocale& Gebietsschema = QLocale());
+
+// Zahl_Eingabe_Deuten read into the full extended precision instead of through double.
+std::optional<long double> Zahl_Eingabe_Erweitert_Deuten(const QString& Text, const QLocale& Gebietsschema = QLocale());
 
 // A float for an order file: up to 15 significant digits, the exponent as
 // "1E20" or "1E-5", Dezimaltrenner between the integer and the fraction.

@@ -1,6 +1,7 @@
 #include "catalog/TAbmessungen.h"
 
 #include "base/Lesegrenzen.h"
+#include "base/Zahlformat.h"
 
 using namespace Ganzzahl;
 
@@ -8,12 +9,11 @@ namespace {
 
 std::int32_t Ganzzahl_Aus_Text(const QString& Text, const char* Feld)
 {
-    bool Ok = false;
-    const int Wert = Text.toInt(&Ok, 10);
-    if (!Ok)
+    const auto Wert = Zahlformat::Dezimalzahl_Deuten(Text);
+    if (!Wert)
         throw EKonvertierungsfehler(
             QStringLiteral("'%1' ist kein gültiger Ganzzahlwert (%2)").arg(Text, QLatin1String(Feld)));
-    return Wert;
+    return *Wert;
 }
 
 } // namespace

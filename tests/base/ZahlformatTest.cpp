@@ -82,32 +82,34 @@ TEST(Zahlformat, GanzzahlAusDateiUndAusEingabe)
         const char* Text;
         std::optional<std::int32_t> Datei;
         std::optional<std::int32_t> Eingabe;
+        std::optional<std::int32_t> Dezimal; // a measure typed into the editor
     } Faelle[] = {
-        {"800", 800, 800},
-        {"0800", 800, 800},
-        {"+800", 800, 800},
-        {"-800", -800, -800},
-        {"  12", 12, 12},
-        {"12  ", 12, std::nullopt},
-        {"0x1F", 31, 31},
-        {"0X1f", 31, 31},
-        {"$1F", std::nullopt, 31},
-        {"0xFFFFFFFF", -1, std::nullopt},
-        {"2147483647", 2147483647, 2147483647},
-        {"-2147483648", INT32_MIN, INT32_MIN},
-        {"2147483648", std::nullopt, std::nullopt},
-        {"-2147483649", std::nullopt, std::nullopt},
-        {"99999999999999999999", std::nullopt, std::nullopt},
-        {"", std::nullopt, std::nullopt},
-        {"-", std::nullopt, std::nullopt},
-        {"0x", std::nullopt, std::nullopt},
-        {"1a", std::nullopt, std::nullopt},
-        {"1.000", std::nullopt, std::nullopt},
+        {"800", 800, 800, 800},
+        {"0800", 800, 800, 800},
+        {"+800", 800, 800, 800},
+        {"-800", -800, -800, -800},
+        {"  12", 12, 12, 12},
+        {"12  ", 12, std::nullopt, 12},
+        {"0x1F", 31, 31, std::nullopt},
+        {"0X1f", 31, 31, std::nullopt},
+        {"$1F", std::nullopt, 31, std::nullopt},
+        {"0xFFFFFFFF", -1, std::nullopt, std::nullopt},
+        {"2147483647", 2147483647, 2147483647, 2147483647},
+        {"-2147483648", INT32_MIN, INT32_MIN, INT32_MIN},
+        {"2147483648", std::nullopt, std::nullopt, std::nullopt},
+        {"-2147483649", std::nullopt, std::nullopt, std::nullopt},
+        {"99999999999999999999", std::nullopt, std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt, std::nullopt},
+        {"-", std::nullopt, std::nullopt, std::nullopt},
+        {"0x", std::nullopt, std::nullopt, std::nullopt},
+        {"1a", std::nullopt, std::nullopt, std::nullopt},
+        {"1.000", std::nullopt, std::nullopt, std::nullopt},
     };
     for (const auto& F : Faelle) {
         SCOPED_TRACE(F.Text);
         EXPECT_EQ(Zahlformat::Ganzzahl_Deuten(QString::fromLatin1(F.Text)), F.Datei);
         EXPECT_EQ(Zahlformat::Ganzzahl_Eingabe_Deuten(QString::fromLatin1(F.Text)), F.Eingabe);
+        EXPECT_EQ(Zahlformat::Dezimalzahl_Deuten(QString::fromLatin1(F.Text)), F.Dezimal);
     }
 }
 
@@ -137,6 +139,18 @@ TEST(Zahlformat, KommazahlAusDateiUnabhaengigVomGebietsschema)
     }
     EXPECT_EQ(Zahlformat::Dateitext(1e20L, QLatin1Char(',')), QStringLiteral("1E20"));
     EXPECT_EQ(Zahlformat::Dateitext(8.4L, QLatin1Char(',')), QStringLiteral("8,4"));
+}
+
+TEST(Zahlformat, EingabeInVollerGenauigkeit)
+{
+    // Through double, 0,1 would carry double's rounding error into every price it multiplies.
+    EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("0,1"), Deutsch), 0.1L);
+    EXPECT_NE(static_cast<long double>(0.1), 0.1L);
+    EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("-12,5"), Deutsch), -12.5L);
+    EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("1,5E3"), Deutsch), 1500.0L);
+    EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("0.1"), QLocale::c()), 0.1L);
+    for (const char* Falsch : {"12.5", "1.000,5", "abc", "", "1e999"})
+        EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QString::fromLatin1(Falsch), Deutsch), std::nullopt) << Falsch;
 }
 
 TEST(Windows1252, KodierbarGenauWasDerKonverterSchreibenKann)

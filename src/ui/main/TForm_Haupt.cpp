@@ -672,7 +672,7 @@ void TForm_Haupt::Edit_RabattExit()
 {
     const QString Wert = TZahleingabe::Eingabe_Pruefen(m_Ui.Edit_Rabatt->text(), TZahleingabe::TZahlart::Integer,
                                                        m_Bestellung->RabattMin, m_Bestellung->RabattMax);
-    m_Bestellung->Rabatt = Wert.isEmpty() ? 0 : Wert.toInt();
+    m_Bestellung->Rabatt = Zahlformat::Dezimalzahl_Deuten(Wert).value_or(0);
     Hauptfenster_Aktualisieren();
 }
 
@@ -680,7 +680,7 @@ void TForm_Haupt::Edit_RabattObjektExit()
 {
     const QString Wert = TZahleingabe::Eingabe_Pruefen(m_Ui.Edit_RabattObjekt->text(), TZahleingabe::TZahlart::Integer,
                                                        m_Bestellung->RabattMin, m_Bestellung->RabattMax);
-    m_Bestellung->RabattObjekt = Wert.isEmpty() ? 0 : Wert.toInt();
+    m_Bestellung->RabattObjekt = Zahlformat::Dezimalzahl_Deuten(Wert).value_or(0);
     Hauptfenster_Aktualisieren();
 }
 

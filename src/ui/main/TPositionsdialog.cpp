@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include <charconv>
 
 namespace {
 
@@ -85,20 +84,7 @@ QString TPositionsdialog::Zahl_Text(std::int32_t Wert)
 
 long double TPositionsdialog::Zahl_Lesen(const QString& Gepruefte)
 {
-    // The checked text is in the locale's normal form; read it into the full
-    // extended precision instead of going through double.
-    const QLocale Gebietsschema;
-    QString Text = Gepruefte;
-    Text.replace(Gebietsschema.decimalPoint(), QLatin1String("."));
-    Text.replace(Gebietsschema.negativeSign(), QLatin1String("-"));
-    Text.replace(Gebietsschema.positiveSign(), QString());
-    Text.replace(Gebietsschema.exponential(), QLatin1String("e"), Qt::CaseInsensitive);
-    const QByteArray Zeichen = Text.toLatin1();
-    long double Wert = 0;
-    const auto [Ende, Fehler] = std::from_chars(Zeichen.constData(), Zeichen.constData() + Zeichen.size(), Wert);
-    if (Fehler != std::errc() || Ende != Zeichen.constData() + Zeichen.size())
-        return static_cast<long double>(Gebietsschema.toDouble(Gepruefte));
-    return Wert;
+    return Zahlformat::Zahl_Eingabe_Erweitert_Deuten(Gepruefte).value_or(0);
 }
 
 bool TPositionsdialog::Passt() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "ui/shared/TZahleingabe.h"
 #include "ui/shared/TDialogkontext.h"
@@ -68,7 +69,7 @@ protected:
         return Feld_Anlegen(
             Name, Lage, TZahleingabe::TZahlart::Integer, Unten, Oben,
             [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
-            [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Gepruefte.toInt(); },
+            [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Zahlformat::Dezimalzahl_Deuten(Gepruefte).value_or(0); },
             true);
     }
 
