@@ -26,7 +26,6 @@ TForm_Zulage1::TForm_Zulage1(TDialogkontext& Kontext, QWidget* parent)
     auto* Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {246, 74, 45, 21}, 1, 9999, &P::Anzahl);
     auto* BitBtn1 = OK_Knopf({300, 72, 75, 25});
 
-    Enter_Weiter(Edit_Bez, Edit_Anzahl);
-    Enter_Weiter(Edit_Anzahl, BitBtn1);
+    Enter_Folge({Edit_Bez, Edit_Anzahl, BitBtn1});
     Tabfolge({Edit_Bez, Edit_Anzahl, BitBtn1});
 }

@@ -30,7 +30,6 @@ TForm_Zulage2::TForm_Zulage2(TDialogkontext& Kontext, QWidget* parent)
     auto* Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {62, 98, 49, 21}, 1, 9999, &P::Anzahl);
     auto* BitBtn1 = OK_Knopf({179, 97, 75, 25});
 
-    Enter_Weiter(Edit_Bez, Edit_Anzahl);
-    Enter_Weiter(Edit_Anzahl, BitBtn1);
+    Enter_Folge({Edit_Bez, Edit_Anzahl, BitBtn1});
     Tabfolge({Edit_Bez, Edit_Anzahl, BitBtn1, CBC_SFT});
 }

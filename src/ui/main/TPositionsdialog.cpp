@@ -22,6 +22,7 @@
 #include <QSignalBlocker>
 
 #include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -127,10 +128,12 @@ QLabel* TPositionsdialog::Beschriftung(const QString& Name, const QString& Text,
     return Label;
 }
 
-QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage,
+QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage, const TUeberschrift& Ueber,
                                           std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
                                           TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden)
 {
+    if (!Ueber.Name.isEmpty())
+        Beschriftung(Ueber.Name, Ueber.Text, QRect(Lage.left(), Lage.top() - Ueber.Abstand, Lage.width(), 15));
     auto* Edit = new QLineEdit(this);
     Edit->setObjectName(Name);
     Edit->setGeometry(Lage);
@@ -210,6 +213,13 @@ void TPositionsdialog::Enter_Weiter(QLineEdit* Feld, QWidget* Ziel)
 {
     if (TFeld* Eintrag = Feld_Suchen(Feld))
         Eintrag->Enter_Ziel = Ziel;
+}
+
+void TPositionsdialog::Enter_Folge(std::initializer_list<QWidget*> Folge)
+{
+    for (auto Von = Folge.begin(); Von != Folge.end() && std::next(Von) != Folge.end(); ++Von)
+        if (TFeld* Eintrag = Feld_Suchen(*Von))
+            Eintrag->Enter_Ziel = *std::next(Von);
 }
 
 void TPositionsdialog::Tabfolge(std::initializer_list<QWidget*> Folge)
