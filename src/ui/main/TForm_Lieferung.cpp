@@ -16,7 +16,7 @@ TForm_Lieferung::TForm_Lieferung(TDialogkontext& Kontext, QWidget* parent)
     Auswahl_Binden<P>(ComboBox1);
 
     auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {8, 56, 180, 21}, &P::Bez,
-                              {QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez.")}, false);
+                              Darueber(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez.")), false);
     auto* BitBtn1 = OK_Knopf({212, 54, 75, 25});
 
     Enter_Weiter(Edit_Bez, BitBtn1);

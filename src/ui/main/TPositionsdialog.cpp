@@ -128,12 +128,29 @@ QLabel* TPositionsdialog::Beschriftung(const QString& Name, const QString& Text,
     return Label;
 }
 
-QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage, const TUeberschrift& Ueber,
+TPositionsdialog::TBeschriftung TPositionsdialog::Darueber(const QString& Name, const QString& Text, int Abstand)
+{
+    return {Name, Text, false, Abstand};
+}
+
+TPositionsdialog::TBeschriftung TPositionsdialog::Davor(const QString& Name, const QString& Text, int Breite)
+{
+    return {Name, Text, true, Breite};
+}
+
+QRect TPositionsdialog::TBeschriftung::Lage(const QRect& Feld) const
+{
+    if (Links)
+        return QRect(Feld.left() - 2 - Mass, Feld.top() + 3, Mass, 15);
+    return QRect(Feld.left(), Feld.top() - Mass, Feld.width(), 15);
+}
+
+QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Text,
                                           std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
                                           TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden)
 {
-    if (!Ueber.Name.isEmpty())
-        Beschriftung(Ueber.Name, Ueber.Text, QRect(Lage.left(), Lage.top() - Ueber.Abstand, Lage.width(), 15));
+    if (!Text.Name.isEmpty())
+        Beschriftung(Text.Name, Text.Text, Text.Lage(Lage));
     auto* Edit = new QLineEdit(this);
     Edit->setObjectName(Name);
     Edit->setGeometry(Lage);

@@ -52,32 +52,39 @@ protected:
 
     QLabel* Beschriftung(const QString& Name, const QString& Text, const QRect& Lage);
 
-    // The caption of a field, a label standing Abstand pixels above the
-    // field's top, 15 high and as wide as the field; none without a Name.
-    struct TUeberschrift
+    // The caption of a field, a label 15 pixels high; none without a Name.
+    struct TBeschriftung
     {
         QString Name;
         QString Text;
-        int Abstand = 16;
+        bool Links = false;
+        // Above: from the caption's top to the field's. Left: the caption's width.
+        int Mass = 0;
+
+        QRect Lage(const QRect& Feld) const;
     };
+    // Above the field and as wide as it.
+    static TBeschriftung Darueber(const QString& Name, const QString& Text, int Abstand = 16);
+    // Left of the field, ending 2 pixels before it, 3 pixels lower than its top.
+    static TBeschriftung Davor(const QString& Name, const QString& Text, int Breite);
 
     // Number fields: "extended" for a long double, "integer" for a 32-bit count.
     template <class T>
     QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, long double T::*Feld,
-                          const TUeberschrift& Ueber = {})
+                          const TBeschriftung& Text = {})
     {
         return Feld_Anlegen(
-            Name, Lage, Ueber, TZahleingabe::TZahlart::Extended, Unten, Oben,
+            Name, Lage, Text, TZahleingabe::TZahlart::Extended, Unten, Oben,
             [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
             [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Zahl_Lesen(Gepruefte); },
             true);
     }
     template <class T>
     QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, std::int32_t T::*Feld,
-                          const TUeberschrift& Ueber = {})
+                          const TBeschriftung& Text = {})
     {
         return Feld_Anlegen(
-            Name, Lage, Ueber, TZahleingabe::TZahlart::Integer, Unten, Oben,
+            Name, Lage, Text, TZahleingabe::TZahlart::Integer, Unten, Oben,
             [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
             [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Gepruefte.toInt(); },
             true);
@@ -85,11 +92,11 @@ protected:
 
     // A free text field; Neu_Laden says whether leaving it reloads the dialog.
     template <class T>
-    QLineEdit* Textfeld(const QString& Name, const QRect& Lage, QString T::*Feld, const TUeberschrift& Ueber = {},
+    QLineEdit* Textfeld(const QString& Name, const QRect& Lage, QString T::*Feld, const TBeschriftung& Text = {},
                         bool Neu_Laden = true)
     {
         return Feld_Anlegen(
-            Name, Lage, Ueber, std::nullopt, 0, 0, [this, Feld] { return Position<T>()->*Feld; },
+            Name, Lage, Text, std::nullopt, 0, 0, [this, Feld] { return Position<T>()->*Feld; },
             [this, Feld](const QString& Text) { Position<T>()->*Feld = Text; }, Neu_Laden);
     }
 
@@ -133,11 +140,11 @@ protected:
         TFreie_Felder F;
         F.Memo1 = Memo<T>({8, 8, 289, 201});
         F.Edit_Preis = Zahlenfeld(QStringLiteral("Edit_Preis"), {8, 227, 81, 21}, -999999, 999999, Preis,
-                                  {QStringLiteral("Label_Preis"), Preis_Text, 15});
+                                  Darueber(QStringLiteral("Label_Preis"), Preis_Text, 15));
         F.Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {97, 227, 49, 21}, 1, 99, &T::Anzahl,
-                                   {Anzahl_Label, QStringLiteral("Anzahl"), 15});
+                                   Darueber(Anzahl_Label, QStringLiteral("Anzahl"), 15));
         F.Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {154, 227, 143, 21}, &T::Bez,
-                              {QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez."), 15});
+                              Darueber(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez."), 15));
         F.BitBtn1 = OK_Knopf({222, 253, 75, 25});
         return F;
     }
@@ -174,7 +181,7 @@ private:
     static QString Zahl_Text(std::int32_t Wert);
     static long double Zahl_Lesen(const QString& Gepruefte);
 
-    QLineEdit* Feld_Anlegen(const QString& Name, const QRect& Lage, const TUeberschrift& Ueber,
+    QLineEdit* Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Text,
                             std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
                             TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden);
     TWindows1252Memo* Memo_Anlegen(const QRect& Lage, TAnzeige Anzeige, TSpeichern Speichern);
