@@ -145,12 +145,12 @@ QRect TPositionsdialog::TBeschriftung::Lage(const QRect& Feld) const
     return QRect(Feld.left(), Feld.top() - Mass, Feld.width(), 15);
 }
 
-QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Text,
+QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Etikett,
                                           std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
                                           TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden)
 {
-    if (!Text.Name.isEmpty())
-        Beschriftung(Text.Name, Text.Text, Text.Lage(Lage));
+    if (!Etikett.Name.isEmpty())
+        Beschriftung(Etikett.Name, Etikett.Text, Etikett.Lage(Lage));
     auto* Edit = new QLineEdit(this);
     Edit->setObjectName(Name);
     Edit->setGeometry(Lage);

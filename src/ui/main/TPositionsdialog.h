@@ -71,20 +71,20 @@ protected:
     // Number fields: "extended" for a long double, "integer" for a 32-bit count.
     template <class T>
     QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, long double T::*Feld,
-                          const TBeschriftung& Text = {})
+                          const TBeschriftung& Etikett = {})
     {
         return Feld_Anlegen(
-            Name, Lage, Text, TZahleingabe::TZahlart::Extended, Unten, Oben,
+            Name, Lage, Etikett, TZahleingabe::TZahlart::Extended, Unten, Oben,
             [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
             [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Zahl_Lesen(Gepruefte); },
             true);
     }
     template <class T>
     QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, std::int32_t T::*Feld,
-                          const TBeschriftung& Text = {})
+                          const TBeschriftung& Etikett = {})
     {
         return Feld_Anlegen(
-            Name, Lage, Text, TZahleingabe::TZahlart::Integer, Unten, Oben,
+            Name, Lage, Etikett, TZahleingabe::TZahlart::Integer, Unten, Oben,
             [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
             [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Gepruefte.toInt(); },
             true);
@@ -92,11 +92,11 @@ protected:
 
     // A free text field; Neu_Laden says whether leaving it reloads the dialog.
     template <class T>
-    QLineEdit* Textfeld(const QString& Name, const QRect& Lage, QString T::*Feld, const TBeschriftung& Text = {},
+    QLineEdit* Textfeld(const QString& Name, const QRect& Lage, QString T::*Feld, const TBeschriftung& Etikett = {},
                         bool Neu_Laden = true)
     {
         return Feld_Anlegen(
-            Name, Lage, Text, std::nullopt, 0, 0, [this, Feld] { return Position<T>()->*Feld; },
+            Name, Lage, Etikett, std::nullopt, 0, 0, [this, Feld] { return Position<T>()->*Feld; },
             [this, Feld](const QString& Text) { Position<T>()->*Feld = Text; }, Neu_Laden);
     }
 
@@ -181,7 +181,7 @@ private:
     static QString Zahl_Text(std::int32_t Wert);
     static long double Zahl_Lesen(const QString& Gepruefte);
 
-    QLineEdit* Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Text,
+    QLineEdit* Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Etikett,
                             std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
                             TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden);
     TWindows1252Memo* Memo_Anlegen(const QRect& Lage, TAnzeige Anzeige, TSpeichern Speichern);
