@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -117,6 +118,15 @@ TEST_F(Infofenster, OKSchliesstDenDialogUndErlaubtWiederoeffnen)
         SCOPED_TRACE(Art.Klasse);
         std::unique_ptr<QWidget> Fenster(Art.Erzeugen());
         Fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Fenster.get()));
+        ASSERT_NE(Fenster->screen(), nullptr);
+        const QRect Bildschirm = Fenster->screen()->availableGeometry();
+        // Centred within the width of a window frame the first time, then where the user left it.
+        const QPoint Abstand = Fenster->frameGeometry().center() - Bildschirm.center();
+        EXPECT_LE(Abstand.manhattanLength(), 8) << Abstand.x() << "," << Abstand.y();
+        const QPoint Hingeschoben = Bildschirm.topLeft() + QPoint(37, 23);
+        Fenster->move(Hingeschoben);
+
         auto* OK = Fenster->findChild<QPushButton*>(QStringLiteral("OKButton"));
         ASSERT_NE(OK, nullptr);
         EXPECT_EQ(OK->text(), QStringLiteral("OK"));
@@ -127,6 +137,7 @@ TEST_F(Infofenster, OKSchliesstDenDialogUndErlaubtWiederoeffnen)
         EXPECT_FALSE(Fenster->isVisible());
         Fenster->show();
         EXPECT_TRUE(Fenster->isVisible());
+        EXPECT_EQ(Fenster->pos(), Hingeschoben);
     }
 }
 

@@ -13,6 +13,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeView>
 
 #include <ostream>
@@ -126,5 +129,55 @@ TEST(Oberflaeche, DateidialogSprichtDeutsch)
                                                                  ? QStringLiteral("Öffnen")
                                                                  : QStringLiteral("Speichern")}));
         Dialog.hide();
+    }
+}
+
+TEST(Oberflaeche, DateidialogeDerStandarddiensteGebenDieGewaehlteDateiZurueck)
+{
+    TDienste::Installieren(nullptr);
+    QTemporaryDir Ordner;
+    ASSERT_TRUE(Ordner.isValid());
+    const QString Vorhanden = Ordner.filePath(QStringLiteral("alt.dat"));
+    const QString Neu = Ordner.filePath(QStringLiteral("neu.dat"));
+    {
+        QFile Datei(Vorhanden);
+        ASSERT_TRUE(Datei.open(QIODevice::WriteOnly));
+    }
+    const struct
+    {
+        const char* Fall;
+        bool Speichern;
+        QString Auswahl;  // empty: the user cancels
+        QFileDialog::AcceptMode Modus;
+        QFileDialog::FileMode Art;
+    } Faelle[] = {
+        {"öffnen", false, Vorhanden, QFileDialog::AcceptOpen, QFileDialog::ExistingFile},
+        {"speichern", true, Neu, QFileDialog::AcceptSave, QFileDialog::AnyFile},
+        {"öffnen abgebrochen", false, QString(), QFileDialog::AcceptOpen, QFileDialog::ExistingFile},
+        {"speichern abgebrochen", true, QString(), QFileDialog::AcceptSave, QFileDialog::AnyFile},
+    };
+    const TDienste::TDateiwahl Wahl{QStringLiteral("Bestellung"), QStringLiteral("Bestellung (*.dat)"),
+                                    QStringLiteral("dat"), QString()};
+    for (const auto& F : Faelle) {
+        SCOPED_TRACE(F.Fall);
+        bool Gesehen = false;
+        QTimer::singleShot(0, [&] {
+            auto* Dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(Dialog, nullptr);
+            Gesehen = true;
+            EXPECT_EQ(Dialog->windowTitle(), Wahl.Titel);
+            EXPECT_EQ(Dialog->acceptMode(), F.Modus);
+            EXPECT_EQ(Dialog->fileMode(), F.Art);
+            if (F.Auswahl.isEmpty()) {
+                Dialog->reject();
+                return;
+            }
+            Dialog->selectFile(F.Auswahl);
+            static_cast<QDialog*>(Dialog)->accept();
+        });
+        const QString Gewaehlt = F.Speichern ? TDienste::Aktuell().Datei_Speichern(nullptr, Wahl)
+                                             : TDienste::Aktuell().Datei_Oeffnen(nullptr, Wahl);
+        EXPECT_TRUE(Gesehen);
+        EXPECT_EQ(Gewaehlt, F.Auswahl);
     }
 }

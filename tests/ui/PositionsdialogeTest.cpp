@@ -455,6 +455,9 @@ TEST_F(Positionsdialoge, EnterUndTabfolge)
         {"TForm_Freie", Fabrik<TForm_Freie>(), Positionstyp::Freie,
          {"Edit_Preis", "Edit_Anzahl", "Edit_Anzahl", "Edit_Bez", "Edit_Bez", "BitBtn1"},
          {"Memo1", "Edit_Preis", "Edit_Anzahl", "Edit_Bez", "BitBtn1"}},
+        {"TForm_Freie_Zulage_Stueck", Fabrik<TForm_Freie_Zulage_Stueck>(), Positionstyp::Freie_Zulage_Stueck,
+         {"Edit_Preis", "Edit_Anzahl", "Edit_Anzahl", "Edit_Bez", "Edit_Bez", "BitBtn1"},
+         {"Memo1", "Edit_Preis", "Edit_Anzahl", "Edit_Bez", "BitBtn1"}},
         {"TForm_Freie_Zulage_Umlfm", Fabrik<TForm_Freie_Zulage_Umlfm>(), Positionstyp::Freie_Zulage_Umlfm,
          {"Edit_Preis", "Edit_Preis", "Edit_Anzahl", "Edit_Bez", "Edit_Bez", "BitBtn1"},
          {"Memo1", "Edit_Preis", "Edit_Bez", "BitBtn1", "Edit_Anzahl"}},
@@ -496,6 +499,43 @@ TEST_F(Positionsdialoge, EnterUndTabfolge)
         for (std::size_t i = 1; i < Fall.Tab.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(Fokus(), QLatin1String(Fall.Tab[i])) << "Tab " << i;
+        }
+    }
+}
+
+// ------------------------------------------------------------ layout
+
+TEST_F(Positionsdialoge, SteuerelementeLiegenImFensterOhneSichZuUeberdecken)
+{
+    const std::pair<const char*, std::function<QWidget*(TDialogkontext&)>> Dialoge[] = {
+        {"TForm_Freie", Fabrik<TForm_Freie>()},
+        {"TForm_Freie_Zulage_Stueck", Fabrik<TForm_Freie_Zulage_Stueck>()},
+        {"TForm_Freie_Zulage_Umlfm", Fabrik<TForm_Freie_Zulage_Umlfm>()},
+        {"TForm_Freie_Zulage_M2", Fabrik<TForm_Freie_Zulage_M2>()},
+        {"TForm_Freie_Zulage_Fenster", Fabrik<TForm_Freie_Zulage_Fenster>()},
+        {"TForm_Montage", Fabrik<TForm_Montage>()},
+        {"TForm_Zulage1", Fabrik<TForm_Zulage1>()},
+        {"TForm_Zulage2", Fabrik<TForm_Zulage2>()},
+        {"TForm_Sonderfarbe", Fabrik<TForm_Sonderfarbe>()},
+        {"TForm_Lieferung", Fabrik<TForm_Lieferung>()},
+    };
+    for (const auto& [Name, Erzeugen] : Dialoge) {
+        SCOPED_TRACE(Name);
+        std::unique_ptr<QWidget> Dialog(Erzeugen(Kontext));
+        Dialog->show();
+        const QList<QWidget*> Teile = Dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        ASSERT_GE(Teile.size(), 3);
+        for (qsizetype i = 0; i < Teile.size(); ++i) {
+            const std::string Teil = Teile[i]->objectName().toStdString();
+            EXPECT_TRUE(Dialog->rect().contains(Teile[i]->geometry())) << Teil;
+            for (qsizetype j = i + 1; j < Teile.size(); ++j) {
+                EXPECT_FALSE(Teile[i]->geometry().intersects(Teile[j]->geometry()))
+                    << Teil << " / " << Teile[j]->objectName().toStdString();
+            }
+            // A caption shows its whole text.
+            if (const auto* Label = qobject_cast<const QLabel*>(Teile[i])) {
+                EXPECT_LE(Label->fontMetrics().horizontalAdvance(Label->text()), Label->width()) << Teil;
+            }
         }
     }
 }

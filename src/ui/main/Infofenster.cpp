@@ -8,28 +8,8 @@
 #include <QFrame>
 #include <QImage>
 #include <QPushButton>
-#include <QScreen>
 
 namespace Infofenster {
-
-namespace {
-
-void Schrift_Setzen(QWidget& Fenster)
-{
-    Fenster.setFont(TSchriften::Schrift(8));
-}
-
-} // namespace
-
-void Dialograhmen_Setzen(QDialog& Fenster, const QString& Titel, int Breite, int Hoehe)
-{
-    Fenster.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    Fenster.setWindowTitle(Titel);
-    Fenster.setFixedSize(Breite, Hoehe);
-    Fenster.setModal(false);
-    Schrift_Setzen(Fenster);
-}
 
 void Einfachrahmen_Setzen(QWidget& Fenster, const QString& Titel, int Breite, int Hoehe)
 {
@@ -38,17 +18,15 @@ void Einfachrahmen_Setzen(QWidget& Fenster, const QString& Titel, int Breite, in
                            | Qt::MSWindowsFixedSizeDialogHint);
     Fenster.setWindowTitle(Titel);
     Fenster.setFixedSize(Breite, Hoehe);
-    Schrift_Setzen(Fenster);
+    Fenster.setFont(TSchriften::Schrift(8));
 }
 
-void Zentrieren(QWidget& Fenster)
+void Weiss_Hinterlegen(QWidget& Fenster)
 {
-    const QScreen* Bildschirm = Fenster.screen();
-    if (!Bildschirm)
-        return;
-    QRect Lage = Fenster.geometry();
-    Lage.moveCenter(Bildschirm->availableGeometry().center());
-    Fenster.move(Lage.topLeft());
+    QPalette Weiss = Fenster.palette();
+    Weiss.setColor(QPalette::Window, Qt::white);
+    Fenster.setPalette(Weiss);
+    Fenster.setAutoFillBackground(true);
 }
 
 QFrame* Panel(QWidget* Eltern, const QRect& Rechteck, const QString& Name)
@@ -79,6 +57,16 @@ QPushButton* OK_Knopf(QDialog* Fenster, const QRect& Rechteck)
 QImage Bild(const QString& Name)
 {
     return TJpegBild::Laden(QStringLiteral(":/bilder/") + Name);
+}
+
+TBildflaeche* Bildflaeche(QWidget* Eltern, TBildflaeche::TDarstellung Darstellung, const QString& Name,
+                          const QRect& Lage, const QImage& Inhalt)
+{
+    auto* Flaeche = new TBildflaeche(Darstellung, Eltern);
+    Flaeche->setObjectName(Name);
+    Flaeche->setGeometry(Lage);
+    Flaeche->Bild_Setzen(Inhalt);
+    return Flaeche;
 }
 
 } // namespace Infofenster

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/main/TBildflaeche.h"
+
 #include <QRect>
 #include <QString>
 
@@ -9,15 +11,14 @@ class QImage;
 class QPushButton;
 class QWidget;
 
-// What the information windows share: window borders, the bevelled panel,
+// What the information windows share: the window border, the bevelled panel,
 // the OK button and their pictures.
 namespace Infofenster {
 
-// A fixed-size dialog with title and close button only, in the 8-point face of the program.
-void Dialograhmen_Setzen(QDialog& Fenster, const QString& Titel, int Breite, int Hoehe);
 // A fixed-size window with system menu, minimise and close button.
 void Einfachrahmen_Setzen(QWidget& Fenster, const QString& Titel, int Breite, int Hoehe);
-void Zentrieren(QWidget& Fenster);
+// A white background for a window that shows a picture.
+void Weiss_Hinterlegen(QWidget& Fenster);
 
 // A panel with a lowered outer and a raised inner bevel; children go into the
 // returned inner frame, whose origin lies 1 pixel inside Rechteck.
@@ -28,5 +29,8 @@ QPushButton* OK_Knopf(QDialog* Fenster, const QRect& Rechteck);
 
 // A picture of the program, ":/bilder/<Name>"; a null image if it is missing or damaged.
 QImage Bild(const QString& Name);
+// A picture control called Name at Lage in Eltern, showing Inhalt.
+TBildflaeche* Bildflaeche(QWidget* Eltern, TBildflaeche::TDarstellung Darstellung, const QString& Name,
+                          const QRect& Lage, const QImage& Inhalt);
 
 } // namespace Infofenster

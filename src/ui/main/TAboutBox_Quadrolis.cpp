@@ -2,22 +2,17 @@
 
 #include "base/Version.h"
 #include "ui/main/Infofenster.h"
-#include "ui/main/TBildflaeche.h"
 
 #include <QFrame>
 #include <QLabel>
 
 TAboutBox_Quadrolis::TAboutBox_Quadrolis(QWidget* parent)
-    : QDialog(parent)
+    : TInfodialog(QStringLiteral("Info"), 225, 161, parent)
 {
-    Infofenster::Dialograhmen_Setzen(*this, QStringLiteral("Info"), 225, 161);
-
     QFrame* Panel = Infofenster::Panel(this, QRect(8, 8, 209, 113), QStringLiteral("Panel1"));
 
-    auto* Symbol = new TBildflaeche(TBildflaeche::TDarstellung::Proportional, Panel);
-    Symbol->setObjectName(QStringLiteral("ProgramIcon"));
-    Symbol->setGeometry(8, 8, 33, 33);
-    Symbol->Bild_Setzen(Infofenster::Bild(QStringLiteral("quadrolis_symbol.jpg")));
+    Infofenster::Bildflaeche(Panel, TBildflaeche::TDarstellung::Proportional, QStringLiteral("ProgramIcon"),
+                             QRect(8, 8, 33, 33), Infofenster::Bild(QStringLiteral("quadrolis_symbol.jpg")));
 
     const auto Beschriftung = [Panel](const QString& Name, const QString& Text, const QRect& Lage) {
         auto* Label = new QLabel(Text, Panel);
@@ -38,13 +33,4 @@ TAboutBox_Quadrolis::TAboutBox_Quadrolis(QWidget* parent)
     Hinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Infofenster::OK_Knopf(this, QRect(75, 129, 75, 25));
-}
-
-void TAboutBox_Quadrolis::showEvent(QShowEvent* Ereignis)
-{
-    if (!m_Positioniert) {
-        Infofenster::Zentrieren(*this);
-        m_Positioniert = true;
-    }
-    QDialog::showEvent(Ereignis);
 }

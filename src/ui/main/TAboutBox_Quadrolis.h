@@ -1,18 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/main/TInfodialog.h"
 
 // The about box: program icon, product name, version and the disclaimer.
-class TAboutBox_Quadrolis : public QDialog
+class TAboutBox_Quadrolis : public TInfodialog
 {
     Q_OBJECT
 
 public:
     explicit TAboutBox_Quadrolis(QWidget* parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent* Ereignis) override;
-
-private:
-    bool m_Positioniert = false;
 };

@@ -2,7 +2,6 @@
 
 #include "sheet/Herstellerdaten.h"
 #include "ui/main/Infofenster.h"
-#include "ui/main/TBildflaeche.h"
 #include "ui/main/TWeblink.h"
 
 #include <QEvent>
@@ -12,10 +11,8 @@
 #include <QTextDocument>
 
 TAboutBox_Talvern::TAboutBox_Talvern(QWidget* parent)
-    : QDialog(parent)
+    : TInfodialog(QStringLiteral("Informationen"), 352, 272, parent)
 {
-    Infofenster::Dialograhmen_Setzen(*this, QStringLiteral("Informationen"), 352, 272);
-
     QFrame* Panel = Infofenster::Panel(this, QRect(8, 8, 336, 226), QStringLiteral("Panel1"));
     QPalette Weiss = Panel->palette();
     Weiss.setColor(QPalette::Window, Qt::white);
@@ -24,15 +21,11 @@ TAboutBox_Talvern::TAboutBox_Talvern(QWidget* parent)
     Panel->setAutoFillBackground(true);
 
     const QImage Logo = Infofenster::Bild(QStringLiteral("talvern_logo.jpg"));
-    auto* Bild = new TBildflaeche(TBildflaeche::TDarstellung::Gestreckt, Panel);
-    Bild->setObjectName(QStringLiteral("Image_Logo"));
-    Bild->setGeometry(8, 8, 120, 120);
-    Bild->Bild_Setzen(Logo);
-    auto* Gross = new TBildflaeche(TBildflaeche::TDarstellung::Gestreckt, Panel);
-    Gross->setObjectName(QStringLiteral("Image_Logo_Gross"));
-    Gross->setGeometry(8, 8, 200, 200);
-    Gross->Bild_Setzen(Logo);
-    Gross->hide();
+    Infofenster::Bildflaeche(Panel, TBildflaeche::TDarstellung::Gestreckt, QStringLiteral("Image_Logo"),
+                             QRect(8, 8, 120, 120), Logo);
+    Infofenster::Bildflaeche(Panel, TBildflaeche::TDarstellung::Gestreckt, QStringLiteral("Image_Logo_Gross"),
+                             QRect(8, 8, 200, 200), Logo)
+        ->hide();
 
     // The address is kept in one line elsewhere; the box shows street and town apart.
     const QString Strasse = Herstellerdaten::Anschrift.section(QStringLiteral(", "), 0, 0);
@@ -85,13 +78,4 @@ bool TAboutBox_Talvern::eventFilter(QObject* Objekt, QEvent* Ereignis)
         && (Objekt == m_Anschrift->viewport() || Objekt == m_Register->viewport()))
         m_Link->Zuruecksetzen();
     return QDialog::eventFilter(Objekt, Ereignis);
-}
-
-void TAboutBox_Talvern::showEvent(QShowEvent* Ereignis)
-{
-    if (!m_Positioniert) {
-        Infofenster::Zentrieren(*this);
-        m_Positioniert = true;
-    }
-    QDialog::showEvent(Ereignis);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/main/TInfodialog.h"
 
 class QPlainTextEdit;
 class TWeblink;
 
 // The maker's contact box: logo, address and numbers, management and register
 // details, and the link to the web address.
-class TAboutBox_Talvern : public QDialog
+class TAboutBox_Talvern : public TInfodialog
 {
     Q_OBJECT
 
@@ -15,7 +15,6 @@ public:
     explicit TAboutBox_Talvern(QWidget* parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent* Ereignis) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
 private:
@@ -24,5 +23,4 @@ private:
     QPlainTextEdit* m_Anschrift = nullptr;
     QPlainTextEdit* m_Register = nullptr;
     TWeblink* m_Link = nullptr;
-    bool m_Positioniert = false;
 };

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/main/TInfodialog.h"
 
 class TBildflaeche;
 
 // Two pages of a tool-voucher offer; "Blättern" turns to the other page.
-class TAboutBox_Werkzeuggutschein : public QDialog
+class TAboutBox_Werkzeuggutschein : public TInfodialog
 {
     Q_OBJECT
 
@@ -14,13 +14,9 @@ public:
 
     int Blaetterzahl() const { return m_Blaetterzahl; }
 
-protected:
-    void showEvent(QShowEvent* Ereignis) override;
-
 private:
     void Button_BlaetternClick();
 
     TBildflaeche* m_Seite2 = nullptr;
     int m_Blaetterzahl = 0;
-    bool m_Positioniert = false;
 };

@@ -1,18 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/main/TInfodialog.h"
 
 // The billing proposal as one picture.
-class TAboutBox_abrechnungsvorschlag : public QDialog
+class TAboutBox_abrechnungsvorschlag : public TInfodialog
 {
     Q_OBJECT
 
 public:
     explicit TAboutBox_abrechnungsvorschlag(QWidget* parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent* Ereignis) override;
-
-private:
-    bool m_Positioniert = false;
 };

@@ -43,10 +43,10 @@ T* TAnwendung::Infofenster_Anlegen()
     return Fenster;
 }
 
-template <class T, class Basis>
-T* TAnwendung::Positionsdialog_Anlegen(std::unique_ptr<T> Dialog, std::uint32_t Typ, void (Basis::*Aktivieren)())
+template <class T>
+T* TAnwendung::Positionsdialog_Anlegen(std::uint32_t Typ, void (T::*Aktivieren)())
 {
-    T* D = Besitzen(std::move(Dialog));
+    T* D = Besitzen(std::make_unique<T>(*m_Haupt));
     m_Haupt->Dialog_Koppeln(Typ, D, [D, Aktivieren] { (D->*Aktivieren)(); });
     return D;
 }
@@ -62,36 +62,25 @@ TAnwendung::TAnwendung()
     Infofenster_Anlegen<TForm_Sonderformen>();
     Infofenster_Anlegen<TForm_Holzarten>();
 
-    TDialogkontext& Kontext = *m_Haupt;
-    Positionsdialog_Anlegen(std::make_unique<TForm_Positionen>(Kontext), Positionstyp::Fenster,
-                            &TForm_Positionen::Focus_Form_Positionen);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Lieferung>(Kontext), Positionstyp::Lieferung,
-                            &TForm_Lieferung::Felder_Laden);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Freie>(Kontext), Positionstyp::Freie, &TForm_Freie::Felder_Laden);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Montage>(Kontext), Positionstyp::Montage,
-                            &TForm_Montage::Felder_Laden);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Zulage1>(Kontext), Positionstyp::Zulage1,
-                            &TForm_Zulage1::Felder_Laden);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Zulage2>(Kontext), Positionstyp::Zulage2,
-                            &TForm_Zulage2::Felder_Laden);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Sonderfarbe>(Kontext), Positionstyp::Sonderfarbe,
-                            &TForm_Sonderfarbe::Felder_Laden);
+    Positionsdialog_Anlegen<TForm_Positionen>(Positionstyp::Fenster, &TForm_Positionen::Focus_Form_Positionen);
+    Positionsdialog_Anlegen<TForm_Lieferung>(Positionstyp::Lieferung);
+    Positionsdialog_Anlegen<TForm_Freie>(Positionstyp::Freie);
+    Positionsdialog_Anlegen<TForm_Montage>(Positionstyp::Montage);
+    Positionsdialog_Anlegen<TForm_Zulage1>(Positionstyp::Zulage1);
+    Positionsdialog_Anlegen<TForm_Zulage2>(Positionstyp::Zulage2);
+    Positionsdialog_Anlegen<TForm_Sonderfarbe>(Positionstyp::Sonderfarbe);
 
     Infofenster_Anlegen<TForm_Einfuehrungspreise>();
     Infofenster_Anlegen<TAboutBox_Drehrichtungen>();
     Infofenster_Anlegen<TAboutBox_Werkzeuggutschein>();
 
-    Positionsdialog_Anlegen(std::make_unique<TForm_Freie_Zulage_Umlfm>(Kontext), Positionstyp::Freie_Zulage_Umlfm,
-                            &TForm_Freie_Zulage_Umlfm::Felder_Laden);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Freie_Zulage_M2>(Kontext), Positionstyp::Freie_Zulage_M2,
-                            &TForm_Freie_Zulage_M2::Felder_Laden);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Freie_Zulage_Stueck>(Kontext), Positionstyp::Freie_Zulage_Stueck,
-                            &TForm_Freie_Zulage_Stueck::Felder_Laden);
-    Positionsdialog_Anlegen(std::make_unique<TForm_Freie_Zulage_Fenster>(Kontext),
-                            Positionstyp::Freie_Zulage_Fenster, &TForm_Freie_Zulage_Fenster::Felder_Laden);
+    Positionsdialog_Anlegen<TForm_Freie_Zulage_Umlfm>(Positionstyp::Freie_Zulage_Umlfm);
+    Positionsdialog_Anlegen<TForm_Freie_Zulage_M2>(Positionstyp::Freie_Zulage_M2);
+    Positionsdialog_Anlegen<TForm_Freie_Zulage_Stueck>(Positionstyp::Freie_Zulage_Stueck);
+    Positionsdialog_Anlegen<TForm_Freie_Zulage_Fenster>(Positionstyp::Freie_Zulage_Fenster);
     Infofenster_Anlegen<TAboutBox_abrechnungsvorschlag>();
 
-    auto* Skizze = Besitzen(std::make_unique<TForm_Skizze>(Kontext));
+    auto* Skizze = Besitzen(std::make_unique<TForm_Skizze>(*m_Haupt));
     m_Haupt->Infofenster_Koppeln(Skizze);
     Slotschutz::Verbinden(m_Haupt, &TForm_Haupt::Aktualisiert, Skizze, [Skizze] {
         if (Skizze->isVisible())

@@ -34,9 +34,9 @@ private:
     T* Besitzen(std::unique_ptr<T> Fenster);
     template <class T>
     T* Infofenster_Anlegen();
-    // Takes over a position dialog and couples it to its kind; Aktivieren loads the selected position.
-    template <class T, class Basis>
-    T* Positionsdialog_Anlegen(std::unique_ptr<T> Dialog, std::uint32_t Typ, void (Basis::*Aktivieren)());
+    // Creates a position dialog and couples it to its kind; Aktivieren loads the selected position.
+    template <class T>
+    T* Positionsdialog_Anlegen(std::uint32_t Typ, void (T::*Aktivieren)() = &T::Felder_Laden);
 
     std::vector<std::unique_ptr<QWidget>> m_Fenster;
     TForm_Haupt* m_Haupt = nullptr;

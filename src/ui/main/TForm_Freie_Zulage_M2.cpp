@@ -11,19 +11,17 @@ TForm_Freie_Zulage_M2::TForm_Freie_Zulage_M2(TDialogkontext& Kontext, QWidget* p
 {
     using P = TPosition_Freie_Zulage_M2;
     auto* Memo1 = Memo<P>({8, 8, 289, 169});
-    Beschriftung(QStringLiteral("Label_Preis"), QStringLiteral("m2-Preis"), {8, 183, 81, 15});
-    auto* Edit_Preis = Zahlenfeld(QStringLiteral("Edit_Preis"), {8, 199, 81, 21}, -999999, 999999, &P::M2preis);
-    Beschriftung(QStringLiteral("Label1"), QStringLiteral("m2"), {97, 183, 65, 15});
-    auto* Edit_m2 = Zahlenfeld(QStringLiteral("Edit_m2"), {97, 199, 65, 21}, 0, 9999, &P::M2);
-    Beschriftung(QStringLiteral("Label_Anzahl"), QStringLiteral("Anzahl"), {170, 183, 49, 15});
-    auto* Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {170, 199, 49, 21}, 1, 99, &P::Anzahl);
-    Beschriftung(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez."), {8, 229, 206, 15});
-    auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {8, 245, 206, 21}, &P::Bez);
+    auto* Edit_Preis = Zahlenfeld(QStringLiteral("Edit_Preis"), {8, 199, 81, 21}, -999999, 999999, &P::M2preis,
+                                  Darueber(QStringLiteral("Label_Preis"), QStringLiteral("m2-Preis")));
+    auto* Edit_m2 = Zahlenfeld(QStringLiteral("Edit_m2"), {97, 199, 65, 21}, 0, 9999, &P::M2,
+                               Darueber(QStringLiteral("Label1"), QStringLiteral("m2")));
+    auto* Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {170, 199, 49, 21}, 1, 99, &P::Anzahl,
+                                   Darueber(QStringLiteral("Label_Anzahl"), QStringLiteral("Anzahl")));
+    auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {8, 245, 206, 21}, &P::Bez,
+                              Darueber(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez.")));
     auto* BitBtn1 = OK_Knopf({222, 243, 75, 25});
 
-    Enter_Weiter(Edit_Preis, Edit_Anzahl);
-    Enter_Weiter(Edit_Anzahl, Edit_Bez);
+    Enter_Folge({Edit_Preis, Edit_Anzahl, Edit_Bez, BitBtn1});
     Enter_Weiter(Edit_m2, Edit_Bez);
-    Enter_Weiter(Edit_Bez, BitBtn1);
     Tabfolge({Memo1, Edit_Preis, Edit_Anzahl, Edit_Bez, BitBtn1, Edit_m2});
 }

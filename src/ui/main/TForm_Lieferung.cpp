@@ -15,8 +15,8 @@ TForm_Lieferung::TForm_Lieferung(TDialogkontext& Kontext, QWidget* parent)
         ComboBox1->addItem(Eintrag.Name);
     Auswahl_Binden<P>(ComboBox1);
 
-    Beschriftung(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez."), {8, 40, 180, 15});
-    auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {8, 56, 180, 21}, &P::Bez, false);
+    auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {8, 56, 180, 21}, &P::Bez,
+                              Darueber(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez.")), false);
     auto* BitBtn1 = OK_Knopf({212, 54, 75, 25});
 
     Enter_Weiter(Edit_Bez, BitBtn1);

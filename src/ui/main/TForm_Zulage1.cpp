@@ -20,13 +20,12 @@ TForm_Zulage1::TForm_Zulage1(TDialogkontext& Kontext, QWidget* parent)
     Beschriftung(QStringLiteral("Label_Pflegen"), QStringLiteral("Fenster pflegen anstatt streichen!"),
                  {8, 46, 367, 15});
 
-    Beschriftung(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez.:"), {8, 77, 52, 15});
-    auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {62, 74, 130, 21}, &P::Bez);
-    Beschriftung(QStringLiteral("Label_Anzahl"), QStringLiteral("Anzahl:"), {202, 77, 42, 15});
-    auto* Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {246, 74, 45, 21}, 1, 9999, &P::Anzahl);
+    auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {62, 74, 130, 21}, &P::Bez,
+                              Davor(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez.:"), 52));
+    auto* Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {246, 74, 45, 21}, 1, 9999, &P::Anzahl,
+                                   Davor(QStringLiteral("Label_Anzahl"), QStringLiteral("Anzahl:"), 42));
     auto* BitBtn1 = OK_Knopf({300, 72, 75, 25});
 
-    Enter_Weiter(Edit_Bez, Edit_Anzahl);
-    Enter_Weiter(Edit_Anzahl, BitBtn1);
+    Enter_Folge({Edit_Bez, Edit_Anzahl, BitBtn1});
     Tabfolge({Edit_Bez, Edit_Anzahl, BitBtn1});
 }

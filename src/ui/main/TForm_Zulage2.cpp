@@ -24,13 +24,12 @@ TForm_Zulage2::TForm_Zulage2(TDialogkontext& Kontext, QWidget* parent)
     CBC_SFT->Farben_Zuruecksetzen();
     Auswahl_Binden<P>(CBC_SFT);
 
-    Beschriftung(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez.:"), {8, 70, 52, 15});
-    auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {62, 67, 192, 21}, &P::Bez);
-    Beschriftung(QStringLiteral("Label_Anzahl"), QStringLiteral("Anzahl:"), {8, 101, 52, 15});
-    auto* Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {62, 98, 49, 21}, 1, 9999, &P::Anzahl);
+    auto* Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {62, 67, 192, 21}, &P::Bez,
+                              Davor(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez.:"), 52));
+    auto* Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {62, 98, 49, 21}, 1, 9999, &P::Anzahl,
+                                   Davor(QStringLiteral("Label_Anzahl"), QStringLiteral("Anzahl:"), 52));
     auto* BitBtn1 = OK_Knopf({179, 97, 75, 25});
 
-    Enter_Weiter(Edit_Bez, Edit_Anzahl);
-    Enter_Weiter(Edit_Anzahl, BitBtn1);
+    Enter_Folge({Edit_Bez, Edit_Anzahl, BitBtn1});
     Tabfolge({Edit_Bez, Edit_Anzahl, BitBtn1, CBC_SFT});
 }

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <iterator>
 
 namespace {
 
@@ -113,10 +114,29 @@ QLabel* TPositionsdialog::Beschriftung(const QString& Name, const QString& Text,
     return Label;
 }
 
-QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage,
+TPositionsdialog::TBeschriftung TPositionsdialog::Darueber(const QString& Name, const QString& Text, int Abstand)
+{
+    return {Name, Text, false, Abstand};
+}
+
+TPositionsdialog::TBeschriftung TPositionsdialog::Davor(const QString& Name, const QString& Text, int Breite)
+{
+    return {Name, Text, true, Breite};
+}
+
+QRect TPositionsdialog::TBeschriftung::Lage(const QRect& Feld) const
+{
+    if (Links)
+        return QRect(Feld.left() - 2 - Mass, Feld.top() + 3, Mass, 15);
+    return QRect(Feld.left(), Feld.top() - Mass, Feld.width(), 15);
+}
+
+QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Etikett,
                                           std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
                                           TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden)
 {
+    if (!Etikett.Name.isEmpty())
+        Beschriftung(Etikett.Name, Etikett.Text, Etikett.Lage(Lage));
     auto* Edit = new QLineEdit(this);
     Edit->setObjectName(Name);
     Edit->setGeometry(Lage);
@@ -196,6 +216,13 @@ void TPositionsdialog::Enter_Weiter(QLineEdit* Feld, QWidget* Ziel)
 {
     if (TFeld* Eintrag = Feld_Suchen(Feld))
         Eintrag->Enter_Ziel = Ziel;
+}
+
+void TPositionsdialog::Enter_Folge(std::initializer_list<QWidget*> Folge)
+{
+    for (auto Von = Folge.begin(); Von != Folge.end() && std::next(Von) != Folge.end(); ++Von)
+        if (TFeld* Eintrag = Feld_Suchen(*Von))
+            Eintrag->Enter_Ziel = *std::next(Von);
 }
 
 void TPositionsdialog::Tabfolge(std::initializer_list<QWidget*> Folge)

@@ -53,21 +53,39 @@ protected:
 
     QLabel* Beschriftung(const QString& Name, const QString& Text, const QRect& Lage);
 
+    // The caption of a field, a label 15 pixels high; none without a Name.
+    struct TBeschriftung
+    {
+        QString Name;
+        QString Text;
+        bool Links = false;
+        // Above: from the caption's top to the field's. Left: the caption's width.
+        int Mass = 0;
+
+        QRect Lage(const QRect& Feld) const;
+    };
+    // Above the field and as wide as it.
+    static TBeschriftung Darueber(const QString& Name, const QString& Text, int Abstand = 16);
+    // Left of the field, ending 2 pixels before it, 3 pixels lower than its top.
+    static TBeschriftung Davor(const QString& Name, const QString& Text, int Breite);
+
     // Number fields: "extended" for a long double, "integer" for a 32-bit count.
     template <class T>
-    QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, long double T::*Feld)
+    QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, long double T::*Feld,
+                          const TBeschriftung& Etikett = {})
     {
         return Feld_Anlegen(
-            Name, Lage, TZahleingabe::TZahlart::Extended, Unten, Oben,
+            Name, Lage, Etikett, TZahleingabe::TZahlart::Extended, Unten, Oben,
             [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
             [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Zahl_Lesen(Gepruefte); },
             true);
     }
     template <class T>
-    QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, std::int32_t T::*Feld)
+    QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, std::int32_t T::*Feld,
+                          const TBeschriftung& Etikett = {})
     {
         return Feld_Anlegen(
-            Name, Lage, TZahleingabe::TZahlart::Integer, Unten, Oben,
+            Name, Lage, Etikett, TZahleingabe::TZahlart::Integer, Unten, Oben,
             [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
             [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Zahlformat::Dezimalzahl_Deuten(Gepruefte).value_or(0); },
             true);
@@ -75,10 +93,11 @@ protected:
 
     // A free text field; Neu_Laden says whether leaving it reloads the dialog.
     template <class T>
-    QLineEdit* Textfeld(const QString& Name, const QRect& Lage, QString T::*Feld, bool Neu_Laden = true)
+    QLineEdit* Textfeld(const QString& Name, const QRect& Lage, QString T::*Feld, const TBeschriftung& Etikett = {},
+                        bool Neu_Laden = true)
     {
         return Feld_Anlegen(
-            Name, Lage, std::nullopt, 0, 0, [this, Feld] { return Position<T>()->*Feld; },
+            Name, Lage, Etikett, std::nullopt, 0, 0, [this, Feld] { return Position<T>()->*Feld; },
             [this, Feld](const QString& Text) { Position<T>()->*Feld = Text; }, Neu_Laden);
     }
 
@@ -103,9 +122,39 @@ protected:
     // "BitBtn1": the OK button, which only closes the dialog.
     QPushButton* OK_Knopf(const QRect& Lage);
 
+    // The controls of a free position with one price.
+    struct TFreie_Felder
+    {
+        TWindows1252Memo* Memo1 = nullptr;
+        QLineEdit* Edit_Preis = nullptr;
+        QLineEdit* Edit_Anzahl = nullptr;
+        QLineEdit* Edit_Bez = nullptr;
+        QPushButton* BitBtn1 = nullptr;
+    };
+
+    // The layout of a free position with one price, in a window of 305 x 283:
+    // the description text, under it price, count and label side by side,
+    // each under its caption, and OK at the bottom right.
+    template <class T>
+    TFreie_Felder Freie_Felder(const QString& Preis_Text, long double T::*Preis, const QString& Anzahl_Label)
+    {
+        TFreie_Felder F;
+        F.Memo1 = Memo<T>({8, 8, 289, 201});
+        F.Edit_Preis = Zahlenfeld(QStringLiteral("Edit_Preis"), {8, 227, 81, 21}, -999999, 999999, Preis,
+                                  Darueber(QStringLiteral("Label_Preis"), Preis_Text, 15));
+        F.Edit_Anzahl = Zahlenfeld(QStringLiteral("Edit_Anzahl"), {97, 227, 49, 21}, 1, 99, &T::Anzahl,
+                                   Darueber(Anzahl_Label, QStringLiteral("Anzahl"), 15));
+        F.Edit_Bez = Textfeld(QStringLiteral("Edit_Bez"), {154, 227, 143, 21}, &T::Bez,
+                              Darueber(QStringLiteral("Label_Bez"), QStringLiteral("Pos. Bez."), 15));
+        F.BitBtn1 = OK_Knopf({222, 253, 75, 25});
+        return F;
+    }
+
     // Enter in Feld stores it and then moves the focus to Ziel; without a
     // target the focus stays in the field.
     void Enter_Weiter(QLineEdit* Feld, QWidget* Ziel);
+    // Enter in each field of Folge leads to the next control of Folge.
+    void Enter_Folge(std::initializer_list<QWidget*> Folge);
     void Tabfolge(std::initializer_list<QWidget*> Folge);
 
     void changeEvent(QEvent* Ereignis) override;
@@ -133,8 +182,8 @@ private:
     static QString Zahl_Text(std::int32_t Wert);
     static long double Zahl_Lesen(const QString& Gepruefte);
 
-    QLineEdit* Feld_Anlegen(const QString& Name, const QRect& Lage, std::optional<TZahleingabe::TZahlart> Zahlart,
-                            int Unten, int Oben,
+    QLineEdit* Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Etikett,
+                            std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
                             TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden);
     TWindows1252Memo* Memo_Anlegen(const QRect& Lage, TAnzeige Anzeige, TSpeichern Speichern);
     void Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Lesen, std::function<void(int)> Setzen);

@@ -14,6 +14,18 @@
 
 namespace {
 
+// The file the user chose, or an empty text if he cancelled.
+QString Datei_Waehlen(QWidget* Eltern, const TDienste::TDateiwahl& Wahl, QFileDialog::AcceptMode Modus,
+                      QFileDialog::FileMode Art)
+{
+    QFileDialog Dialog(Eltern, Wahl.Titel, QString(), Wahl.Filter);
+    Dialog.setAcceptMode(Modus);
+    Dialog.setFileMode(Art);
+    TDienste::Dateidialog_Einrichten(Dialog, Wahl);
+    return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().front()
+                                                                                  : QString();
+}
+
 class TStandarddienste final : public TDienste
 {
 public:
@@ -37,22 +49,12 @@ public:
 
     QString Datei_Oeffnen(QWidget* Eltern, const TDateiwahl& Wahl) override
     {
-        QFileDialog Dialog(Eltern, Wahl.Titel, QString(), Wahl.Filter);
-        Dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        Dialog.setFileMode(QFileDialog::ExistingFile);
-        TDienste::Dateidialog_Einrichten(Dialog, Wahl);
-        return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().front()
-                                                                                      : QString();
+        return Datei_Waehlen(Eltern, Wahl, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
     }
 
     QString Datei_Speichern(QWidget* Eltern, const TDateiwahl& Wahl) override
     {
-        QFileDialog Dialog(Eltern, Wahl.Titel, QString(), Wahl.Filter);
-        Dialog.setAcceptMode(QFileDialog::AcceptSave);
-        Dialog.setFileMode(QFileDialog::AnyFile);
-        TDienste::Dateidialog_Einrichten(Dialog, Wahl);
-        return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().front()
-                                                                                      : QString();
+        return Datei_Waehlen(Eltern, Wahl, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
 
     bool Druckdialog(QWidget* Eltern, QPrinter& Drucker) override
