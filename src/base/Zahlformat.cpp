@@ -41,6 +41,20 @@ std::optional<std::int64_t> Betrag_Deuten(const QString& Text, qsizetype Anfang,
     return Betrag;
 }
 
+// The digits from Anfang on as a signed 32-bit value; nothing outside its range.
+std::optional<std::int32_t> Int32_Deuten(const QString& Text, qsizetype Anfang, int Basis, bool Negativ)
+{
+    // One more than the largest magnitude, so that -2147483648 still fits.
+    constexpr std::int64_t Grenze = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
+    const auto Betrag = Betrag_Deuten(Text, Anfang, Basis, Grenze);
+    if (!Betrag)
+        return std::nullopt;
+    const std::int64_t Wert = Negativ ? -*Betrag : *Betrag;
+    if (Wert > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return std::int32_t(Wert);
+}
+
 } // namespace
 
 QString Festkomma(long double Wert, int Nachkommastellen, const QLocale& Gebietsschema)
@@ -125,31 +139,14 @@ std::optional<std::int32_t> Ganzzahl_Eingabe_Deuten(const QString& Text)
         Basis = 16;
         i += 2;
     }
-    // One more than the largest magnitude, so that -2147483648 still fits.
-    constexpr std::int64_t Grenze = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
-    const auto Betrag = Betrag_Deuten(Text, i, Basis, Grenze);
-    if (!Betrag)
-        return std::nullopt;
-    const std::int64_t Wert = Negativ ? -*Betrag : *Betrag;
-    if (Wert > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return std::int32_t(Wert);
+    return Int32_Deuten(Text, i, Basis, Negativ);
 }
 
 std::optional<std::int32_t> Dezimalzahl_Deuten(const QString& Text)
 {
     const QString T = Text.trimmed();
     const bool Negativ = T.startsWith(u'-');
-    const qsizetype Anfang = Negativ || T.startsWith(u'+') ? 1 : 0;
-    // One more than the largest magnitude, so that -2147483648 still fits.
-    constexpr std::int64_t Grenze = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
-    const auto Betrag = Betrag_Deuten(T, Anfang, 10, Grenze);
-    if (!Betrag)
-        return std::nullopt;
-    const std::int64_t Wert = Negativ ? -*Betrag : *Betrag;
-    if (Wert > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return std::int32_t(Wert);
+    return Int32_Deuten(T, Negativ || T.startsWith(u'+') ? 1 : 0, 10, Negativ);
 }
 
 std::optional<double> Zahl_Deuten(const QString& Text)
