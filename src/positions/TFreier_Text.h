@@ -7,18 +7,8 @@
 #include <QString>
 
 #include <array>
-#include <span>
 
 using TFreie_Eintrag = TOptionseintrag<struct TFreie_Eintrag_Marke>;
-
-// A predefined free surcharge: the exact text the menu passes, the
-// description text and the price it sets.
-struct TFreie_Vorlage
-{
-    QString Schluessel;
-    QString Text;
-    long double Preis;
-};
 
 // What the free position and the four free surcharges share: a table of one
 // option entry whose name is the description text, the chosen index, and
@@ -48,9 +38,6 @@ public:
     void Text_Speichern(TIniDatei& Ini, const QString& Abschnitt) const;
     void Text_Laden(const TIniDatei& Ini, const QString& Abschnitt);
     void Auswahl_Pruefen(const QString& Abschnitt) const { m_Auswahl.Pruefen(Abschnitt); }
-
-    // The preset whose key equals Vorlage exactly (case and umlauts included), or none.
-    static const TFreie_Vorlage* Vorlage_Suchen(std::span<const TFreie_Vorlage> Vorlagen, const QString& Vorlage);
 
 private:
     std::array<TFreie_Eintrag, 1> m_Tabelle;

@@ -1,25 +1,10 @@
 #include "positions/TPosition_Freie_Zulage_Fenster.h"
 
 #include "base/Lesegrenzen.h"
+#include "positions/Positionstyp.h"
+#include "positions/TZulagevorlage.h"
 
 #include "base/Zahlformat.h"
-
-namespace {
-
-using namespace Qt::StringLiterals;
-
-// The menu passes "V1" and "V2" for the two plastic-window entries.
-std::span<const TFreie_Vorlage> Vorlagen()
-{
-    static const TFreie_Vorlage Tabelle[] = {
-        {u"Ohne Fensterflügel"_s, u"Ohne Fensterflügel bei Fensterkombinationen Fest im Rahmen mit DK oder Dreh oder FF"_s, -11.00L},
-        {u"V1"_s,                 u"Fenster V1 (Kunststoff Design)"_s,                                                    0.00L},
-        {u"V2"_s,                 u"Fenster V2 (Kunststoff AKF)"_s,                                                       0.00L},
-    };
-    return Tabelle;
-}
-
-} // namespace
 
 TPosition_Freie_Zulage_Fenster::TPosition_Freie_Zulage_Fenster()
     : TPosition_Freie_Zulage_Fenster(QString())
@@ -29,7 +14,7 @@ TPosition_Freie_Zulage_Fenster::TPosition_Freie_Zulage_Fenster()
 TPosition_Freie_Zulage_Fenster::TPosition_Freie_Zulage_Fenster(const QString& Vorlage)
     : m_Text(QStringLiteral("Freie Zulage Fenster Position"), "TPosition_Freie_Zulage_Fenster")
 {
-    if (const TFreie_Vorlage* V = TFreier_Text::Vorlage_Suchen(Vorlagen(), Vorlage)) {
+    if (const TZulagevorlage* V = TZulagevorlage::Suchen(Positionstyp::Freie_Zulage_Fenster, Vorlage)) {
         m_Text.Text_Setzen(V->Text);
         Meterpreis = V->Preis;
     }

@@ -1,30 +1,10 @@
 #include "positions/TPosition_Freie_Zulage_M2.h"
 
 #include "base/Lesegrenzen.h"
+#include "positions/Positionstyp.h"
+#include "positions/TZulagevorlage.h"
 
 #include "base/Zahlformat.h"
-
-namespace {
-
-using namespace Qt::StringLiterals;
-
-// The sill texts end in a blank on purpose: it is part of the text.
-std::span<const TFreie_Vorlage> Vorlagen()
-{
-    static const TFreie_Vorlage Tabelle[] = {
-        {u"Fensterbänke aus Leimholzplatte"_s,
-         u"Fensterbänke aus Leimholzplatte 27mm stark, Kiefer, 2 Stirnseiten und eine Vorderkante profiliert, "
-         u"Kante abgerundet und vorlackiert. "_s,
-         230.00L},
-        {u"Fensterbänke aus Plattenwerkstoff"_s,
-         u"Fensterbänke aus Plattenwerkstoff Mdf 28mm stark, 2 Stirnseiten und eine Vorderkante profiliert, "
-         u"Kante abgerundet und vorlackiert. "_s,
-         190.00L},
-    };
-    return Tabelle;
-}
-
-} // namespace
 
 TPosition_Freie_Zulage_M2::TPosition_Freie_Zulage_M2()
     : TPosition_Freie_Zulage_M2(QString())
@@ -34,7 +14,7 @@ TPosition_Freie_Zulage_M2::TPosition_Freie_Zulage_M2()
 TPosition_Freie_Zulage_M2::TPosition_Freie_Zulage_M2(const QString& Vorlage)
     : m_Text(QStringLiteral("Freie Zulage m2 Position"), "TPosition_Freie_Zulage_M2")
 {
-    if (const TFreie_Vorlage* V = TFreier_Text::Vorlage_Suchen(Vorlagen(), Vorlage)) {
+    if (const TZulagevorlage* V = TZulagevorlage::Suchen(Positionstyp::Freie_Zulage_M2, Vorlage)) {
         m_Text.Text_Setzen(V->Text);
         M2preis = V->Preis;
     }

@@ -1,21 +1,8 @@
 #include "positions/TPosition_Freie_Zulage_Stueck.h"
 
 #include "base/Lesegrenzen.h"
-
-namespace {
-
-using namespace Qt::StringLiterals;
-
-std::span<const TFreie_Vorlage> Vorlagen()
-{
-    static const TFreie_Vorlage Tabelle[] = {
-        {u"Nach außen öffnend"_s, u"Nach außen öffnend"_s, 350.00L},
-        {u"Regel air"_s,          u"Regel air"_s,          64.00L},
-    };
-    return Tabelle;
-}
-
-} // namespace
+#include "positions/Positionstyp.h"
+#include "positions/TZulagevorlage.h"
 
 TPosition_Freie_Zulage_Stueck::TPosition_Freie_Zulage_Stueck()
     : TPosition_Freie_Zulage_Stueck(QString())
@@ -25,7 +12,7 @@ TPosition_Freie_Zulage_Stueck::TPosition_Freie_Zulage_Stueck()
 TPosition_Freie_Zulage_Stueck::TPosition_Freie_Zulage_Stueck(const QString& Vorlage)
     : m_Text(QStringLiteral("Freie Zulage Stueck Position"), "TPosition_Freie_Zulage_Stueck")
 {
-    if (const TFreie_Vorlage* V = TFreier_Text::Vorlage_Suchen(Vorlagen(), Vorlage)) {
+    if (const TZulagevorlage* V = TZulagevorlage::Suchen(Positionstyp::Freie_Zulage_Stueck, Vorlage)) {
         m_Text.Text_Setzen(V->Text);
         Stueckpreis = V->Preis;
     }

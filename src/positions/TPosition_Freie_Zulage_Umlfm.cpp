@@ -1,24 +1,10 @@
 #include "positions/TPosition_Freie_Zulage_Umlfm.h"
 
 #include "base/Lesegrenzen.h"
+#include "positions/Positionstyp.h"
+#include "positions/TZulagevorlage.h"
 
 #include "base/Zahlformat.h"
-
-namespace {
-
-using namespace Qt::StringLiterals;
-
-std::span<const TFreie_Vorlage> Vorlagen()
-{
-    static const TFreie_Vorlage Tabelle[] = {
-        {u"Meranti"_s,            u"Meranti"_s,                                                                          15.00L},
-        {u"Lärche"_s,             u"Lärche"_s,                                                                           15.00L},
-        {u"Ohne Fensterflügel"_s, u"Ohne Fensterflügel bei Fensterkombinationen Fest im Rahmen mit DK oder Dreh oder FF"_s, -11.00L},
-    };
-    return Tabelle;
-}
-
-} // namespace
 
 TPosition_Freie_Zulage_Umlfm::TPosition_Freie_Zulage_Umlfm()
     : TPosition_Freie_Zulage_Umlfm(QString())
@@ -28,7 +14,7 @@ TPosition_Freie_Zulage_Umlfm::TPosition_Freie_Zulage_Umlfm()
 TPosition_Freie_Zulage_Umlfm::TPosition_Freie_Zulage_Umlfm(const QString& Vorlage)
     : m_Text(QStringLiteral("Freie Zulage Umlfm Position"), "TPosition_Freie_Zulage_Umlfm")
 {
-    if (const TFreie_Vorlage* V = TFreier_Text::Vorlage_Suchen(Vorlagen(), Vorlage)) {
+    if (const TZulagevorlage* V = TZulagevorlage::Suchen(Positionstyp::Freie_Zulage_Umlfm, Vorlage)) {
         m_Text.Text_Setzen(V->Text);
         Meterpreis = V->Preis;
     }
