@@ -10,10 +10,9 @@
 
 using TFreie_Eintrag = TOptionseintrag<struct TFreie_Eintrag_Marke>;
 
-// What the free position and the four free surcharges share: a table of one
-// option entry whose name is the description text, the chosen index, and
-// their keys in the order file. The description text has no key of the old
-// layout; it goes into a section of its own after all others.
+// The description text of a free kind: a table of one option entry whose name
+// is the text, the chosen index, and their keys in the order file. The text
+// goes into a section of its own after all others of the kind.
 class TFreier_Text
 {
 public:
