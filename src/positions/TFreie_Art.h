@@ -63,10 +63,10 @@ public:
         const QString A = Abschnitt(Praefix);
         m_Text.Kopf_Speichern(Ini, A, P.Bez);
         if (M.Menge && M.Menge_Vor_Anzahl)
-            Ini.Zahl_Schreiben(A, QLatin1String(M.Mengenschluessel), P.*M.Menge);
+            Menge_Speichern(Ini, A);
         Ini.Ganzzahl_Schreiben(A, QStringLiteral("Anzahl"), P.Anzahl);
         if (M.Menge && !M.Menge_Vor_Anzahl)
-            Ini.Zahl_Schreiben(A, QLatin1String(M.Mengenschluessel), P.*M.Menge);
+            Menge_Speichern(Ini, A);
         Ini.Zahl_Schreiben(A + QLatin1String("/Preis"), QLatin1String(M.Preisschluessel), P.*M.Preis);
         m_Text.Text_Speichern(Ini, A);
         return true;
@@ -121,6 +121,10 @@ private:
     T& Selbst() { return static_cast<T&>(*this); }
     const T& Selbst() const { return static_cast<const T&>(*this); }
 
+    void Menge_Speichern(TIniDatei& Ini, const QString& A) const
+    {
+        Ini.Zahl_Schreiben(A, QLatin1String(T::Merkmale.Mengenschluessel), Selbst().*T::Merkmale.Menge);
+    }
     void Menge_Laden(const TIniDatei& Ini, const QString& A)
     {
         long double& Menge = Selbst().*T::Merkmale.Menge;
