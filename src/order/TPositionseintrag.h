@@ -1,5 +1,6 @@
 #pragma once
 
+#include "positions/Positionstyp.h"
 #include "positions/TPosition.h"
 #include "positions/TPosition_Freie.h"
 #include "positions/TPosition_Freie_Zulage_Fenster.h"
@@ -15,21 +16,6 @@
 #include <cstdint>
 #include <memory>
 #include <variant>
-
-// The position kind numbers of the order file, the sheet and the main window.
-namespace Positionstyp {
-constexpr std::uint32_t Fenster = 1;
-constexpr std::uint32_t Sonderfarbe = 3;
-constexpr std::uint32_t Freie = 4;
-constexpr std::uint32_t Lieferung = 5;
-constexpr std::uint32_t Montage = 6;
-constexpr std::uint32_t Zulage1 = 7;
-constexpr std::uint32_t Zulage2 = 8;
-constexpr std::uint32_t Freie_Zulage_Umlfm = 9;
-constexpr std::uint32_t Freie_Zulage_M2 = 10;
-constexpr std::uint32_t Freie_Zulage_Stueck = 11;
-constexpr std::uint32_t Freie_Zulage_Fenster = 12;
-} // namespace Positionstyp
 
 // The position objects are shared: a snapshot of the order and the order it
 // was taken from refer to the same objects, and neither frees what the other holds.

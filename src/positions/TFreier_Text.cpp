@@ -115,11 +115,3 @@ void TFreier_Text::Text_Laden(const TIniDatei& Ini, const QString& Abschnitt)
     if (const auto Wert = Ini.Wert(Textabschnitt(Abschnitt), Schluessel_Text))
         Text_Setzen(Dekodieren(*Wert));
 }
-
-const TFreie_Vorlage* TFreier_Text::Vorlage_Suchen(std::span<const TFreie_Vorlage> Vorlagen, const QString& Vorlage)
-{
-    for (const TFreie_Vorlage& V : Vorlagen)
-        if (V.Schluessel == Vorlage)
-            return &V;
-    return nullptr;
-}

@@ -7,23 +7,12 @@
 #include <QString>
 
 #include <array>
-#include <span>
 
 using TFreie_Eintrag = TOptionseintrag<struct TFreie_Eintrag_Marke>;
 
-// A predefined free surcharge: the exact text the menu passes, the
-// description text and the price it sets.
-struct TFreie_Vorlage
-{
-    QString Schluessel;
-    QString Text;
-    long double Preis;
-};
-
-// What the free position and the four free surcharges share: a table of one
-// option entry whose name is the description text, the chosen index, and
-// their keys in the order file. The description text has no key of the old
-// layout; it goes into a section of its own after all others.
+// The description text of a free kind: a table of one option entry whose name
+// is the text, the chosen index, and their keys in the order file. The text
+// goes into a section of its own after all others of the kind.
 class TFreier_Text
 {
 public:
@@ -48,9 +37,6 @@ public:
     void Text_Speichern(TIniDatei& Ini, const QString& Abschnitt) const;
     void Text_Laden(const TIniDatei& Ini, const QString& Abschnitt);
     void Auswahl_Pruefen(const QString& Abschnitt) const { m_Auswahl.Pruefen(Abschnitt); }
-
-    // The preset whose key equals Vorlage exactly (case and umlauts included), or none.
-    static const TFreie_Vorlage* Vorlage_Suchen(std::span<const TFreie_Vorlage> Vorlagen, const QString& Vorlage);
 
 private:
     std::array<TFreie_Eintrag, 1> m_Tabelle;

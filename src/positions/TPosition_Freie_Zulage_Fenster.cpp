@@ -1,65 +1,9 @@
 #include "positions/TPosition_Freie_Zulage_Fenster.h"
 
-#include "base/Lesegrenzen.h"
-
 #include "base/Zahlformat.h"
-
-namespace {
-
-using namespace Qt::StringLiterals;
-
-// The menu passes "V1" and "V2" for the two plastic-window entries.
-std::span<const TFreie_Vorlage> Vorlagen()
-{
-    static const TFreie_Vorlage Tabelle[] = {
-        {u"Ohne Fensterflügel"_s, u"Ohne Fensterflügel bei Fensterkombinationen Fest im Rahmen mit DK oder Dreh oder FF"_s, -11.00L},
-        {u"V1"_s,                 u"Fenster V1 (Kunststoff Design)"_s,                                                    0.00L},
-        {u"V2"_s,                 u"Fenster V2 (Kunststoff AKF)"_s,                                                       0.00L},
-    };
-    return Tabelle;
-}
-
-} // namespace
-
-TPosition_Freie_Zulage_Fenster::TPosition_Freie_Zulage_Fenster()
-    : TPosition_Freie_Zulage_Fenster(QString())
-{
-}
-
-TPosition_Freie_Zulage_Fenster::TPosition_Freie_Zulage_Fenster(const QString& Vorlage)
-    : m_Text(QStringLiteral("Freie Zulage Fenster Position"), "TPosition_Freie_Zulage_Fenster")
-{
-    if (const TFreie_Vorlage* V = TFreier_Text::Vorlage_Suchen(Vorlagen(), Vorlage)) {
-        m_Text.Text_Setzen(V->Text);
-        Meterpreis = V->Preis;
-    }
-}
 
 QString TPosition_Freie_Zulage_Fenster::Beschreibung() const
 {
-    return m_Text.Gewaehlter_Text() + QLatin1String(" (") + Zahlformat::Betrag(Meterpreis)
-         + QLatin1String(" EUR/Umlfm x ") + Zahlformat::Betrag(Umlfm) + QLatin1String(" Umlfm)");
-}
-
-bool TPosition_Freie_Zulage_Fenster::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
-{
-    const QString A = Abschnitt(Praefix);
-    m_Text.Kopf_Speichern(Ini, A, Bez);
-    Ini.Ganzzahl_Schreiben(A, QStringLiteral("Anzahl"), Anzahl);
-    Ini.Zahl_Schreiben(A, QStringLiteral("Umlfm"), Umlfm);
-    Ini.Zahl_Schreiben(A + QLatin1String("/Preis"), QStringLiteral("Meterpreis"), Meterpreis);
-    m_Text.Text_Speichern(Ini, A);
-    return true;
-}
-
-bool TPosition_Freie_Zulage_Fenster::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
-{
-    const QString A = Abschnitt(Praefix);
-    m_Text.Kopf_Laden(Ini, A, Bez);
-    Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
-    Umlfm = Ini.Zahl_Lesen(A, QStringLiteral("Umlfm"), Umlfm, -Lesegrenzen::Menge_Max, Lesegrenzen::Menge_Max);
-    Meterpreis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Meterpreis"), Meterpreis, -Lesegrenzen::Preis_Max,
-                          Lesegrenzen::Preis_Max);
-    m_Text.Text_Laden(Ini, A);
-    return true;
+    return Gewaehlter_Text() + QLatin1String(" (") + Zahlformat::Betrag(Meterpreis) + QLatin1String(" EUR/Umlfm x ")
+         + Zahlformat::Betrag(Umlfm) + QLatin1String(" Umlfm)");
 }

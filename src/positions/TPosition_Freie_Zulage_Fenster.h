@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/TIniDatei.h"
-#include "positions/TFreier_Text.h"
+#include "positions/Positionstyp.h"
+#include "positions/TFreie_Art.h"
 
 #include <QString>
 
@@ -9,35 +9,29 @@
 
 // A free surcharge per running metre of one window, whose running metres the
 // user types in; never discounted.
-class TPosition_Freie_Zulage_Fenster
+class TPosition_Freie_Zulage_Fenster : public TFreie_Art<TPosition_Freie_Zulage_Fenster>
 {
 public:
-    TPosition_Freie_Zulage_Fenster();
+    TPosition_Freie_Zulage_Fenster() = default;
     // A known preset key sets text and price; any other text keeps the defaults.
-    explicit TPosition_Freie_Zulage_Fenster(const QString& Vorlage);
-
-    // Takes the description text and the choice; label, price, running metres and count stay.
-    void Kopieren_Von(const TPosition_Freie_Zulage_Fenster& Andere) { m_Text.Kopieren_Von(Andere.m_Text); }
-
-    QString Text() const { return m_Text.Text(); }
-    void Text_Setzen(const QString& Text) { m_Text.Text_Setzen(Text); }
+    explicit TPosition_Freie_Zulage_Fenster(const QString& Vorlage) { Vorlage_Anwenden(Vorlage); }
 
     long double Einzelpreis() const { return Meterpreis * Umlfm; }
-    long double Gesamtpreis() const { return Einzelpreis() * Anzahl; }
-    long double Gesamtpreis_Nicht_Rabattfaehig() const { return Gesamtpreis(); }
     QString Beschreibung() const;
-
-    bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
-    bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
-    void Auswahl_Pruefen(const QString& Praefix) const { m_Text.Auswahl_Pruefen(Abschnitt(Praefix)); }
 
     QString Bez;
     long double Meterpreis = 0;
     std::int32_t Anzahl = 1;
     long double Umlfm = 0;
 
-private:
-    static QString Abschnitt(const QString& Praefix) { return Praefix + QLatin1String("/PositionFreieZulageFenster"); }
-
-    TFreier_Text m_Text;
+    static constexpr TMerkmale Merkmale = {
+        .Typ = Positionstyp::Freie_Zulage_Fenster,
+        .Vorgabetext = "Freie Zulage Fenster Position",
+        .Tabellenname = "TPosition_Freie_Zulage_Fenster",
+        .Abschnitt = "PositionFreieZulageFenster",
+        .Preis = &TPosition_Freie_Zulage_Fenster::Meterpreis,
+        .Preisschluessel = "Meterpreis",
+        .Menge = &TPosition_Freie_Zulage_Fenster::Umlfm,
+        .Mengenschluessel = "Umlfm",
+    };
 };

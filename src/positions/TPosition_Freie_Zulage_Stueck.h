@@ -1,41 +1,33 @@
 #pragma once
 
-#include "base/TIniDatei.h"
-#include "positions/TFreier_Text.h"
+#include "positions/Positionstyp.h"
+#include "positions/TFreie_Art.h"
 
 #include <QString>
 
 #include <cstdint>
 
 // A free surcharge per piece; never discounted.
-class TPosition_Freie_Zulage_Stueck
+class TPosition_Freie_Zulage_Stueck : public TFreie_Art<TPosition_Freie_Zulage_Stueck>
 {
 public:
-    TPosition_Freie_Zulage_Stueck();
+    TPosition_Freie_Zulage_Stueck() = default;
     // A known preset key sets text and price; any other text keeps the defaults.
-    explicit TPosition_Freie_Zulage_Stueck(const QString& Vorlage);
-
-    // Takes the description text and the choice; label, price and count stay.
-    void Kopieren_Von(const TPosition_Freie_Zulage_Stueck& Andere) { m_Text.Kopieren_Von(Andere.m_Text); }
-
-    QString Text() const { return m_Text.Text(); }
-    void Text_Setzen(const QString& Text) { m_Text.Text_Setzen(Text); }
+    explicit TPosition_Freie_Zulage_Stueck(const QString& Vorlage) { Vorlage_Anwenden(Vorlage); }
 
     long double Einzelpreis() const { return Stueckpreis; }
-    long double Gesamtpreis() const { return Einzelpreis() * Anzahl; }
-    long double Gesamtpreis_Nicht_Rabattfaehig() const { return Gesamtpreis(); }
-    QString Beschreibung() const { return m_Text.Gewaehlter_Text(); }
-
-    bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
-    bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
-    void Auswahl_Pruefen(const QString& Praefix) const { m_Text.Auswahl_Pruefen(Abschnitt(Praefix)); }
+    QString Beschreibung() const { return Gewaehlter_Text(); }
 
     QString Bez;
     long double Stueckpreis = 0;
     std::int32_t Anzahl = 1;
 
-private:
-    static QString Abschnitt(const QString& Praefix) { return Praefix + QLatin1String("/PositionFreieZulageStueck"); }
-
-    TFreier_Text m_Text;
+    static constexpr TMerkmale Merkmale = {
+        .Typ = Positionstyp::Freie_Zulage_Stueck,
+        .Vorgabetext = "Freie Zulage Stueck Position",
+        .Tabellenname = "TPosition_Freie_Zulage_Stueck",
+        .Abschnitt = "PositionFreieZulageStueck",
+        .Preis = &TPosition_Freie_Zulage_Stueck::Stueckpreis,
+        .Preisschluessel = "Stueckpreis",
+    };
 };

@@ -10,25 +10,20 @@ const TPosition_Lieferung::TTabelle& TPosition_Lieferung::Katalog()
     return Tabelle;
 }
 
-TPosition_Lieferung::TPosition_Lieferung()
-    : m_Auswahl(std::int32_t(Katalog().size()), "TPosition_Lieferung")
-{
-}
-
 long double TPosition_Lieferung::Einzelpreis(long double Summe_Waren) const
 {
-    const TLieferung_Eintrag& Eintrag = Katalog()[m_Auswahl.Index()];
+    const TLieferung_Eintrag& Eintrag = Gewaehlt();
     return Summe_Waren >= Eintrag.Frei_Ab ? 0 : Eintrag.Preis;
 }
 
 bool TPosition_Lieferung::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
 {
-    m_Auswahl.Kopf_Speichern(Ini, Abschnitt(Praefix), Bez);
+    Kopf_Speichern(Ini, Praefix);
     return true;
 }
 
 bool TPosition_Lieferung::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 {
-    m_Auswahl.Kopf_Laden(Ini, Abschnitt(Praefix), Bez);
+    Kopf_Laden(Ini, Praefix);
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/TIniDatei.h"
-#include "positions/TPositionsauswahl.h"
+#include "positions/TKatalogart.h"
 
 #include <QString>
 
@@ -18,13 +18,10 @@ struct TLieferung_Eintrag
 
 // The delivery; it enters the delivery and installation sum, priced at the
 // order's goods total.
-class TPosition_Lieferung
+class TPosition_Lieferung : public TKatalogart<TPosition_Lieferung>
 {
 public:
     using TTabelle = std::array<TLieferung_Eintrag, 3>;
-
-    TPosition_Lieferung();
-
     static const TTabelle& Katalog();
 
     // Takes the choice only; the label stays.
@@ -38,16 +35,13 @@ public:
     long double Gesamtpreis(long double Summe_Waren) const { return Einzelpreis(Summe_Waren); }
     // The delivery is outside the goods sums; no share of it is exempt from discounts.
     long double Gesamtpreis_Nicht_Rabattfaehig() const { return 0; }
-    QString Beschreibung() const { return Katalog()[m_Auswahl.Index()].Name; }
+    QString Beschreibung() const { return Gewaehlt().Name; }
 
     bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
     bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
-    void Auswahl_Pruefen(const QString& Praefix) const { m_Auswahl.Pruefen(Abschnitt(Praefix)); }
 
     QString Bez;
 
-private:
-    static QString Abschnitt(const QString& Praefix) { return Praefix + QLatin1String("/PositionLieferung"); }
-
-    TPositionsauswahl m_Auswahl;
+    static constexpr const char* Tabellenname = "TPosition_Lieferung";
+    static constexpr const char* Abschnittsname = "PositionLieferung";
 };

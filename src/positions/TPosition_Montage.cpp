@@ -10,15 +10,9 @@ const TPosition_Montage::TTabelle& TPosition_Montage::Katalog()
     return Tabelle;
 }
 
-TPosition_Montage::TPosition_Montage()
-    : m_Auswahl(std::int32_t(Katalog().size()), "TPosition_Montage")
-{
-}
-
 bool TPosition_Montage::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
 {
-    const QString A = Abschnitt(Praefix);
-    m_Auswahl.Kopf_Speichern(Ini, A, Bez);
+    const QString A = Kopf_Speichern(Ini, Praefix);
     Ini.Ganzzahl_Schreiben(A, QStringLiteral("Anzahl"), Anzahl);
     // A new installation starts at price 0, so a file without the price reads the same.
     if (Preis != 0)
@@ -28,8 +22,7 @@ bool TPosition_Montage::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) co
 
 bool TPosition_Montage::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 {
-    const QString A = Abschnitt(Praefix);
-    m_Auswahl.Kopf_Laden(Ini, A, Bez);
+    const QString A = Kopf_Laden(Ini, Praefix);
     Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
     Preis = Ini.Zahl_Lesen(A + QLatin1String("/Preis"), QStringLiteral("Preis"), Preis, -Lesegrenzen::Preis_Max,
                           Lesegrenzen::Preis_Max);

@@ -2,7 +2,7 @@
 
 #include "catalog/TOptionseintrag.h"
 #include "base/TIniDatei.h"
-#include "positions/TPositionsauswahl.h"
+#include "positions/TKatalogart.h"
 
 #include <QString>
 
@@ -13,13 +13,10 @@ using TMontage_Eintrag = TOptionseintrag<struct TMontage_Eintrag_Marke>;
 
 // The installation, at a unit price typed in once; it enters the delivery and
 // installation sum.
-class TPosition_Montage
+class TPosition_Montage : public TKatalogart<TPosition_Montage>
 {
 public:
     using TTabelle = std::array<TMontage_Eintrag, 1>;
-
-    TPosition_Montage();
-
     static const TTabelle& Katalog();
 
     // Takes the choice only: a second installation starts with count 1, price 0 and no label.
@@ -29,19 +26,16 @@ public:
     long double Gesamtpreis() const { return Einzelpreis() * Anzahl; }
     // The installation is outside the goods sums; no share of it is exempt from discounts.
     long double Gesamtpreis_Nicht_Rabattfaehig() const { return 0; }
-    QString Beschreibung() const { return Katalog()[m_Auswahl.Index()].Name; }
+    QString Beschreibung() const { return Gewaehlt().Name; }
 
     // The unit price goes into a section of its own after all others; a file without that section reads with the price 0.
     bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
     bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
-    void Auswahl_Pruefen(const QString& Praefix) const { m_Auswahl.Pruefen(Abschnitt(Praefix)); }
 
     QString Bez;
     std::int32_t Anzahl = 1;
     long double Preis = 0;
 
-private:
-    static QString Abschnitt(const QString& Praefix) { return Praefix + QLatin1String("/PositionMontage"); }
-
-    TPositionsauswahl m_Auswahl;
+    static constexpr const char* Tabellenname = "TPosition_Montage";
+    static constexpr const char* Abschnittsname = "PositionMontage";
 };

@@ -14,11 +14,6 @@ const TPosition_Zulage2::TTabelle& TPosition_Zulage2::Katalog()
     return Tabelle;
 }
 
-TPosition_Zulage2::TPosition_Zulage2()
-    : m_Auswahl(std::int32_t(Katalog().size()), "TPosition_Zulage2")
-{
-}
-
 void TPosition_Zulage2::Kopieren_Von(const TPosition_Zulage2& Andere)
 {
     m_Auswahl = Andere.m_Auswahl;
@@ -28,16 +23,13 @@ void TPosition_Zulage2::Kopieren_Von(const TPosition_Zulage2& Andere)
 
 bool TPosition_Zulage2::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
 {
-    const QString A = Abschnitt(Praefix);
-    m_Auswahl.Kopf_Speichern(Ini, A, Bez);
-    Ini.Ganzzahl_Schreiben(A, QStringLiteral("Anzahl"), Anzahl);
+    Ini.Ganzzahl_Schreiben(Kopf_Speichern(Ini, Praefix), QStringLiteral("Anzahl"), Anzahl);
     return true;
 }
 
 bool TPosition_Zulage2::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 {
-    const QString A = Abschnitt(Praefix);
-    m_Auswahl.Kopf_Laden(Ini, A, Bez);
+    const QString A = Kopf_Laden(Ini, Praefix);
     Anzahl = Ini.Ganzzahl_Lesen(A, QStringLiteral("Anzahl"), Anzahl, 0, Lesegrenzen::Anzahl_Max);
     return true;
 }

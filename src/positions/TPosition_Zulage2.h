@@ -2,7 +2,7 @@
 
 #include "catalog/TOptionseintrag.h"
 #include "base/TIniDatei.h"
-#include "positions/TPositionsauswahl.h"
+#include "positions/TKatalogart.h"
 
 #include <QString>
 
@@ -12,13 +12,10 @@
 using TZulage2_Eintrag = TOptionseintrag<struct TZulage2_Eintrag_Marke>;
 
 // The sliding-folding door surcharge; it is shown but enters no sum of the order.
-class TPosition_Zulage2
+class TPosition_Zulage2 : public TKatalogart<TPosition_Zulage2>
 {
 public:
     using TTabelle = std::array<TZulage2_Eintrag, 4>;
-
-    TPosition_Zulage2();
-
     static const TTabelle& Katalog();
 
     // Takes the choice, the count and the label.
@@ -28,21 +25,18 @@ public:
     void ItemIndex_Setzen(std::int32_t Wert) { m_Auswahl.Setzen(Wert); }
     std::int32_t ItemIndex_Lesen() const { return m_Auswahl.Lesen(); }
 
-    long double Einzelpreis() const { return Katalog()[m_Auswahl.Index()].ProStueck; }
+    long double Einzelpreis() const { return Gewaehlt().ProStueck; }
     long double Gesamtpreis() const { return Einzelpreis() * Anzahl; }
     // The surcharge is in no sum; no share of it is exempt from discounts.
     long double Gesamtpreis_Nicht_Rabattfaehig() const { return 0; }
-    QString Beschreibung() const { return Katalog()[m_Auswahl.Index()].Name; }
+    QString Beschreibung() const { return Gewaehlt().Name; }
 
     bool Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const;
     bool Ini_Laden(const TIniDatei& Ini, const QString& Praefix);
-    void Auswahl_Pruefen(const QString& Praefix) const { m_Auswahl.Pruefen(Abschnitt(Praefix)); }
 
     QString Bez;
     std::int32_t Anzahl = 1;
 
-private:
-    static QString Abschnitt(const QString& Praefix) { return Praefix + QLatin1String("/PositionZulage2"); }
-
-    TPositionsauswahl m_Auswahl;
+    static constexpr const char* Tabellenname = "TPosition_Zulage2";
+    static constexpr const char* Abschnittsname = "PositionZulage2";
 };

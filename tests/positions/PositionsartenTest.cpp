@@ -525,4 +525,50 @@ TEST(PositionsartenDatei, AuswahlPruefenNenntAbschnittSchluesselUndWert)
     }
 }
 
+template <class T>
+void Laden(const TIniDatei& Ini)
+{
+    T X;
+    X.Ini_Laden(Ini, P);
+}
+
+// A stored count, quantity or price beyond its bounds is damage that names the
+// section, the key and the text, in every free kind; the bound itself loads.
+TEST(PositionsartenDatei, ZahlJenseitsDerGrenzeNenntAbschnittUndSchluessel)
+{
+    struct TFall
+    {
+        void (*Laden)(const TIniDatei&);
+        QString Abschnitt, Schluessel, Grenze, Jenseits;
+    };
+    const std::vector<TFall> Faelle = {
+        {&Laden<TPosition_Freie>, u"/PositionFreie"_s, u"Anzahl"_s, u"1000000"_s, u"1000001"_s},
+        {&Laden<TPosition_Freie>, u"/PositionFreie/Preis"_s, u"Stueckpreis"_s, u"-10000000"_s, u"-10000001"_s},
+        {&Laden<TPosition_Freie_Zulage_Umlfm>, u"/PositionFreieZulageUmlfm"_s, u"Anzahl"_s, u"0"_s, u"-1"_s},
+        {&Laden<TPosition_Freie_Zulage_Umlfm>, u"/PositionFreieZulageUmlfm/Preis"_s, u"Meterpreis"_s, u"1e7"_s, u"1,5e7"_s},
+        {&Laden<TPosition_Freie_Zulage_M2>, u"/PositionFreieZulageM2"_s, u"M2"_s, u"-1e7"_s, u"-2e7"_s},
+        {&Laden<TPosition_Freie_Zulage_M2>, u"/PositionFreieZulageM2"_s, u"Anzahl"_s, u"0"_s, u"-5"_s},
+        {&Laden<TPosition_Freie_Zulage_M2>, u"/PositionFreieZulageM2/Preis"_s, u"M2preis"_s, u"1e7"_s, u"2e7"_s},
+        {&Laden<TPosition_Freie_Zulage_Stueck>, u"/PositionFreieZulageStueck/Preis"_s, u"Stueckpreis"_s, u"1e7"_s, u"1e999"_s},
+        {&Laden<TPosition_Freie_Zulage_Fenster>, u"/PositionFreieZulageFenster"_s, u"Umlfm"_s, u"1e7"_s, u"3e7"_s},
+        {&Laden<TPosition_Freie_Zulage_Fenster>, u"/PositionFreieZulageFenster/Preis"_s, u"Meterpreis"_s, u"-1e7"_s, u"-3e7"_s},
+    };
+    for (const TFall& F : Faelle) {
+        const QString Abschnitt = P + F.Abschnitt;
+        SCOPED_TRACE((Abschnitt + u' ' + F.Schluessel).toStdString());
+        const auto Datei = [&](const QString& Wert) {
+            return Datei_Aus(u"[%1]\r\n%2=%3\r\n"_s.arg(Abschnitt, F.Schluessel, Wert));
+        };
+        EXPECT_NO_THROW(F.Laden(Datei(F.Grenze)));
+        try {
+            F.Laden(Datei(F.Jenseits));
+            ADD_FAILURE() << "kein ELadefehler";
+        } catch (const ELadefehler& Fehler) {
+            EXPECT_EQ(Fehler.Abschnitt(), Abschnitt);
+            EXPECT_EQ(Fehler.Schluessel(), F.Schluessel);
+            EXPECT_EQ(Fehler.Wert(), F.Jenseits);
+        }
+    }
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "base/Fehler.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition_Freie.h"
+#include "positions/TZulagevorlage.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TForm_Haupt.h"
@@ -22,6 +23,8 @@
 #include <QWheelEvent>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 using namespace Hauptfenster_Test;
 
@@ -169,6 +172,41 @@ TEST_F(TForm_HauptTest, NeuePositionAusDerListeWirdAngehaengtUndAusgewaehlt)
     EXPECT_EQ(Zelle(Raster(), 2, 0), QStringLiteral("3"));
 }
 
+// Every entry appends the kind it carries; the list holds that kind as item
+// data, and the offer's entry leaves the list while the order has an offer.
+TEST_F(TForm_HauptTest, JederEintragDerListeHaengtSeineArtAn)
+{
+    const std::vector<std::pair<QString, std::uint32_t>> Erwartet = {
+        {QStringLiteral("Bitte wählen ..."), 0},        {QStringLiteral("Fenster"), 1},
+        {QStringLiteral("Freie Position"), 4},          {QStringLiteral("Zulage Umlfm"), 9},
+        {QStringLiteral("Zulage m2"), 10},              {QStringLiteral("Zulage Stueck"), 11},
+        {QStringLiteral("Zulage Fenster"), 12},         {Angebot, 7},
+    };
+    const auto& Tabelle = Fenster.NeuePos_Tabelle().Eintraege();
+    ASSERT_EQ(Tabelle.size(), Erwartet.size());
+    for (std::size_t i = 0; i < Tabelle.size(); ++i) {
+        const auto& [Text, Art] = Erwartet[i];
+        SCOPED_TRACE(Text.toStdString());
+        EXPECT_EQ(Tabelle[i].Text, Text);
+        EXPECT_EQ(Tabelle[i].Typ, Art);
+        ASSERT_EQ(NeuePos()->itemText(int(i)), Text);
+        EXPECT_EQ(NeuePos()->itemData(int(i)).toUInt(), Art);
+
+        const int Vorher = B().Anzahl_Positionen();
+        Neu(Text);
+        EXPECT_EQ(NeuePos()->currentIndex(), 0);
+        if (Art == 0) {
+            EXPECT_EQ(B().Anzahl_Positionen(), Vorher);
+            continue;
+        }
+        ASSERT_EQ(B().Anzahl_Positionen(), Vorher + 1);
+        EXPECT_EQ(Typ(Vorher), Art);
+    }
+    ASSERT_EQ(NeuePos()->count(), 7);
+    for (int i = 0; i < NeuePos()->count(); ++i)
+        EXPECT_EQ(NeuePos()->itemData(i).toUInt(), Erwartet[std::size_t(i)].second);
+}
+
 // Neither a wheel notch over the closed new-position list nor one after
 // clicking into it appends a position.
 TEST_F(TForm_HauptTest, MausradHaengtNieEinePositionAn)
@@ -235,9 +273,10 @@ TEST_F(TForm_HauptTest, OptionenMenueHaengtJedeVorgabeSeinerTabelleAn)
         QAction* Punkt = S<QAction>(Eintrag.Name);
         EXPECT_EQ(Punkt->text(), Eintrag.Text);
         Punkt->trigger();
+        const TZulagevorlage& Vorlage = TZulagevorlage::Von(Eintrag.Vorlage);
         ASSERT_EQ(B().Anzahl_Positionen(), Zeile + 1);
-        EXPECT_EQ(Typ(Zeile), Eintrag.Typ);
-        EXPECT_TRUE(B().Eintrag(Zeile).Beschreibung().contains(Eintrag.Vorlage))
+        EXPECT_EQ(Typ(Zeile), Vorlage.Typ);
+        EXPECT_TRUE(B().Eintrag(Zeile).Beschreibung().contains(Vorlage.Schluessel))
             << B().Eintrag(Zeile).Beschreibung().toStdString();
         EXPECT_EQ(Ausgewaehlt(Raster()), Zeile);
         ++Zeile;

@@ -211,9 +211,9 @@ void TForm_Haupt::NeuePos_Zuruecksetzen()
     m_NeuePos.Zuruecksetzen();
 }
 
-void TForm_Haupt::NeuePos_Sichtbar(const QString& Text, bool Sichtbar)
+void TForm_Haupt::NeuePos_Sichtbar(std::uint32_t Typ, bool Sichtbar)
 {
-    m_NeuePos.Sichtbar(Text, Sichtbar);
+    m_NeuePos.Sichtbar(Typ, Sichtbar);
 }
 
 void TForm_Haupt::NeuePos_Aufbauen()
@@ -282,7 +282,7 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
         Auswahl_Anzeigen();
     }
 
-    NeuePos_Sichtbar(TNeuePosTabelle::Angebot, Angebot_Moeglich);
+    NeuePos_Sichtbar(Positionstyp::Zulage1, Angebot_Moeglich);
 
     m_Ui.Edit_GesamtUM->setText(GesamtUM);
     m_Ui.Edit_Montage_UM->setText(MontageUM);
@@ -371,7 +371,7 @@ void TForm_Haupt::NeuePosition_Anlegen(std::uint32_t Typ, const QString& Vorlage
 
 void TForm_Haupt::CBC_Haupt_NeuePosChange(int Index)
 {
-    const std::uint32_t Typ = TNeuePosTabelle::Positionstyp_Von(m_Ui.CBC_Haupt_NeuePos->itemText(Index));
+    const std::uint32_t Typ = TNeuePosTabelle::Typ_Des_Eintrags(*m_Ui.CBC_Haupt_NeuePos, Index);
     m_Ui.CBC_Haupt_NeuePos->setCurrentIndex(0);
     if (Typ != 0)
         NeuePosition_Anlegen(Typ);

@@ -42,7 +42,7 @@ public:
     void Infofenster_Koppeln(QWidget* Fenster);
 
     void NeuePos_Zuruecksetzen();
-    void NeuePos_Sichtbar(const QString& Text, bool Sichtbar);
+    void NeuePos_Sichtbar(std::uint32_t Typ, bool Sichtbar);
     void NeuePos_Aufbauen();
     const TNeuePosTabelle& NeuePos_Tabelle() const { return m_NeuePos; }
 

@@ -8,34 +8,34 @@
 
 class TComboBoxColor;
 
-// The entries of the main window's new-position list: text, whether it is
-// offered, and its background. The list is always built from this table.
+// The entries of the main window's new-position list: text, the position
+// kind it appends (0 for none), whether it is offered, and its background.
+// The list is always built from this table.
 class TNeuePosTabelle
 {
 public:
     struct TEintrag
     {
         QString Text;
+        std::uint32_t Typ = 0;
         bool Sichtbar = true;
         QColor Hintergrund;
     };
     static constexpr int Eintragszahl = 8;
 
-    static const QString Bitte_Waehlen;
-    static const QString Angebot;
-
     TNeuePosTabelle() { Zuruecksetzen(); }
 
     void Zuruecksetzen();
-    // A text that is not in the table changes nothing.
-    void Sichtbar(const QString& Text, bool Sichtbar);
-    // Clears the box, appends every visible entry with its background and selects item 0.
+    // A kind that no entry appends changes nothing.
+    void Sichtbar(std::uint32_t Typ, bool Sichtbar);
+    // Clears the box, appends every visible entry with its kind as item data
+    // and its background, and selects item 0.
     void Aufbauen(TComboBoxColor& Box) const;
 
     const std::array<TEintrag, Eintragszahl>& Eintraege() const { return m_Eintraege; }
 
-    // The position kind an entry appends, 0 for "Bitte wählen ..." and unknown texts.
-    static std::uint32_t Positionstyp_Von(const QString& Text);
+    // The kind an item of a box built by Aufbauen appends, 0 for none.
+    static std::uint32_t Typ_Des_Eintrags(const TComboBoxColor& Box, int Index);
 
 private:
     std::array<TEintrag, Eintragszahl> m_Eintraege;

@@ -1,21 +1,20 @@
 #include "ui/main/TOptionenMenue.h"
 
-#include "order/TPositionseintrag.h"
 #include "ui/shared/Slotschutz.h"
 
 const std::array<TOptionenMenue::TEintrag, TOptionenMenue::Eintragszahl>& TOptionenMenue::Eintraege()
 {
-    using namespace Positionstyp;
+    using enum TZulagevorlage::TGriff;
     static const std::array<TEintrag, Eintragszahl> Tabelle = {{
-        {"Meranti1",          QStringLiteral("Meranti"),                           Freie_Zulage_Umlfm,   QStringLiteral("Meranti")},
-        {"Laerche1",          QStringLiteral("Lärche"),                            Freie_Zulage_Umlfm,   QStringLiteral("Lärche")},
-        {"OhneFensterflgel1", QStringLiteral("Ohne Fensterflügel"),                Freie_Zulage_Fenster, QStringLiteral("Ohne Fensterflügel")},
-        {"FensterbnkeLeim1",  QStringLiteral("Fensterbänke aus Leimholzplatte"),   Freie_Zulage_M2,      QStringLiteral("Fensterbänke aus Leimholzplatte")},
-        {"FensterbnkePlatte1",QStringLiteral("Fensterbänke aus Plattenwerkstoff"), Freie_Zulage_M2,      QStringLiteral("Fensterbänke aus Plattenwerkstoff")},
-        {"Nachauenffnend1",   QStringLiteral("Nach außen öffnend"),                Freie_Zulage_Stueck,  QStringLiteral("Nach außen öffnend")},
-        {"Regelair1",         QStringLiteral("Regel air"),                         Freie_Zulage_Stueck,  QStringLiteral("Regel air")},
-        {"FensterV11",        QStringLiteral("Fenster V1 (Kunststoff Design)"),    Freie_Zulage_Fenster, QStringLiteral("V1")},
-        {"FensterV21",        QStringLiteral("Fenster V2 (Kunststoff AKF)"),       Freie_Zulage_Fenster, QStringLiteral("V2")},
+        {"Meranti1",           QStringLiteral("Meranti"),                           Meranti},
+        {"Laerche1",           QStringLiteral("Lärche"),                            Laerche},
+        {"OhneFensterflgel1",  QStringLiteral("Ohne Fensterflügel"),                Ohne_Fensterfluegel},
+        {"FensterbnkeLeim1",   QStringLiteral("Fensterbänke aus Leimholzplatte"),   Fensterbaenke_Leimholzplatte},
+        {"FensterbnkePlatte1", QStringLiteral("Fensterbänke aus Plattenwerkstoff"), Fensterbaenke_Plattenwerkstoff},
+        {"Nachauenffnend1",    QStringLiteral("Nach außen öffnend"),                Nach_Aussen_Oeffnend},
+        {"Regelair1",          QStringLiteral("Regel air"),                         Regel_Air},
+        {"FensterV11",         QStringLiteral("Fenster V1 (Kunststoff Design)"),    Fenster_V1},
+        {"FensterV21",         QStringLiteral("Fenster V2 (Kunststoff AKF)"),       Fenster_V2},
     }};
     return Tabelle;
 }
@@ -27,6 +26,9 @@ TOptionenMenue::TOptionenMenue(QWidget* Eltern)
     for (const TEintrag& Eintrag : Eintraege()) {
         QAction* Punkt = addAction(Eintrag.Text);
         Punkt->setObjectName(QLatin1String(Eintrag.Name));
-        Slotschutz::Verbinden(Punkt, &QAction::triggered, this, [this, &Eintrag] { emit Zulage_Gewaehlt(Eintrag.Typ, Eintrag.Vorlage); });
+        Slotschutz::Verbinden(Punkt, &QAction::triggered, this, [this, &Eintrag] {
+            const TZulagevorlage& Vorlage = TZulagevorlage::Von(Eintrag.Vorlage);
+            emit Zulage_Gewaehlt(Vorlage.Typ, Vorlage.Schluessel);
+        });
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "positions/TZulagevorlage.h"
+
 #include <QMenu>
 #include <QString>
 
@@ -16,8 +18,7 @@ public:
     {
         const char* Name; // objectName of the item
         QString Text;
-        std::uint32_t Typ;
-        QString Vorlage; // the preset text handed to the new position
+        TZulagevorlage::TGriff Vorlage; // gives the kind and the preset key of the new position
     };
     static constexpr int Eintragszahl = 9;
     static const std::array<TEintrag, Eintragszahl>& Eintraege();
