@@ -15,23 +15,9 @@ if ! command -v dpkg-deb >/dev/null; then
     exit 77
 fi
 
-bestanden=0
-fehlgeschlagen=0
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../pruefhilfen.sh"
 
-pruefe() {
-    local name=$1
-    shift
-    if "$@"; then
-        bestanden=$((bestanden + 1))
-    else
-        fehlgeschlagen=$((fehlgeschlagen + 1))
-        echo "FEHLGESCHLAGEN: $name" >&2
-    fi
-}
 enthaelt() { grep -qF -- "$2" "$1"; }
-gleich() { [ "$1" = "$2" ]; }
 
 (cd "$bau" && cpack -G DEB -B "$arbeit/paket" >"$arbeit/cpack.log" 2>&1) || {
     cat "$arbeit/cpack.log" >&2
@@ -121,5 +107,4 @@ else
     echo "lintian fehlt: übersprungen"
 fi
 
-echo "$bestanden passed, $fehlgeschlagen failed"
-[ "$fehlgeschlagen" -eq 0 ]
+abschliessen

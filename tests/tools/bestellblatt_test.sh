@@ -6,30 +6,16 @@ set -u
 programm=$1
 daten=$2
 version=${3:-}
-bestanden=0
-fehlgeschlagen=0
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
+
+source "$(dirname "${BASH_SOURCE[0]}")/../pruefhilfen.sh"
 # grep compares the sheet's ISO-8859-1 bytes, not characters.
 export LC_ALL=C
-
-pruefe() {
-    local name=$1
-    shift
-    if "$@"; then
-        bestanden=$((bestanden + 1))
-    else
-        fehlgeschlagen=$((fehlgeschlagen + 1))
-        echo "FEHLGESCHLAGEN: $name" >&2
-    fi
-}
 
 enthaelt() { grep -aqF -- "$2" "$1"; }
 enthaelt_nicht() { ! grep -aqF -- "$2" "$1"; }
 # The pattern in ISO-8859-1 bytes, written with printf escapes (\374 = ü).
 enthaelt_latin1() { grep -aqF -- "$(printf "$2")" "$1"; }
 zeilen() { [ "$(wc -l <"$1")" -eq "$2" ]; }
-gleich() { [ "$1" = "$2" ]; }
 
 starte() {
     # $1 locale, $2 stdout file, $3 stderr file, rest: arguments
@@ -233,5 +219,4 @@ fi
 starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler"
 pruefe "ohne Argumente: Rückgabewert nicht 0" test "$?" -ne 0
 
-echo "$bestanden passed, $fehlgeschlagen failed"
-[ "$fehlgeschlagen" -eq 0 ]
+abschliessen
