@@ -113,6 +113,7 @@ pruefe "Skizze mit Oberlichthöhe" enthaelt "$svg" '>500</text>'
 pruefe "Skizze mit Bogen als Pfad" enthaelt "$arbeit/skizzen/Position_2.svg" '<path '
 pruefe "unlesbare Drehrichtung steht unter der Skizze" enthaelt "$arbeit/skizzen/Position_6.svg" \
     'Drehrichtung nicht lesbar: nach Absprache'
+pruefe "Skizzen: wohlgeformtes XML" xmllint --noout "$arbeit"/skizzen/*.svg
 starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/skizzen"
 pruefe "--skizzen ohne Bestelldatei: falscher Aufruf" gleich "$?" 2
 starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/gold.dat/x" "$arbeit/skizzen.dat"
