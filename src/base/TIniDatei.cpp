@@ -174,8 +174,14 @@ QByteArray TIniDatei::Bytes() const
 
     QStringEncoder Kodierer(Zeichensatz);
     QByteArray Bytes = Kodierer.encode(Text);
-    if (!Kodierer.hasError())
+    if (!Kodierer.hasError()) {
+        // A text whose every byte above 0x7F happens to pair up as UTF-8
+        // ("Ã¶") would read back as other text; a closing comment with
+        // umlauts keeps the file Windows-1252.
+        if (Windows1252::Als_Utf8_Gelesen(Bytes))
+            Bytes += "; Windows-1252: \xE4\xF6\xFC\xDF\r\n";
         return Bytes;
+    }
 
     for (const TAbschnitt& A : m_Abschnitte) {
         if (!Windows1252::Kodierbar(A.Name))

@@ -18,6 +18,8 @@ bool Im_Block_80(char16_t Code)
     return std::find(std::begin(Block_80), std::end(Block_80), Code) != std::end(Block_80);
 }
 
+const char* const Utf8_Bom = "\xEF\xBB\xBF";
+
 // Well-formed UTF-8 from Ab on: no overlong form, no surrogate, nothing
 // above U+10FFFF, and no C1 control character, which no one types but which
 // Windows-1252 text read as UTF-8 gives.
@@ -65,17 +67,20 @@ bool Utf8_Ohne_C1(const QByteArray& Bytes, qsizetype Ab)
 
 } // namespace
 
+bool Als_Utf8_Gelesen(const QByteArray& Bytes)
+{
+    if (Bytes.startsWith(Utf8_Bom))
+        return true;
+    const auto Hoch = std::find_if(Bytes.begin(), Bytes.end(), [](char c) { return (c & 0x80) != 0; });
+    return Hoch != Bytes.end() && Utf8_Ohne_C1(Bytes, Hoch - Bytes.begin());
+}
+
 QString Dateitext(const QByteArray& Bytes)
 {
-    const bool Bom = Bytes.startsWith("\xEF\xBB\xBF");
-    const auto Hoch = std::find_if(Bytes.begin(), Bytes.end(), [](char c) { return (c & 0x80) != 0; });
-    if (Hoch == Bytes.end())
-        return QString::fromLatin1(Bytes);
-    if (Bom || Utf8_Ohne_C1(Bytes, Hoch - Bytes.begin())) {
-        const qsizetype Ab = Bom ? 3 : 0;
-        return QString::fromUtf8(Bytes.constData() + Ab, Bytes.size() - Ab).normalized(QString::NormalizationForm_C);
-    }
-    return Text(Bytes);
+    if (!Als_Utf8_Gelesen(Bytes))
+        return Text(Bytes);
+    const qsizetype Ab = Bytes.startsWith(Utf8_Bom) ? 3 : 0;
+    return QString::fromUtf8(Bytes.constData() + Ab, Bytes.size() - Ab).normalized(QString::NormalizationForm_C);
 }
 
 QString Text(const QByteArray& Bytes)

@@ -18,6 +18,8 @@ QString Text(const QByteArray& Bytes);
 // composed (NFC), so that "u" with a combining diaeresis is "ü". Otherwise,
 // and always without a byte above 0x7F, the bytes are Windows-1252.
 QString Dateitext(const QByteArray& Bytes);
+// Whether Dateitext takes Bytes as UTF-8.
+bool Als_Utf8_Gelesen(const QByteArray& Bytes);
 
 // A character with a byte in the code page; the five codes the code page
 // leaves undefined stay their C1 control characters, as the system's converter has them.

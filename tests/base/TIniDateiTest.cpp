@@ -389,6 +389,15 @@ TEST(TIniDateiLesen, Utf8OderWindows1252)
         EXPECT_EQ(Gelesen(Datei).Text_Lesen(QStringLiteral("B"), QStringLiteral("k"), QString()), Text)
             << Bytes.toHex().constData();
     }
+    // What the writer writes reads back as it was, and only a text that would
+    // read as UTF-8 gets the closing comment that keeps it Windows-1252.
+    for (const QString& Wert : {QStringLiteral("Jörg"), QStringLiteral("Ã¶"), QStringLiteral("a")}) {
+        TIniDatei Ini;
+        Ini.Text_Schreiben(QStringLiteral("B"), QStringLiteral("k"), Wert);
+        const QByteArray Bytes = Ini.Bytes();
+        EXPECT_EQ(Gelesen(Bytes).Text_Lesen(QStringLiteral("B"), QStringLiteral("k"), QString()), Wert);
+        EXPECT_EQ(Bytes.contains(';'), Wert == QStringLiteral("Ã¶")) << Bytes.constData();
+    }
     // A character that Windows-1252 lacks is named, and the file is not taken.
     const auto Meldung = Ladefehler([] {
         (void)Gelesen("[B]\r\nk=Fenster \xE6\xBC\xA2\r\n").Text_Lesen(QStringLiteral("B"), QStringLiteral("k"), QString());
