@@ -63,6 +63,11 @@ const QString Fehler_Wiederherstellung = QStringLiteral(
     "Die Wiederherstellungsdatei %1 ist beschädigt und wurde nicht geöffnet.\n%2\nSie bleibt als %3 erhalten.");
 const QString Fehler_Sicherung = QStringLiteral(
     "Die ungesicherte Bestellung kann nicht zur Wiederherstellung aufbewahrt werden:\n");
+const QString Hinweis_Fremdes = QStringLiteral(
+    "Im Ordner der Wiederherstellungsdateien liegt etwas, das nicht von Quadrolis C2 stammt; es bleibt unberührt:\n");
+const QString Frage_Fremd_Geaendert = QStringLiteral(
+    "Die Datei %1 wurde seit dem Öffnen oder letzten Speichern von einem anderen Programm geändert. "
+    "Speichern ersetzt diese Änderungen.");
 const QString Fehler_Oeffnen = QStringLiteral("Fehler beim Öffnen von ");
 const QString Fehler_Speichern = QStringLiteral("Fehler beim Speichern von ");
 const QString Blatt_Gespeichert = QStringLiteral(
@@ -108,6 +113,9 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
     m_Sicherung->Gesichert();
     Slotschutz::Verbinden(m_Sicherung, &TSicherung::Schreibfehler, this,
                           [this](const QString& Grund) { TDienste::Aktuell().Fehler(this, Fehler_Sicherung + Grund); });
+    Slotschutz::Verbinden(m_Sicherung, &TSicherung::Fremdes_Gefunden, this, [this](const QString& Grund) {
+        TDienste::Aktuell().Information(this, Hinweis_Fremdes + Grund, false);
+    });
 
     // Order files dropped anywhere on the window open; the edits would take their names as text.
     setAcceptDrops(true);
@@ -444,6 +452,8 @@ void TForm_Haupt::Neu1Click()
     NeuePos_Zuruecksetzen();
     Hauptfenster_Aktualisieren();
     m_Sicherung->Gesichert();
+    m_Dateistand.reset();
+    m_Ziel_Erfragen = false;
     Titel_Aktualisieren();
 }
 
@@ -479,15 +489,18 @@ bool TForm_Haupt::Bestellung_Oeffnen(const QString& Name)
 
 bool TForm_Haupt::Datei_Laden(const QString& Name)
 {
+    std::optional<Bestelldatei::TDateistand> Stand = Bestelldatei::Dateistand(Name);
     const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Laden(Name, *m_Bestellung);
     if (Ergebnis && m_Ablage) {
         QFile Datei(Name);
         m_Ablage->Geoeffnet(*m_Bestellung, Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray());
     }
     Hauptfenster_Aktualisieren();
-    if (Ergebnis)
+    if (Ergebnis) {
         m_Sicherung->Gesichert();
-    else
+        m_Dateistand = std::move(Stand);
+        m_Ziel_Erfragen = false;
+    } else
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + Name, Ergebnis.Fehlertext));
     Titel_Aktualisieren();
     return bool(Ergebnis);
@@ -515,8 +528,12 @@ bool TForm_Haupt::Aus_Ablage_Oeffnen(const QByteArray& Bytes, const QString& Ken
         m_Ablage->Geoeffnet(*m_Bestellung, Bytes);
     NeuePos_Zuruecksetzen();
     Hauptfenster_Aktualisieren();
-    if (Datei_Passt)
+    m_Dateistand.reset();
+    m_Ziel_Erfragen = false;
+    if (Datei_Passt) {
         m_Sicherung->Gesichert();
+        m_Dateistand = Bestelldatei::Dateistand(Gelesen.Filename);
+    }
     Titel_Aktualisieren();
     return true;
 }
@@ -554,6 +571,8 @@ void TForm_Haupt::Wiederherstellung_Anbieten()
         if (m_Ablage)
             m_Ablage->Geoeffnet(*m_Bestellung, {});
         m_Sicherung->Uebernehmen(*Fund);
+        m_Dateistand.reset();
+        m_Ziel_Erfragen = true;
         Hauptfenster_Aktualisieren();
         return;
     }
@@ -561,21 +580,39 @@ void TForm_Haupt::Wiederherstellung_Anbieten()
 
 void TForm_Haupt::Speichern1Click()
 {
-    if (m_Bestellung->Filename.isEmpty()) {
+    const QString Name = m_Bestellung->Filename;
+    if (Name.isEmpty()) {
         Speichernunter1Click();
         return;
     }
-    Speichern_Nach(m_Bestellung->Filename);
+    if (m_Ziel_Erfragen && !Bestelldatei::Ohne_Frage_Speicherbar(Name)) {
+        Speichern_Unter(Name);
+        return;
+    }
+    if (m_Dateistand && Bestelldatei::Fremd_Geaendert(Name, *m_Dateistand)) {
+        const int Wahl = TDienste::Aktuell().Auswahl(
+            this, Frage_Fremd_Geaendert.arg(QDir::toNativeSeparators(Name)),
+            {QStringLiteral("Trotzdem speichern"), QStringLiteral("Unter anderem Namen speichern"),
+             QStringLiteral("Abbrechen")});
+        if (Wahl == 1)
+            Speichern_Unter(Name);
+        if (Wahl != 0)
+            return;
+    }
+    Speichern_Nach(Name);
 }
 
 void TForm_Haupt::Speichernunter1Click()
 {
-    QString Name = TDienste::Aktuell().Datei_Speichern(
-        this, {QStringLiteral("Bestellung speichern unter"), Filter_Bestellung, QStringLiteral("dat"),
-               QStringLiteral("Bestellung_") + Heute()});
-    if (Name.isEmpty())
-        return;
-    Speichern_Nach(Mit_Endung(Name, QStringLiteral(".dat")));
+    Speichern_Unter(QStringLiteral("Bestellung_") + Heute());
+}
+
+void TForm_Haupt::Speichern_Unter(const QString& Vorschlag)
+{
+    const QString Name = TDienste::Aktuell().Datei_Speichern(
+        this, {QStringLiteral("Bestellung speichern unter"), Filter_Bestellung, QStringLiteral("dat"), Vorschlag});
+    if (!Name.isEmpty())
+        Speichern_Nach(Mit_Endung(Name, QStringLiteral(".dat")));
 }
 
 void TForm_Haupt::Speichern_Nach(const QString& Name)
@@ -584,13 +621,16 @@ void TForm_Haupt::Speichern_Nach(const QString& Name)
     if (m_Ablage)
         m_Ablage->Vor_Speichern(*m_Bestellung);
     QByteArray Bytes;
-    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung, &Bytes);
+    Bestelldatei::TDateistand Stand;
+    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung, &Stand, &Bytes);
     if (!Ergebnis) {
         m_Bestellung->Kennung = Kennung;
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
         return;
     }
     m_Sicherung->Gesichert();
+    m_Dateistand = Stand;
+    m_Ziel_Erfragen = false;
     // Only once the file is safe: the archive never fails or holds up the save.
     if (m_Ablage)
         m_Ablage->Gespeichert(*m_Bestellung, Bytes);
@@ -930,7 +970,7 @@ bool TForm_Haupt::eventFilter(QObject* Objekt, QEvent* Ereignis)
         if (Text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(Hilfe->globalPos(), Text, m_Ui.StringGrid1->viewport());
+            QToolTip::showText(Hilfe->globalPos(), Qt::convertFromPlainText(Text), m_Ui.StringGrid1->viewport());
         return true;
     }
     if (Objekt == m_Ui.StringGrid1) {

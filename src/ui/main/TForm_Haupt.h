@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/Bestelldatei.h"
 #include "ui/shared/TDialogkontext.h"
 #include "ui/main/THaupt_Layout.h"
 #include "ui/main/TNeuePosTabelle.h"
@@ -109,8 +110,6 @@ private:
     bool Verwerfen_Bestaetigt();
     // Loads the file into the current order, refreshes, reports a failure.
     bool Datei_Laden(const QString& Name);
-    // Saves the order to Name and records the version in the archive.
-    void Speichern_Nach(const QString& Name);
     void Titel_Aktualisieren();
     // The archive's menu entries, its window and the completions of the header fields.
     void Ablage_Einrichten();
@@ -132,6 +131,9 @@ private:
     void Oeffnen1Click();
     void Speichern1Click();
     void Speichernunter1Click();
+    void Speichern_Unter(const QString& Vorschlag);
+    // Saves the order to Name and, once the file is safe, records the version in the archive.
+    void Speichern_Nach(const QString& Name);
     void Neu1Click();
     void Beenden1Click();
     void Kopfdaten_Uebernehmen();
@@ -154,6 +156,10 @@ private:
     TAblageanbindung* m_Ablage = nullptr;
     TForm_Ablage* m_Ablagefenster = nullptr;
     QTimer* m_Titelzeitgeber = nullptr;
+    // The order file as it was opened or last saved, to notice another program's save.
+    std::optional<Bestelldatei::TDateistand> m_Dateistand;
+    // A restored order's file name was not chosen in this run: the first save asks unless it is safe.
+    bool m_Ziel_Erfragen = false;
     std::map<std::uint32_t, TKopplung> m_Dialoge;   // ascending kind order is the order of the coupling
     std::map<QByteArray, QWidget*> m_Infofenster;
 };
