@@ -49,6 +49,8 @@ void TSchema::Aktualisieren(int Bis)
     static constexpr std::array<TSchritt, Aktuelle_Version> Schritte = {&TSchema::Auf_V1, &TSchema::Auf_V2};
     for (int Neu = Stand + 1; Neu <= Bis && Neu <= Aktuelle_Version; ++Neu) {
         TTransaktion T(m_Db, m_Dialekt);
+        if (const QString Sperre = m_Dialekt.Schemasperre(); !Sperre.isEmpty())
+            Ausfuehren(Sperre);
         // Another program may have stepped the database forward meanwhile.
         if (Version() >= Neu)
             continue;
