@@ -186,6 +186,10 @@ QString TAblagedialekt::Enthaelt(const QString& Spalte) const
 
 QStringList TAblagedialekt::Suchindex() const
 {
+    // A server's index entry holds a few kilobytes at most, less than long
+    // remarks make; there the index on the time of saving stays.
+    if (m_Art == TArt::PostgreSQL)
+        return {};
     // The list is read newest first; with the search text in the same index
     // the typed words are tested on the index alone, and only matching orders
     // are read from the table.

@@ -341,6 +341,12 @@ TEST_P(Ablage, VersionenNummernStatusUndVorgaenger)
         Verlauf << W.Status;
     EXPECT_EQ(Verlauf, (QStringList{"Angebot", "Bestellt", "Erledigt"}));
     EXPECT_EQ(A.Bestellung(K1)->Status, QStringLiteral("Erledigt"));
+
+    // Long remarks of little repetition are kept whole on every engine.
+    TNeueVersion Lang = Version("lang");
+    for (int i = 0; i < 300; ++i)
+        Lang.Felder.Bemerkungen += TAblage::Neue_Kennung();
+    EXPECT_NO_THROW(A.Ablegen(TAblage::Neue_Kennung(), Lang));
 }
 
 TEST_P(Ablage, SucheFindetUmlauteUmschriftenUndNummern)

@@ -20,6 +20,8 @@ aufraeumen() {
 }
 trap aufraeumen EXIT
 trap 'exit 1' INT TERM HUP
+# The unprivileged user may not enter the caller's folder.
+cd "$ordner"
 "${als[@]}" "$bin/initdb" -D "$ordner/daten" -U postgres -E UTF8 --locale=C.UTF-8 --no-sync \
   --auth-local=scram-sha-256 --auth-host=reject --pwfile="$passwort" >"$ordner/initdb.log" 2>&1 \
   || { cat "$ordner/initdb.log" >&2; exit 1; }
