@@ -58,6 +58,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found by dpkg-shlibdeps: the Qt, JPEG and C++ libraries. Not found, as both
 # are loaded at run time: Qt's German texts for its own dialogs and the SQLite
 # driver of Qt SQL that the archive needs.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
