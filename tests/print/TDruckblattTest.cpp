@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <map>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -124,12 +125,13 @@ std::map<QString, int> Haeufigkeit(const QStringList& Liste)
 // Every word the HTML sheet shows appears in the PDF in the same order when
 // read in drawing order; a word broken over two lines of a narrow cell is
 // drawn as consecutive pieces. Every figure also stands whole in the page layout.
-void Vergleichen_Mit_Html(const TBestellung& B)
+void Vergleichen_Mit_Html(const TBestellung& B, std::optional<TUmsatzsteuer> Steuer = std::nullopt)
 {
     THtmlDatei Html;
+    Html.Umsatzsteuer_Setzen(Steuer);
     const QStringList Erwartet = Woerter(Sichtbarer_Text(Html.Html_Erzeugen(B)));
     ASSERT_GT(Erwartet.size(), 100);
-    const QByteArray Pdf = TDruckblatt(B).Pdf();
+    const QByteArray Pdf = TDruckblatt(B, Steuer).Pdf();
     ASSERT_FALSE(Pdf.isEmpty());
 
     const QStringList Gezeichnet = Woerter(Pdftext(Pdf, "-raw"));
@@ -180,6 +182,8 @@ TEST(TDruckblatt_Inhalt, VieleSeitenZeigenAlleTexteUndZahlenDesHtmlBlatts)
     B.Rabatt = 4;
     B.RabattObjekt = 2;
     Vergleichen_Mit_Html(B);
+    // With the tax its two rows follow the sum on paper as well.
+    Vergleichen_Mit_Html(B, TUmsatzsteuer{1900});
 }
 
 TEST(TDruckblatt_Inhalt, TexteErscheinenWieGeschrieben)
