@@ -52,7 +52,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/quadrolis-c2")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found by dpkg-shlibdeps: the Qt, JPEG and C++ libraries. Not found: Qt's
-# German texts for its own dialogs, loaded at run time.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# German texts for its own dialogs, loaded at run time, and xdg-email, which
+# hands an order to the desktop's mail program.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
