@@ -70,6 +70,20 @@ public:
 
     void Fehler(QWidget*, const QString& Text) override { Meldungen.push_back({QStringLiteral("Fehler"), Text}); }
 
+    // Recorded as "Auswahl" with its buttons; the answer comes from Wahlen.
+    int Auswahl(QWidget*, const QString& Text, const QStringList& Beschriftungen) override
+    {
+        Meldungen.push_back({QStringLiteral("Auswahl"), Text});
+        Auswahlknoepfe.push_back(Beschriftungen);
+        if (Wahlen.empty()) {
+            ADD_FAILURE() << "unerwartete Auswahl: " << Text.toStdString();
+            return int(Beschriftungen.size()) - 1;
+        }
+        const int Wahl = Wahlen.front();
+        Wahlen.pop_front();
+        return Wahl;
+    }
+
     QString Datei_Oeffnen(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
     QString Datei_Speichern(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
     void Oeffnen(const QUrl& Ziel) override { Geoeffnet.push_back(Ziel); }
@@ -119,6 +133,8 @@ public:
     int Druckdialoge = 0;
     int Vorschauen = 0;
     std::vector<std::pair<QString, QString>> Knoepfe; // the two buttons of each Frage
+    std::deque<int> Wahlen;
+    std::vector<QStringList> Auswahlknoepfe;
 
 private:
     QString Pfad_Nehmen(const TDateiwahl& Wahl)

@@ -57,6 +57,11 @@ const QString Fehler_Wiederherstellung = QStringLiteral(
     "Die Wiederherstellungsdatei %1 ist beschädigt und wurde nicht geöffnet.\n%2\nSie bleibt als %3 erhalten.");
 const QString Fehler_Sicherung = QStringLiteral(
     "Die ungesicherte Bestellung kann nicht zur Wiederherstellung aufbewahrt werden:\n");
+const QString Hinweis_Fremdes = QStringLiteral(
+    "Im Ordner der Wiederherstellungsdateien liegt etwas, das nicht von Quadrolis C2 stammt; es bleibt unberührt:\n");
+const QString Frage_Fremd_Geaendert = QStringLiteral(
+    "Die Datei %1 wurde seit dem Öffnen oder letzten Speichern von einem anderen Programm geändert. "
+    "Speichern ersetzt diese Änderungen.");
 const QString Fehler_Oeffnen = QStringLiteral("Fehler beim Öffnen von ");
 const QString Fehler_Speichern = QStringLiteral("Fehler beim Speichern von ");
 const QString Blatt_Gespeichert = QStringLiteral(
@@ -115,6 +120,9 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
     m_Sicherung->Gesichert();
     Slotschutz::Verbinden(m_Sicherung, &TSicherung::Schreibfehler, this,
                           [this](const QString& Grund) { TDienste::Aktuell().Fehler(this, Fehler_Sicherung + Grund); });
+    Slotschutz::Verbinden(m_Sicherung, &TSicherung::Fremdes_Gefunden, this, [this](const QString& Grund) {
+        TDienste::Aktuell().Information(this, Hinweis_Fremdes + Grund, false);
+    });
 
     // Order files dropped anywhere on the window open; the edits would take their names as text.
     setAcceptDrops(true);
@@ -495,6 +503,8 @@ void TForm_Haupt::Neu1Click()
     NeuePos_Zuruecksetzen();
     Hauptfenster_Aktualisieren();
     m_Sicherung->Gesichert();
+    m_Dateistand.reset();
+    m_Ziel_Erfragen = false;
 }
 
 bool TForm_Haupt::Ungesichert() const
@@ -529,10 +539,13 @@ bool TForm_Haupt::Bestellung_Oeffnen(const QString& Name)
 
 bool TForm_Haupt::Datei_Laden(const QString& Name)
 {
+    std::optional<Bestelldatei::TDateistand> Stand = Bestelldatei::Dateistand(Name);
     const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Laden(Name, *m_Bestellung);
     Hauptfenster_Aktualisieren();
     if (Ergebnis) {
         m_Sicherung->Gesichert();
+        m_Dateistand = std::move(Stand);
+        m_Ziel_Erfragen = false;
         Zuletzt_Merken(Name);
     } else
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + Name, Ergebnis.Fehlertext));
@@ -570,6 +583,8 @@ void TForm_Haupt::Wiederherstellung_Anbieten()
         // Still unsaved: the copy stays and becomes this program's own.
         m_Bestellung->Kopieren_Von(Gelesen);
         m_Sicherung->Uebernehmen(*Fund);
+        m_Dateistand.reset();
+        m_Ziel_Erfragen = true;
         Hauptfenster_Aktualisieren();
         return;
     }
@@ -577,32 +592,53 @@ void TForm_Haupt::Wiederherstellung_Anbieten()
 
 void TForm_Haupt::Speichern1Click()
 {
-    if (m_Bestellung->Filename.isEmpty()) {
+    const QString Name = m_Bestellung->Filename;
+    if (Name.isEmpty()) {
         Speichernunter1Click();
         return;
     }
-    Datei_Speichern(m_Bestellung->Filename);
-}
-
-void TForm_Haupt::Datei_Speichern(const QString& Name)
-{
-    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung);
-    if (Ergebnis) {
-        m_Sicherung->Gesichert();
-        Zuletzt_Merken(Name);
-    } else {
-        TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
+    if (m_Ziel_Erfragen && !Bestelldatei::Ohne_Frage_Speicherbar(Name)) {
+        Speichern_Unter(Name);
+        return;
     }
+    if (m_Dateistand && Bestelldatei::Fremd_Geaendert(Name, *m_Dateistand)) {
+        const int Wahl = TDienste::Aktuell().Auswahl(
+            this, Frage_Fremd_Geaendert.arg(QDir::toNativeSeparators(Name)),
+            {QStringLiteral("Trotzdem speichern"), QStringLiteral("Unter anderem Namen speichern"),
+             QStringLiteral("Abbrechen")});
+        if (Wahl == 1)
+            Speichern_Unter(Name);
+        if (Wahl != 0)
+            return;
+    }
+    Speichern_Nach(Name);
 }
 
 void TForm_Haupt::Speichernunter1Click()
 {
-    QString Name = TDienste::Aktuell().Datei_Speichern(
-        this, {QStringLiteral("Bestellung speichern unter"), Filter_Bestellung, QStringLiteral("dat"),
-               QStringLiteral("Bestellung_") + Heute()});
-    if (Name.isEmpty())
-        return;
-    Datei_Speichern(Mit_Endung(Name, QStringLiteral(".dat")));
+    Speichern_Unter(QStringLiteral("Bestellung_") + Heute());
+}
+
+void TForm_Haupt::Speichern_Unter(const QString& Vorschlag)
+{
+    const QString Name = TDienste::Aktuell().Datei_Speichern(
+        this, {QStringLiteral("Bestellung speichern unter"), Filter_Bestellung, QStringLiteral("dat"), Vorschlag});
+    if (!Name.isEmpty())
+        Speichern_Nach(Mit_Endung(Name, QStringLiteral(".dat")));
+}
+
+void TForm_Haupt::Speichern_Nach(const QString& Name)
+{
+    Bestelldatei::TDateistand Stand;
+    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung, &Stand);
+    if (Ergebnis) {
+        m_Sicherung->Gesichert();
+        m_Dateistand = Stand;
+        m_Ziel_Erfragen = false;
+        Zuletzt_Merken(Name);
+    } else {
+        TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
+    }
 }
 
 void TForm_Haupt::Button_BestellblattClick()
@@ -938,7 +974,7 @@ bool TForm_Haupt::eventFilter(QObject* Objekt, QEvent* Ereignis)
         if (Text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(Hilfe->globalPos(), Text, m_Ui.StringGrid1->viewport());
+            QToolTip::showText(Hilfe->globalPos(), Qt::convertFromPlainText(Text), m_Ui.StringGrid1->viewport());
         return true;
     }
     if (Objekt == m_Ui.StringGrid1) {

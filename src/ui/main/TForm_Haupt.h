@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/Bestelldatei.h"
 #include "sheet/TUmsatzsteuer.h"
 #include "ui/shared/TDialogkontext.h"
 #include "ui/main/THaupt_Layout.h"
@@ -111,8 +112,6 @@ private:
     bool Verwerfen_Bestaetigt();
     // Loads the file into the current order, refreshes, reports a failure.
     bool Datei_Laden(const QString& Name);
-    // Saves under Name and remembers it; reports a failure.
-    void Datei_Speichern(const QString& Name);
     // The file name a sheet dialog proposes: in the order file's folder once the order has one.
     QString Blattvorschlag() const;
     void Aufstellung_Anzeigen(const std::vector<std::pair<QString, QString>>& Zeilen);
@@ -138,6 +137,8 @@ private:
     void Oeffnen1Click();
     void Speichern1Click();
     void Speichernunter1Click();
+    void Speichern_Unter(const QString& Vorschlag);
+    void Speichern_Nach(const QString& Name);
     void Neu1Click();
     void Beenden1Click();
     void Kopfdaten_Uebernehmen();
@@ -157,6 +158,10 @@ private:
     int m_Zeile = 0;
     bool m_Beenden_Bestaetigt = false;
     TSicherung* m_Sicherung = nullptr;
+    // The order file as it was opened or last saved, to notice another program's save.
+    std::optional<Bestelldatei::TDateistand> m_Dateistand;
+    // A restored order's file name was not chosen in this run: the first save asks unless it is safe.
+    bool m_Ziel_Erfragen = false;
     std::map<std::uint32_t, TKopplung> m_Dialoge;   // ascending kind order is the order of the coupling
     std::map<QByteArray, QWidget*> m_Infofenster;
     bool m_Steuer_Ausweisen = false;
