@@ -129,8 +129,8 @@ std::map<QString, int> Haeufigkeit(const QStringList& Liste)
 }
 
 // Every word the HTML sheet shows appears in the PDF in the same order when
-// read in drawing order; a word broken over two lines of a narrow cell is
-// drawn as consecutive pieces. Every figure also stands whole in the page layout.
+// read in drawing order; a word too long for a narrow cell even in a smaller
+// size is drawn as consecutive pieces, hyphenated where it breaks at a syllable. Every figure also stands whole in the page layout.
 void Vergleichen_Mit_Html(const TBestellung& B, std::optional<TUmsatzsteuer> Steuer = std::nullopt)
 {
     THtmlDatei Html;
@@ -146,10 +146,16 @@ void Vergleichen_Mit_Html(const TBestellung& B, std::optional<TUmsatzsteuer> Ste
         for (;; ++j) {
             ASSERT_LT(j, Gezeichnet.size()) << "fehlt oder steht nicht in der Reihenfolge des HTML-Blatts: "
                                             << Wort.toStdString();
-            QString Stueck = Gezeichnet[j];
+            // The hyphen of a word broken at a syllable is not the word's.
+            const auto Ohne_Trennstrich = [&Wort](QString Teil) {
+                if (Teil.endsWith(u'-') && !Wort.startsWith(Teil))
+                    Teil.chop(1);
+                return Teil;
+            };
+            QString Stueck = Ohne_Trennstrich(Gezeichnet[j]);
             qsizetype k = j + 1;
             while (Stueck.size() < Wort.size() && Wort.startsWith(Stueck) && k < Gezeichnet.size())
-                Stueck += Gezeichnet[k++];
+                Stueck = Ohne_Trennstrich(Stueck + Gezeichnet[k++]);
             if (Stueck == Wort) {
                 j = k;
                 break;
@@ -276,6 +282,53 @@ TEST(TDruckblatt_Inhalt, GoldeneBestellungenZeigenAlleTexteUndZahlenDesHtmlBlatt
         B.MitNachtext = !B.MitNachtext;
         Vergleichen_Mit_Html(B);
     }
+}
+
+// No figure breaks across lines, however large; a word of a narrow column
+// shrinks instead of losing its last letter to the next line.
+TEST(TDruckblatt_Inhalt, GrosseZahlenUndWoerterStehenGanz)
+{
+    PDFTOTEXT_NOETIG();
+    TBestellung B = Grosse_Bestellung(3);
+    B.Eintrag(0).Als<TPosition>()->Abmessungen.Anzahl_Setzen(100000);
+    B.Eintrag(0).Als<TPosition>()->Bez = QStringLiteral("Wohnzimmer");
+    B.Eintrag(1).Als<TPosition>()->Bez = QStringLiteral("Schlafzimmer links");
+    B.Position_Anfuegen(Positionstyp::Freie);
+    B.Eintrag(3).Als<TPosition_Freie>()->Stueckpreis = 999999;
+    B.Eintrag(3).Als<TPosition_Freie>()->Anzahl = 99;
+    ASSERT_GE(B.Gesamtsumme(), 1000000);
+    Vergleichen_Mit_Html(B);
+    const QStringList Gezeichnet = Woerter(Pdftext(TDruckblatt(B).Pdf(), "-raw"));
+    for (const QString& Wort : {QStringLiteral("Wohnzimmer"), QStringLiteral("Schlafzimmer"), QStringLiteral("100000")})
+        EXPECT_TRUE(Gezeichnet.contains(Wort)) << Wort.toStdString();
+}
+
+// A text of any length is drawn whole and each of its characters once: twice
+// the text makes about twice the document, not four times.
+TEST(TDruckblatt_Seiten, LangerTextGanzUndNurEinmalGezeichnet)
+{
+    PDFTOTEXT_NOETIG();
+    // Letters no fixed text of the sheet uses, in an order that does not compress.
+    const QString Alphabet = QStringLiteral("þðæøåçñ");
+    std::uint32_t Zufall = 1;
+    QString Buchstaben;
+    for (int i = 0; i < 8000; ++i) {
+        Zufall = Zufall * 1103515245u + 12345u;
+        Buchstaben += Alphabet[(Zufall >> 16) % Alphabet.size()];
+    }
+    const auto Pdf = [&](int Laenge) {
+        TBestellung B = Grosse_Bestellung(2);
+        B.Ansprechpartner = Buchstaben.left(Laenge);
+        B.Eintrag(0).Als<TPosition>()->Bez = Buchstaben.left(Laenge);
+        return TDruckblatt(B).Pdf();
+    };
+    const QByteArray Ohne = Pdf(0), Einfach = Pdf(4000), Doppelt = Pdf(8000);
+    const double Verhaeltnis = double(Doppelt.size() - Ohne.size()) / double(Einfach.size() - Ohne.size());
+    EXPECT_LT(Verhaeltnis, 2.6);
+    EXPECT_GT(Verhaeltnis, 1.5);
+    QString Text = Pdftext(Doppelt, "-raw");
+    Text.remove(QRegularExpression(QStringLiteral("[^þðæøåçñ]")));
+    EXPECT_EQ(Text.size(), 2 * Buchstaben.size());
 }
 
 TEST(TDruckblatt_Inhalt, VieleSeitenZeigenAlleTexteUndZahlenDesHtmlBlatts)

@@ -844,17 +844,24 @@ void TForm_Haupt::Edit_RabattObjektChange()
 
 void TForm_Haupt::Edit_RabattExit()
 {
-    const QString Wert = TZahleingabe::Eingabe_Pruefen(m_Ui.Edit_Rabatt->text(), TZahleingabe::TZahlart::Integer,
-                                                       m_Bestellung->RabattMin, m_Bestellung->RabattMax);
-    m_Bestellung->Rabatt = Zahlformat::Dezimalzahl_Deuten(Wert).value_or(0);
-    Hauptfenster_Aktualisieren();
+    Rabatt_Uebernehmen(*m_Ui.Edit_Rabatt, QStringLiteral("Der Rabatt"), m_Bestellung->Rabatt);
 }
 
 void TForm_Haupt::Edit_RabattObjektExit()
 {
-    const QString Wert = TZahleingabe::Eingabe_Pruefen(m_Ui.Edit_RabattObjekt->text(), TZahleingabe::TZahlart::Integer,
-                                                       m_Bestellung->RabattMin, m_Bestellung->RabattMax);
-    m_Bestellung->RabattObjekt = Zahlformat::Dezimalzahl_Deuten(Wert).value_or(0);
+    Rabatt_Uebernehmen(*m_Ui.Edit_RabattObjekt, QStringLiteral("Der Objektrabatt"), m_Bestellung->RabattObjekt);
+}
+
+void TForm_Haupt::Rabatt_Uebernehmen(QLineEdit& Feld, const QString& Bezeichnung, std::int32_t& Rabatt)
+{
+    // An emptied field is no discount; anything else the field refuses keeps the discount.
+    const auto Wert = Feld.text().trimmed().isEmpty()
+                          ? std::optional<QString>(QStringLiteral("0"))
+                          : TZahleingabe::Verlassen(Feld, TZahleingabe::TZahlart::Integer, m_Bestellung->RabattMin,
+                                                    m_Bestellung->RabattMax, Bezeichnung, QStringLiteral("%"),
+                                                    Prozenttext(Rabatt));
+    if (Wert)
+        Rabatt = Zahlformat::Dezimalzahl_Deuten(*Wert).value_or(0);
     Hauptfenster_Aktualisieren();
 }
 

@@ -149,6 +149,7 @@ private:
     void Edit_RabattExit();
     void Edit_RabattObjektChange();
     void Edit_RabattObjektExit();
+    void Rabatt_Uebernehmen(QLineEdit& Feld, const QString& Bezeichnung, std::int32_t& Rabatt);
     void CBC_RabattAuswahlChange(int Index);
 
     std::unique_ptr<TBestellung> m_Bestellung;
