@@ -18,9 +18,12 @@
 #include <utility>
 #include <vector>
 
+class TAblageanbindung;
 class TBestellung;
 class QMimeData;
+class QTimer;
 class TPositionsmodell;
+class TForm_Ablage;
 class TSicherung;
 
 // The main window: the one current order, its positions in the grid, its
@@ -69,6 +72,15 @@ public:
     bool Ungesichert() const;
     TSicherung& Sicherung() { return *m_Sicherung; }
 
+    // Every save records a version in this archive, and the title shows the
+    // order's number; without one (as in most tests) files alone are kept.
+    void Ablage_Anbinden(TAblageanbindung* Ablage);
+    TAblageanbindung* Ablageanbindung() const { return m_Ablage; }
+    // Takes over an archived version as the current order, once unsaved changes
+    // may go: the latest keeps its file if that still holds the same bytes,
+    // any other opens unsaved (then "Speichern" asks where).
+    bool Aus_Ablage_Oeffnen(const QByteArray& Bytes, const QString& Kennung, bool Neueste);
+
     // The name a save dialog returned, with Endung appended unless it already ends in it.
     static QString Mit_Endung(const QString& Name, const QString& Endung);
 
@@ -112,6 +124,12 @@ private:
     bool Verwerfen_Bestaetigt();
     // Loads the file into the current order, refreshes, reports a failure.
     bool Datei_Laden(const QString& Name);
+    void Titel_Aktualisieren();
+    // The archive's menu entries, its window and the completions of the header fields.
+    void Ablage_Einrichten();
+    void Vorschlaege_Laden();
+    void Empfaenger_Gewaehlt(const QString& Empfaenger);
+    void Ordner_Uebernehmen();
     // The file name a sheet dialog proposes: in the order file's folder once the order has one.
     QString Blattvorschlag() const;
     void Aufstellung_Anzeigen(const std::vector<std::pair<QString, QString>>& Zeilen);
@@ -138,6 +156,7 @@ private:
     void Speichern1Click();
     void Speichernunter1Click();
     void Speichern_Unter(const QString& Vorschlag);
+    // Saves the order to Name and, once the file is safe, records the version in the archive.
     void Speichern_Nach(const QString& Name);
     void Neu1Click();
     void Beenden1Click();
@@ -159,6 +178,9 @@ private:
     int m_Zeile = 0;
     bool m_Beenden_Bestaetigt = false;
     TSicherung* m_Sicherung = nullptr;
+    TAblageanbindung* m_Ablage = nullptr;
+    TForm_Ablage* m_Ablagefenster = nullptr;
+    QTimer* m_Titelzeitgeber = nullptr;
     // The order file as it was opened or last saved, to notice another program's save.
     std::optional<Bestelldatei::TDateistand> m_Dateistand;
     // A restored order's file name was not chosen in this run: the first save asks unless it is safe.

@@ -42,6 +42,8 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString Datei_Oeffnen(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
     virtual QString Datei_Speichern(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
+    // A folder to read from, or an empty text; services without a file system decline.
+    virtual QString Ordner_Waehlen(QWidget* Eltern, const QString& Titel);
 
     // The system print dialog set up for Drucker; true when the user chose to
     // print. Services that know no printer decline.
