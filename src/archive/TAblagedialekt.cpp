@@ -40,6 +40,15 @@ QString TAblagedialekt::Enthaelt(const QString& Spalte) const
     return QStringLiteral("instr(%1, ?) > 0").arg(Spalte);
 }
 
+QStringList TAblagedialekt::Suchindex() const
+{
+    // The list is read newest first; with the search text in the same index
+    // the typed words are tested on the index alone, and only matching orders
+    // are read from the table.
+    return {QStringLiteral("CREATE INDEX bestellungen_suche ON bestellungen (gespeichert, suchtext)"),
+            QStringLiteral("DROP INDEX bestellungen_gespeichert")};
+}
+
 TAblagedialekt::TUrsache TAblagedialekt::Ursache(const QSqlError& Fehler) const
 {
     // SQLite's primary result codes.

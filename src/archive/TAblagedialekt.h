@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <QStringList>
 
 // Everything in which the archive's database engines differ, in one place:
 // the driver, the set-up of a connection, how a writing transaction begins,
@@ -36,6 +37,8 @@ public:
     QString Binaertyp() const;
     // A condition true where Spalte holds the bound text.
     QString Enthaelt(const QString& Spalte) const;
+    // What makes the search as one types fast over the orders' search text.
+    QStringList Suchindex() const;
     TUrsache Ursache(const QSqlError& Fehler) const;
 
     static constexpr int Wartezeit_ms = 5000;

@@ -46,7 +46,8 @@ void TSchema::Aktualisieren(int Bis)
                                 .arg(Aktuelle_Version));
     m_Dialekt.Einrichten(m_Db);
     using TSchritt = void (TSchema::*)();
-    static constexpr std::array<TSchritt, Aktuelle_Version> Schritte = {&TSchema::Auf_V1, &TSchema::Auf_V2};
+    static constexpr std::array<TSchritt, Aktuelle_Version> Schritte = {&TSchema::Auf_V1, &TSchema::Auf_V2,
+                                                                                 &TSchema::Auf_V3};
     for (int Neu = Stand + 1; Neu <= Bis && Neu <= Aktuelle_Version; ++Neu) {
         TTransaktion T(m_Db, m_Dialekt);
         // Another program may have stepped the database forward meanwhile.
@@ -130,4 +131,11 @@ void TSchema::Auf_V2()
         if (!Schreiben.exec())
             throw EAblagefehler(Schreiben.lastError(), m_Dialekt);
     }
+}
+
+// The engine's own index for the search as one types.
+void TSchema::Auf_V3()
+{
+    for (const QString& Sql : m_Dialekt.Suchindex())
+        Ausfuehren(Sql);
 }

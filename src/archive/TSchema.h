@@ -12,7 +12,7 @@
 class TSchema
 {
 public:
-    static constexpr int Aktuelle_Version = 2;
+    static constexpr int Aktuelle_Version = 3;
 
     TSchema(QSqlDatabase& Db, const TAblagedialekt& Dialekt);
 
@@ -26,6 +26,7 @@ public:
 private:
     void Auf_V1();
     void Auf_V2();
+    void Auf_V3();
     void Ausfuehren(const QString& Sql);
 
     QSqlDatabase& m_Db;

@@ -88,12 +88,15 @@ TEST_F(Ablage, SchemaWirdVonJedemStandAusAktualisiert)
         if (Start > 0) {
             TAblage Alt(Pfad, Start);
             QSqlQuery Q(Alt.Datenbank());
+            // As the program of that schema wrote it: the search text came with version 2.
+            const bool mitSuchtext = Start >= 2;
             ASSERT_TRUE(Q.exec(QStringLiteral(
                 "INSERT INTO bestellungen (kennung, nummer, jahr, laufnummer, status, angelegt, versionen, "
                 "gespeichert, benutzer, pfad, datum, ansprechpartner, telefon, rechnungsempfaenger, bauvorhaben, "
-                "bemerkungen, positionen, fenster, warensumme, gesamtsumme) VALUES ('%1', '2025-0007', 2025, 7, "
-                "'Angebot', 0, 1, 0, 'x', '', '', '', '', 'Müller', '', '', 0, 0, 0, 0)")
-                                   .arg(TAblage::Neue_Kennung())))
+                "bemerkungen, positionen, fenster, warensumme, gesamtsumme%2) VALUES ('%1', '2025-0007', 2025, 7, "
+                "'Angebot', 0, 1, 0, 'x', '', '', '', '', 'Müller', '', '', 0, 0, 0, 0%3)")
+                                   .arg(TAblage::Neue_Kennung(), mitSuchtext ? QStringLiteral(", suchtext") : QString(),
+                                        mitSuchtext ? QStringLiteral(", 'muller'") : QString())))
                 << Q.lastError().text().toStdString();
         }
         TAblage A(Pfad);

@@ -18,6 +18,8 @@ class TDienste
 public:
     virtual ~TDienste() = default;
 
+    // Every message shows its text as it is: file names and file contents may
+    // look like markup, which must neither format nor load anything.
     // Caption "Informationen"; with Abbrechen the buttons are OK and "Abbrechen".
     // True only when the user chose OK.
     virtual bool Information(QWidget* Eltern, const QString& Text, bool mitAbbrechen) = 0;
@@ -29,8 +31,6 @@ public:
     // Caption "Informationen" with a button for each of Knoepfe, the first the
     // default, the last the one for Escape: the index of the one chosen.
     virtual int Auswahl(QWidget* Eltern, const QString& Text, const QStringList& Knoepfe);
-    // Every message shows its text as it is: file names and file contents may
-    // look like markup, which must neither format nor load anything.
 
     struct TDateiwahl
     {
