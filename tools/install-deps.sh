@@ -6,8 +6,9 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qt6-translations-l10n
-  # the order archive: Qt SQL's SQLite driver
+  # the order archive: Qt SQL's SQLite and PostgreSQL drivers; the server for its tests
   libqt6sql6-sqlite libsqlite3-dev
+  libqt6sql6-psql postgresql-15
   libjpeg-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth

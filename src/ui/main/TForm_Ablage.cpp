@@ -160,6 +160,7 @@ TForm_Ablage::TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent)
     m_Verlauf = new QLabel(this);
     m_Verlauf->setObjectName(QStringLiteral("Label_Verlauf"));
     m_Verlauf->setWordWrap(true);
+    m_Verlauf->setTextFormat(Qt::PlainText);
     m_Verlauf->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* Rechts = new QWidget(this);
@@ -290,7 +291,8 @@ void TForm_Ablage::Versionen_Fuellen(const QString& Kennung)
         for (int Spalte = 0; Spalte < Texte.size(); ++Spalte) {
             auto* Zelle = new QTableWidgetItem(Texte[Spalte]);
             Zelle->setData(Qt::UserRole, V.Nr);
-            Zelle->setToolTip(V.Pfad);
+            // A tool tip guesses rich text; a path is shown as the text it is.
+            Zelle->setToolTip(QStringLiteral("<qt>%1</qt>").arg(V.Pfad.toHtmlEscaped()));
             m_Versionen->setItem(Zeile, Spalte, Zelle);
         }
     }
