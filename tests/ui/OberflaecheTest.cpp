@@ -72,10 +72,12 @@ TEST(Oberflaeche, DateimenueMitDeutschenTastenkuerzeln)
     };
     const TPunkt Erwartet[] = {
         {QStringLiteral("&Öffnen ..."), QStringLiteral("Strg+O")},
+        {QStringLiteral("&Zuletzt geöffnet"), QString()},
         {QStringLiteral("&Speichern"), QStringLiteral("Strg+S")},
         {QStringLiteral("Speichern unter ..."), QStringLiteral("Strg+Alt+S")},
         {QStringLiteral(" "), QString()},
         {QStringLiteral("Bestellblatt als PDF…"), QString()},
+        {QStringLiteral("Per &E-Mail senden…"), QStringLiteral("Strg+E")},
         {QStringLiteral("Drucken…"), QStringLiteral("Strg+P")},
         {QStringLiteral("Druckvorschau"), QString()},
         {QStringLiteral(" "), QString()},
