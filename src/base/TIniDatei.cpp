@@ -10,9 +10,6 @@
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -23,8 +20,7 @@ const char* const Zeichensatz = "windows-1252";
 // the file; a tab is kept, as the reader keeps it.
 bool Steuerzeichen(QChar c)
 {
-    const char16_t u = c.unicode();
-    return (u < 0x20 && u != u'\t') || (u >= 0x7F && u <= 0x9F);
+    return c != QLatin1Char('\t') && Windows1252::Steuerzeichen(c);
 }
 
 bool Steuerzeichen(const QString& Text)
@@ -203,16 +199,6 @@ bool TIniDatei::Schreiben(QIODevice& Geraet) const
 
 // ---------------------------------------------------------------- value formats
 
-std::optional<std::int32_t> TIniDatei::Ganzzahl_Deuten(const QString& Text)
-{
-    return Zahlformat::Ganzzahl_Deuten(Text);
-}
-
-std::optional<double> TIniDatei::Zahl_Deuten(const QString& Text) const
-{
-    return Zahlformat::Zahl_Deuten(Text);
-}
-
 QString TIniDatei::Zahl_Text(long double Wert) const
 {
     return Zahlformat::Dateitext(Wert, m_Dezimaltrenner);
@@ -390,7 +376,7 @@ std::optional<std::int32_t> TIniDatei::Ganzzahl_Wert(const QString& Abschnitt, c
     const auto Text = Wert(Abschnitt, Schluessel);
     if (!Text || Text->trimmed().isEmpty())
         return std::nullopt;
-    const auto Zahl = Ganzzahl_Deuten(*Text);
+    const auto Zahl = Zahlformat::Ganzzahl_Deuten(*Text);
     if (!Zahl)
         throw ELadefehler(Abschnitt, Schluessel, *Text);
     return Zahl;
@@ -401,7 +387,7 @@ std::optional<double> TIniDatei::Zahl_Wert(const QString& Abschnitt, const QStri
     const auto Text = Wert(Abschnitt, Schluessel);
     if (!Text || Text->trimmed().isEmpty())
         return std::nullopt;
-    const auto Zahl = Zahl_Deuten(*Text);
+    const auto Zahl = Zahlformat::Zahl_Deuten(*Text);
     if (!Zahl)
         throw ELadefehler(Abschnitt, Schluessel, *Text);
     return Zahl;

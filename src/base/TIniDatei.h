@@ -72,10 +72,8 @@ public:
     QStringList Abschnitte() const;
     QChar Dezimaltrenner() const { return m_Dezimaltrenner; }
 
-    // The value formats, shared with whoever checks stored text. A float is
-    // read with "," or "." as its one decimal separator, whatever the locale.
-    static std::optional<std::int32_t> Ganzzahl_Deuten(const QString& Text);
-    std::optional<double> Zahl_Deuten(const QString& Text) const;
+    // A float as this store writes it; read back, "," and "." both count as
+    // its decimal separator, whatever the locale.
     QString Zahl_Text(long double Wert) const;
 
 private:

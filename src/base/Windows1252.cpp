@@ -105,10 +105,15 @@ bool Kodierbar(QStringView Text)
     return std::all_of(Text.begin(), Text.end(), [](QChar Zeichen) { return Kodierbar(Zeichen); });
 }
 
-bool Darstellbar(QChar Zeichen)
+bool Steuerzeichen(QChar Zeichen)
 {
     const char16_t Code = Zeichen.unicode();
-    return Kodierbar(Zeichen) && !(Code >= 0x80 && Code <= 0x9F);
+    return Code < 0x20 || (Code >= 0x7F && Code <= 0x9F);
+}
+
+bool Darstellbar(QChar Zeichen)
+{
+    return Kodierbar(Zeichen) && !(Zeichen.unicode() >= 0x80 && Steuerzeichen(Zeichen));
 }
 
 bool Darstellbar(QStringView Text)

@@ -26,6 +26,10 @@ bool Als_Utf8_Gelesen(const QByteArray& Bytes);
 bool Kodierbar(QChar Zeichen);
 bool Kodierbar(QStringView Text);
 
+// A control character: C0, DEL or C1. What a text does with one is its own
+// affair; this is the one place that says which characters they are.
+bool Steuerzeichen(QChar Zeichen);
+
 // A character a user may enter: one with a byte, but none of the C1 control characters.
 bool Darstellbar(QChar Zeichen);
 bool Darstellbar(QStringView Text);

@@ -225,22 +225,15 @@ std::optional<double> Zahl_Eingabe_Deuten(const QString& Text, const QLocale& Ge
     return Wert;
 }
 
-std::optional<long double> Zahl_Eingabe_Erweitert_Deuten(const QString& Text, const QLocale& Gebietsschema)
+long double Erweitert(double Wert)
 {
-    const auto Gepruefte = Zahl_Eingabe_Deuten(Text, Gebietsschema);
-    if (!Gepruefte)
-        return std::nullopt;
-    QString C = Eingabe_Angleichen(Text, Gebietsschema);
-    C.replace(Gebietsschema.decimalPoint(), QLatin1String("."));
-    C.replace(Gebietsschema.negativeSign(), QLatin1String("-"));
-    C.replace(Gebietsschema.positiveSign(), QString());
-    C.replace(Gebietsschema.exponential(), QLatin1String("e"), Qt::CaseInsensitive);
-    const QByteArray Zeichen = C.toLatin1();
-    long double Wert = 0;
-    const auto [Ende, Fehler] = std::from_chars(Zeichen.constData(), Zeichen.constData() + Zeichen.size(), Wert);
-    if (Fehler != std::errc() || Ende != Zeichen.constData() + Zeichen.size() || !std::isfinite(Wert))
-        return static_cast<long double>(*Gepruefte);
-    return Wert;
+    char Puffer[64];
+    const auto Text = std::to_chars(Puffer, Puffer + sizeof Puffer, Wert, std::chars_format::general, 15);
+    long double Genau = 0;
+    const auto [Ende, Fehler] = std::from_chars(Puffer, Text.ptr, Genau);
+    if (Text.ec != std::errc() || Fehler != std::errc() || Ende != Text.ptr || !std::isfinite(Genau))
+        return Wert;
+    return Genau;
 }
 
 QString Dateitext(long double Wert, QChar Dezimaltrenner)

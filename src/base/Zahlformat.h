@@ -42,8 +42,10 @@ std::optional<double> Zahl_Deuten(const QString& Text);
 // separator; the other separator counts as decimal one where it cannot group ("180.50").
 std::optional<double> Zahl_Eingabe_Deuten(const QString& Text, const QLocale& Gebietsschema = QLocale());
 
-// Zahl_Eingabe_Deuten read into the full extended precision instead of through double.
-std::optional<long double> Zahl_Eingabe_Erweitert_Deuten(const QString& Text, const QLocale& Gebietsschema = QLocale());
+// The number a float's text of up to 15 significant digits (as Allgemein
+// shows it) means, at the full extended precision: 0.1 typed is 0.1L, not the
+// double nearest to it, which would carry its error into every price it multiplies.
+long double Erweitert(double Wert);
 
 // A float for an order file: up to 15 significant digits, the exponent as
 // "1E20" or "1E-5", Dezimaltrenner between the integer and the fraction.

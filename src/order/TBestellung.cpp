@@ -330,3 +330,23 @@ void TBestellung::Auswahl_Pruefen() const
     for (int i = 0; i < Anzahl_Positionen(); ++i)
         m_Positionen[std::size_t(i)].Auswahl_Pruefen(Abschnitt_Position(i));
 }
+
+const std::array<TBestellung::TRabattAuswahl, 4>& TBestellung::Rabattauswahl()
+{
+    static const std::array<TRabattAuswahl, 4> Tabelle = {{
+        {QStringLiteral("--"),                                                 QString(),             0},
+        {QStringLiteral("RSG Zadazu System Garantie + 15 %  (falls möglich)"), QStringLiteral("RSG"), -15},
+        {QStringLiteral("TFS Talvern Fenster Solid            -   5 %"),       QStringLiteral("TFS"), 5},
+        {QStringLiteral("TGF Tauch Grundierte Fenster   - 10 %"),              QStringLiteral("TGF"), 10},
+    }};
+    return Tabelle;
+}
+
+bool TBestellung::Rabattauswahl_Setzen(int Index)
+{
+    if (Index < 0 || Index >= int(Rabattauswahl().size()))
+        return false;
+    RabattAuswahlText = Rabattauswahl()[std::size_t(Index)].Kennung;
+    RabattAuswahl = Rabattauswahl()[std::size_t(Index)].Prozent;
+    return true;
+}

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -96,6 +97,18 @@ public:
     bool Ini_Laden(const TIniDatei& Ini);
     // After Ini_Laden: throws ELadefehler for anything the program could not price or show.
     void Auswahl_Pruefen() const;
+
+    // A row of the discount choice: its text in the list, the code the order
+    // and the sheet keep, and its percentage.
+    struct TRabattAuswahl
+    {
+        QString Text;
+        QString Kennung;
+        std::int32_t Prozent;
+    };
+    static const std::array<TRabattAuswahl, 4>& Rabattauswahl();
+    // Takes over the row Index of Rabattauswahl(); false, and nothing changed, outside it.
+    bool Rabattauswahl_Setzen(int Index);
 
     static QString Abschnitt_Position(int Index);
     static constexpr int MaxPositionen = 100000;

@@ -4,17 +4,17 @@
 #include "order/TBestellung.h"
 #include "sheet/Herstellerdaten.h"
 
-namespace {
-
-QString Zahl(std::int64_t Wert)
+QString TBestellblatt::Zahl(std::int64_t Wert)
 {
     return QString::number(Wert);
 }
 
+namespace {
+
 // The percentage as the sheet shows it; widened so that no stored value overflows.
 QString Umgekehrt(std::int32_t Prozent)
 {
-    return Zahl(-static_cast<std::int64_t>(Prozent));
+    return TBestellblatt::Zahl(-static_cast<std::int64_t>(Prozent));
 }
 
 void Fensterposition(TBlattposition& Z, const TPosition& P)
@@ -23,11 +23,11 @@ void Fensterposition(TBlattposition& Z, const TPosition& P)
     Z.Art = TBlattposition::TArt::Fenster;
     Z.Fenster = &P;
     Z.Bez = P.Bez;
-    Z.Anzahl = Zahl(A.Anzahl());
-    Z.Breite = Zahl(A.Breite());
-    Z.Hoehe = Zahl(A.Hoehe());
-    Z.Hoehe_Oberlicht = Zahl(A.HoeheOberlicht());
-    Z.Fluegel = Zahl(A.Fluegelanzahl());
+    Z.Anzahl = TBestellblatt::Zahl(A.Anzahl());
+    Z.Breite = TBestellblatt::Zahl(A.Breite());
+    Z.Hoehe = TBestellblatt::Zahl(A.Hoehe());
+    Z.Hoehe_Oberlicht = TBestellblatt::Zahl(A.HoeheOberlicht());
+    Z.Fluegel = TBestellblatt::Zahl(A.Fluegelanzahl());
     Z.Drehrichtung = A.Drehrichtung;
     Z.Umlaufmeter = Zahlformat::Festkomma(A.UM(), 1);
     Z.Meterpreis = Zahlformat::Betrag(P.Meterpreis());
@@ -55,7 +55,7 @@ TBlattposition Position(const TPositionseintrag& E, const TSummen& S)
     const bool Einmalig = Sonderfarbe || Z.Positionstyp == Positionstyp::Lieferung;
     Z.Art = Sonderfarbe ? TBlattposition::TArt::Sonderfarbe : TBlattposition::TArt::Zeile;
     Z.Bez = Sonderfarbe ? QString() : E.Bez();
-    Z.Anzahl = Einmalig ? QStringLiteral("1") : Zahl(E.Anzahl());
+    Z.Anzahl = Einmalig ? QStringLiteral("1") : TBestellblatt::Zahl(E.Anzahl());
     Z.Beschreibung = E.Beschreibung();
     Z.Einzelpreis = Zahlformat::Betrag(E.Einzelpreis(S.Gesamt_UM_Fenster, S.Summe_Waren));
     Z.Gesamtpreis = Zahlformat::Betrag(E.Gesamtpreis(S.Gesamt_UM_Fenster, S.Summe_Waren));

@@ -85,6 +85,8 @@ public:
     // The sums of the order as the sheet shows them, in its order.
     static std::vector<TBlattsumme> Summenzeilen(const TBestellung& Bestellung, const TSummen& Summen,
                                                  std::optional<TUmsatzsteuer> Steuer);
+    // A whole number as the sheet writes it: counts, measures, numbers, kinds.
+    static QString Zahl(std::int64_t Wert);
     // A line of the closing text that is followed by a line to write on by hand.
     static bool Schreiblinie(const QString& Zeile);
 

@@ -1,6 +1,7 @@
 #include "sheet/THtmlDatei.h"
 
 #include "base/Dateifehler.h"
+#include "base/Windows1252.h"
 #include "order/TBestellung.h"
 #include "sheet/TBestellblatt.h"
 #include "sheet/Herstellerdaten.h"
@@ -35,7 +36,7 @@ QString Text(const QString& Roh)
             break;
         case u'\n': Html += QLatin1String("<br>"); break;
         default:
-            if (c >= 0x20 && (c < 0x7F || c > 0x9F))
+            if (!Windows1252::Steuerzeichen(Roh[i]))
                 Html += Roh[i];
         }
     }
@@ -49,11 +50,6 @@ QString Unterstrichen(const QString& Roh, qsizetype Mindestlaenge)
     for (qsizetype i = Roh.size(); i < Mindestlaenge; ++i)
         Html += QLatin1String("&nbsp;");
     return Html + QLatin1String("</span>");
-}
-
-QString Zahl(std::int64_t Wert)
-{
-    return QString::number(Wert);
 }
 
 QString Zelle(const QString& Inhalt)
@@ -219,7 +215,7 @@ void Positionen(QString& H, const TBestellblatt& B)
 {
     for (const TBlattposition& P : B.Positionen) {
         const QString Marke = QStringLiteral("<!-- Position ") + P.Nummer + QStringLiteral(" (Typ ")
-                              + Zahl(P.Positionstyp);
+                              + TBestellblatt::Zahl(P.Positionstyp);
         H += Marke + QStringLiteral(") Anfang -->");
         Positionszeilen(H, P);
         H += Marke + QStringLiteral(") Ende -->");

@@ -28,7 +28,8 @@ using TZeilen = std::vector<std::pair<QString, QString>>;
 // An amount as the window shows it; a price to ask for counts as nothing.
 long double Zahlformat_Lesen(const QString& Text)
 {
-    return Zahlformat::Zahl_Eingabe_Erweitert_Deuten(Text).value_or(0);
+    const auto Zahl = Zahlformat::Zahl_Eingabe_Deuten(Text);
+    return Zahl ? Zahlformat::Erweitert(*Zahl) : 0;
 }
 
 class AufstellungTest : public TMit_Hauptfenster

@@ -131,6 +131,10 @@ TEST_F(RabattTest, RabattauswahlSetztKennungUndProzent)
     auto* Liste = Suchen<TComboBoxColor>(Fenster, "CBC_RabattAuswahl");
     ASSERT_EQ(Liste->count(), 4);
     EXPECT_EQ(Liste->itemText(1), QStringLiteral("RSG Zadazu System Garantie + 15 %  (falls möglich)"));
+    // The list shows the order's discount table, row for row.
+    ASSERT_EQ(std::size_t(Liste->count()), TBestellung::Rabattauswahl().size());
+    for (int i = 0; i < Liste->count(); ++i)
+        EXPECT_EQ(Liste->itemText(i), TBestellung::Rabattauswahl()[std::size_t(i)].Text) << i;
     const struct
     {
         int Index;

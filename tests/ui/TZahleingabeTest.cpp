@@ -1,5 +1,7 @@
 #include "ui/shared/TZahleingabe.h"
 
+#include "base/Zahlformat.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -78,6 +80,11 @@ TEST(TZahleingabe, PruefenNachTabelle)
         EXPECT_EQ(Ergebnis, Fall.Ergebnis) << '"' << Fall.Text.toStdString() << '"';
         EXPECT_EQ(TZahleingabe::Eingabe_Gueltig(Fall.Text, Fall.Art, Fall.Unten, Fall.Oben, Deutsch),
                   !Fall.Ergebnis.isEmpty())
+            << '"' << Fall.Text.toStdString() << '"';
+        // The number stored is the one the field shows afterwards, at full precision.
+        const auto Wert = TZahleingabe::Wert(Fall.Text, Fall.Art, Fall.Unten, Fall.Oben, Deutsch);
+        const auto Gezeigt = Zahlformat::Zahl_Eingabe_Deuten(Fall.Ergebnis, Deutsch);
+        EXPECT_EQ(Wert, Gezeigt ? std::optional(Zahlformat::Erweitert(*Gezeigt)) : std::nullopt)
             << '"' << Fall.Text.toStdString() << '"';
     }
 }

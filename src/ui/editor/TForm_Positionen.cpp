@@ -834,7 +834,7 @@ void TForm_Positionen::ExitEditA_Breite()
 {
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
-        const auto Wert = TZahleingabe::Verlassen(*m_Ui.EditA_Breite, TZahlart::Integer, A.MinBreite(), A.MaxBreite(),
+        const auto Wert = TZahleingabe::Ganzzahl_Verlassen(*m_Ui.EditA_Breite, A.MinBreite(), A.MaxBreite(),
                                                   QStringLiteral("Die Breite"), QStringLiteral("mm"),
                                                   QString::number(A.Breite()));
         if (!Wert)
@@ -849,7 +849,7 @@ void TForm_Positionen::ExitEditA_Hoehe()
 {
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
-        const auto Wert = TZahleingabe::Verlassen(*m_Ui.EditA_Hoehe, TZahlart::Integer, A.MinHoehe(), A.MaxHoehe(),
+        const auto Wert = TZahleingabe::Ganzzahl_Verlassen(*m_Ui.EditA_Hoehe, A.MinHoehe(), A.MaxHoehe(),
                                                   QStringLiteral("Die Höhe"), QStringLiteral("mm"),
                                                   QString::number(A.Hoehe()));
         if (!Wert)
@@ -864,8 +864,8 @@ void TForm_Positionen::ExitEditA_HoeheOberlicht()
 {
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
-        const auto Wert = TZahleingabe::Verlassen(
-            *m_Ui.EditA_HoeheOberlicht, TZahlart::Integer, A.MinHoehe(), A.MaxHoehe(), QStringLiteral("Die Oberlichthöhe"),
+        const auto Wert = TZahleingabe::Ganzzahl_Verlassen(
+            *m_Ui.EditA_HoeheOberlicht, A.MinHoehe(), A.MaxHoehe(), QStringLiteral("Die Oberlichthöhe"),
             QStringLiteral("mm"), Oberlicht_Text(A));
         if (!Wert)
             return;
@@ -878,7 +878,7 @@ void TForm_Positionen::ExitEditA_Anzahl()
 {
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
-        const auto Wert = TZahleingabe::Verlassen(*m_Ui.EditA_Anzahl, TZahlart::Integer, A.MinAnzahl(), A.MaxAnzahl(),
+        const auto Wert = TZahleingabe::Ganzzahl_Verlassen(*m_Ui.EditA_Anzahl, A.MinAnzahl(), A.MaxAnzahl(),
                                                   QStringLiteral("Die Anzahl"), QString(), QString::number(A.Anzahl()));
         if (!Wert)
             return;

@@ -1049,22 +1049,18 @@ void TForm_Haupt::Rabatt_Uebernehmen(QLineEdit& Feld, const QString& Bezeichnung
 {
     // An emptied field is no discount; anything else the field refuses keeps the discount.
     const auto Wert = Feld.text().trimmed().isEmpty()
-                          ? std::optional<QString>(QStringLiteral("0"))
-                          : TZahleingabe::Verlassen(Feld, TZahleingabe::TZahlart::Integer, m_Bestellung->RabattMin,
-                                                    m_Bestellung->RabattMax, Bezeichnung, QStringLiteral("%"),
-                                                    Prozenttext(Rabatt));
+                          ? std::optional<std::int32_t>(0)
+                          : TZahleingabe::Ganzzahl_Verlassen(Feld, m_Bestellung->RabattMin, m_Bestellung->RabattMax,
+                                                             Bezeichnung, QStringLiteral("%"), Prozenttext(Rabatt));
     if (Wert)
-        Rabatt = Zahlformat::Dezimalzahl_Deuten(*Wert).value_or(0);
+        Rabatt = *Wert;
     Hauptfenster_Aktualisieren();
 }
 
 void TForm_Haupt::CBC_RabattAuswahlChange(int Index)
 {
-    if (Index < 0 || Index >= int(THaupt_Layout::Rabattauswahl().size()))
-        return;
-    m_Bestellung->RabattAuswahlText = THaupt_Layout::Rabattauswahl()[std::size_t(Index)].Kennung;
-    m_Bestellung->RabattAuswahl = THaupt_Layout::Rabattauswahl()[std::size_t(Index)].Prozent;
-    Hauptfenster_Aktualisieren();
+    if (m_Bestellung->Rabattauswahl_Setzen(Index))
+        Hauptfenster_Aktualisieren();
 }
 
 std::optional<TUmsatzsteuer> TForm_Haupt::Umsatzsteuer() const

@@ -1,6 +1,7 @@
 #include "ui/main/THaupt_Layout.h"
 
 #include "fonts/TSchriften.h"
+#include "order/TBestellung.h"
 #include "sheet/Herstellerdaten.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/main/TAufAbPfeile.h"
@@ -105,17 +106,6 @@ private:
 };
 
 } // namespace
-
-const std::array<THaupt_Layout::TRabattAuswahl, 4>& THaupt_Layout::Rabattauswahl()
-{
-    static const std::array<TRabattAuswahl, 4> Tabelle = {{
-        {QStringLiteral("--"),                                                 QString(),             0},
-        {QStringLiteral("RSG Zadazu System Garantie + 15 %  (falls möglich)"), QStringLiteral("RSG"), -15},
-        {QStringLiteral("TFS Talvern Fenster Solid            -   5 %"),       QStringLiteral("TFS"), 5},
-        {QStringLiteral("TGF Tauch Grundierte Fenster   - 10 %"),              QStringLiteral("TGF"), 10},
-    }};
-    return Tabelle;
-}
 
 THaupt_Layout::THaupt_Layout(QMainWindow& Form, QAbstractItemModel& Rastermodell)
     : m_Form(Form)
@@ -281,7 +271,7 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
     CB_Rabatt = Anlegen<QCheckBox>(Client, "CB_Rabatt", QRect(XR, Zeile(2, 2), 184, 17));
     CB_Rabatt->setText(QStringLiteral("Rabattmöglichkeiten einblenden"));
     CBC_RabattAuswahl = Anlegen<TComboBoxColor>(Client, "CBC_RabattAuswahl", QRect(442, Zeile(2), 47, 21));
-    for (const TRabattAuswahl& Auswahl : Rabattauswahl())
+    for (const TBestellung::TRabattAuswahl& Auswahl : TBestellung::Rabattauswahl())
         CBC_RabattAuswahl->addItem(Auswahl.Text);
     CBC_RabattAuswahl->setCurrentIndex(0);
     CBC_RabattAuswahl->setEnabled(false);

@@ -38,15 +38,6 @@ public:
     // discounts, sum, tax and gross sum.
     static constexpr int Aufstellungszeilen = 8;
 
-    // A row of the discount choice: its text and what choosing it means for the order.
-    struct TRabattAuswahl
-    {
-        QString Text;
-        QString Kennung;
-        std::int32_t Prozent;
-    };
-    static const std::array<TRabattAuswahl, 4>& Rabattauswahl();
-
     THaupt_Layout(QMainWindow& Form, QAbstractItemModel& Rastermodell);
 
     TComboBoxColor* CBC_Haupt_NeuePos = nullptr;

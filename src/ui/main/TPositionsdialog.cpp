@@ -84,11 +84,6 @@ QString TPositionsdialog::Zahl_Text(std::int32_t Wert)
     return Wert == 0 ? QString() : QString::number(Wert);
 }
 
-long double TPositionsdialog::Zahl_Lesen(const QString& Gepruefte)
-{
-    return Zahlformat::Zahl_Eingabe_Erweitert_Deuten(Gepruefte).value_or(0);
-}
-
 bool TPositionsdialog::Passt() const
 {
     const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
@@ -134,7 +129,8 @@ QRect TPositionsdialog::TBeschriftung::Lage(const QRect& Feld) const
 
 QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Etikett,
                                           std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
-                                          TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden)
+                                          TAnzeige Anzeige, TSpeichern Speichern, TZahl_Speichern Zahl_Speichern,
+                                          bool Neu_Laden)
 {
     if (!Etikett.Name.isEmpty())
         Beschriftung(Etikett.Name, Etikett.Text, Etikett.Lage(Lage));
@@ -149,7 +145,8 @@ QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage
         Bezeichnung.chop(1);
     if (Bezeichnung.isEmpty())
         Bezeichnung = QStringLiteral("Die Eingabe");
-    m_Felder.push_back({Edit, Zahlart, Unten, Oben, Bezeichnung, Anzeige, std::move(Speichern), nullptr, Neu_Laden});
+    m_Felder.push_back({Edit, Zahlart, Unten, Oben, Bezeichnung, Anzeige, std::move(Speichern), std::move(Zahl_Speichern),
+                        nullptr, Neu_Laden});
     std::function<void()> Faerben = [] {};
     if (Zahlart) {
         Faerben = [Edit, Art = *Zahlart, Unten, Oben] { TZahleingabe::Eingabe_Faerben(*Edit, Art, Unten, Oben); };
@@ -256,12 +253,12 @@ void TPositionsdialog::Verlassen(const TFeld& Feld)
         // The fields show 0 as empty, so the empty text is 0 where 0 is allowed.
         const bool Null = Feld.Edit->text().trimmed().isEmpty() && Feld.Unten <= 0 && Feld.Oben >= 0;
         if (Feld.Zahlart && Null) {
-            Feld.Speichern(QString());
+            Feld.Zahl_Speichern(0);
         } else if (Feld.Zahlart) {
             const auto Wert = TZahleingabe::Verlassen(*Feld.Edit, *Feld.Zahlart, Feld.Unten, Feld.Oben, Feld.Bezeichnung,
                                                       QString(), Feld.Anzeige());
             if (Wert)
-                Feld.Speichern(*Wert);
+                Feld.Zahl_Speichern(*Wert);
         } else {
             Feld.Speichern(Feld.Edit->text());
         }

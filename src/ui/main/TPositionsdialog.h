@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/Zahlformat.h"
 #include "order/TBestellung.h"
 #include "ui/shared/TZahleingabe.h"
 #include "ui/shared/TDialogkontext.h"
@@ -76,9 +75,8 @@ protected:
     {
         return Feld_Anlegen(
             Name, Lage, Etikett, TZahleingabe::TZahlart::Extended, Unten, Oben,
-            [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
-            [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Gepruefte.isEmpty() ? 0 : Zahl_Lesen(Gepruefte); },
-            true);
+            [this, Feld] { return Zahl_Text(Position<T>()->*Feld); }, {},
+            [this, Feld](long double Wert) { Position<T>()->*Feld = Wert; }, true);
     }
     template <class T>
     QLineEdit* Zahlenfeld(const QString& Name, const QRect& Lage, int Unten, int Oben, std::int32_t T::*Feld,
@@ -86,9 +84,8 @@ protected:
     {
         return Feld_Anlegen(
             Name, Lage, Etikett, TZahleingabe::TZahlart::Integer, Unten, Oben,
-            [this, Feld] { return Zahl_Text(Position<T>()->*Feld); },
-            [this, Feld](const QString& Gepruefte) { Position<T>()->*Feld = Zahlformat::Dezimalzahl_Deuten(Gepruefte).value_or(0); },
-            true);
+            [this, Feld] { return Zahl_Text(Position<T>()->*Feld); }, {},
+            [this, Feld](long double Wert) { Position<T>()->*Feld = static_cast<std::int32_t>(Wert); }, true);
     }
 
     // A free text field; Neu_Laden says whether leaving it reloads the dialog.
@@ -98,7 +95,7 @@ protected:
     {
         return Feld_Anlegen(
             Name, Lage, Etikett, std::nullopt, 0, 0, [this, Feld] { return Position<T>()->*Feld; },
-            [this, Feld](const QString& Text) { Position<T>()->*Feld = Text; }, Neu_Laden);
+            [this, Feld](const QString& Text) { Position<T>()->*Feld = Text; }, {}, Neu_Laden);
     }
 
     // "Memo1": every change stores the whole text as the description text.
@@ -163,6 +160,7 @@ protected:
 private:
     using TAnzeige = std::function<QString()>;
     using TSpeichern = std::function<void(const QString&)>;
+    using TZahl_Speichern = std::function<void(long double)>;
 
     struct TFeld
     {
@@ -174,7 +172,9 @@ private:
         // The caption, naming the field in the note on a refused number.
         QString Bezeichnung;
         TAnzeige Anzeige;
+        // a text field stores its text, a number field the accepted number
         TSpeichern Speichern;
+        TZahl_Speichern Zahl_Speichern;
         QWidget* Enter_Ziel = nullptr;
         bool Neu_Laden = true;
     };
@@ -183,11 +183,11 @@ private:
     // Shortest number text of up to 15 significant digits, empty for 0.
     static QString Zahl_Text(long double Wert);
     static QString Zahl_Text(std::int32_t Wert);
-    static long double Zahl_Lesen(const QString& Gepruefte);
 
     QLineEdit* Feld_Anlegen(const QString& Name, const QRect& Lage, const TBeschriftung& Etikett,
                             std::optional<TZahleingabe::TZahlart> Zahlart, int Unten, int Oben,
-                            TAnzeige Anzeige, TSpeichern Speichern, bool Neu_Laden);
+                            TAnzeige Anzeige, TSpeichern Speichern, TZahl_Speichern Zahl_Speichern,
+                            bool Neu_Laden);
     TWindows1252Memo* Memo_Anlegen(const QRect& Lage, TAnzeige Anzeige, TSpeichern Speichern);
     void Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Lesen, std::function<void(int)> Setzen);
 

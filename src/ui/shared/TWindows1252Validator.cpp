@@ -26,8 +26,7 @@ QValidator::State TWindows1252Validator::validate(QString& Text, int& Position) 
 
 void TWindows1252Validator::Einzeilig_Machen(QString& Text, int& Position)
 {
-    const auto Steuerzeichen = [](char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); };
-    if (std::none_of(Text.begin(), Text.end(), [&](QChar c) { return Steuerzeichen(c.unicode()); }))
+    if (std::none_of(Text.begin(), Text.end(), [](QChar c) { return Windows1252::Steuerzeichen(c); }))
         return;
     QString Ergebnis;
     Ergebnis.reserve(Text.size());
@@ -43,7 +42,7 @@ void TWindows1252Validator::Einzeilig_Machen(QString& Text, int& Position)
             if (i < Position)
                 Neue_Position += 1;
             i = Ende;
-        } else if (!Steuerzeichen(c)) {
+        } else if (!Windows1252::Steuerzeichen(Text[i])) {
             Ergebnis += Text[i];
             if (i < Position)
                 ++Neue_Position;

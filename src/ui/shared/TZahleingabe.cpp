@@ -7,27 +7,50 @@
 #include <QLineEdit>
 #include <QPalette>
 
+namespace {
+
+// The accepted number as it was read, before its normal form.
+std::optional<double> Gelesen(const QString& Text, TZahleingabe::TZahlart Art, std::int64_t Untergrenze,
+                              std::int64_t Obergrenze, const QLocale& Gebietsschema)
+{
+    if (Text.isEmpty())
+        return std::nullopt;
+    switch (Art) {
+    case TZahleingabe::TZahlart::Integer: {
+        const auto Wert = Zahlformat::Ganzzahl_Eingabe_Deuten(Text);
+        if (!Wert || *Wert < Untergrenze || *Wert > Obergrenze)
+            return std::nullopt;
+        return *Wert;
+    }
+    case TZahleingabe::TZahlart::Extended: {
+        const auto Wert = Zahlformat::Zahl_Eingabe_Deuten(Text, Gebietsschema);
+        if (!Wert || *Wert < double(Untergrenze) || *Wert > double(Obergrenze))
+            return std::nullopt;
+        // "+ 0.0" turns a negative zero into the zero the user means.
+        return *Wert + 0.0;
+    }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 QString TZahleingabe::Eingabe_Pruefen(const QString& Text, TZahlart Art, std::int64_t Untergrenze,
                                       std::int64_t Obergrenze, const QLocale& Gebietsschema)
 {
-    if (Text.isEmpty())
+    const auto Zahl = Gelesen(Text, Art, Untergrenze, Obergrenze, Gebietsschema);
+    if (!Zahl)
         return {};
-    switch (Art) {
-    case TZahlart::Integer: {
-        const auto Wert = Zahlformat::Ganzzahl_Eingabe_Deuten(Text);
-        if (!Wert || *Wert < Untergrenze || *Wert > Obergrenze)
-            return {};
-        return QString::number(*Wert);
-    }
-    case TZahlart::Extended: {
-        const auto Wert = Zahlformat::Zahl_Eingabe_Deuten(Text, Gebietsschema);
-        if (!Wert || *Wert < double(Untergrenze) || *Wert > double(Obergrenze))
-            return {};
-        // "+ 0.0" turns a negative zero into the zero the user means.
-        return Zahlformat::Allgemein(*Wert + 0.0, Gebietsschema);
-    }
-    }
-    return {};
+    return Art == TZahlart::Integer ? QString::number(std::int32_t(*Zahl)) : Zahlformat::Allgemein(*Zahl, Gebietsschema);
+}
+
+std::optional<long double> TZahleingabe::Wert(const QString& Text, TZahlart Art, std::int64_t Untergrenze,
+                                              std::int64_t Obergrenze, const QLocale& Gebietsschema)
+{
+    const auto Zahl = Gelesen(Text, Art, Untergrenze, Obergrenze, Gebietsschema);
+    if (!Zahl)
+        return std::nullopt;
+    return Art == TZahlart::Integer ? static_cast<long double>(*Zahl) : Zahlformat::Erweitert(*Zahl);
 }
 
 bool TZahleingabe::Eingabe_Gueltig(const QString& Text, TZahlart Art, std::int64_t Untergrenze,
@@ -61,17 +84,27 @@ QString TZahleingabe::Ablehnung(const QString& Text, TZahlart Art, std::int64_t 
            + Bleibt;
 }
 
-std::optional<QString> TZahleingabe::Verlassen(QLineEdit& Feld, TZahlart Art, std::int64_t Untergrenze,
-                                               std::int64_t Obergrenze, const QString& Bezeichnung,
-                                               const QString& Einheit, const QString& Bisher)
+std::optional<long double> TZahleingabe::Verlassen(QLineEdit& Feld, TZahlart Art, std::int64_t Untergrenze,
+                                                   std::int64_t Obergrenze, const QString& Bezeichnung,
+                                                   const QString& Einheit, const QString& Bisher)
 {
     const QString Hinweis = Ablehnung(Feld.text(), Art, Untergrenze, Obergrenze, Bezeichnung, Einheit, Bisher);
     if (Hinweis.isEmpty())
-        return Eingabe_Pruefen(Feld.text(), Art, Untergrenze, Obergrenze);
+        return Wert(Feld.text(), Art, Untergrenze, Obergrenze);
     Feld.setText(Bisher);
     Feld.setModified(false);
     TEingabehinweis::Zeigen(Feld, Hinweis);
     return std::nullopt;
+}
+
+std::optional<std::int32_t> TZahleingabe::Ganzzahl_Verlassen(QLineEdit& Feld, std::int64_t Untergrenze,
+                                                             std::int64_t Obergrenze, const QString& Bezeichnung,
+                                                             const QString& Einheit, const QString& Bisher)
+{
+    const auto Zahl = Verlassen(Feld, TZahlart::Integer, Untergrenze, Obergrenze, Bezeichnung, Einheit, Bisher);
+    if (!Zahl)
+        return std::nullopt;
+    return static_cast<std::int32_t>(*Zahl);
 }
 
 void TZahleingabe::Farbe_Setzen(QLineEdit& Feld, bool Gueltig)

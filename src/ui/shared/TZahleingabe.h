@@ -37,11 +37,21 @@ public:
                              const QString& Bezeichnung, const QString& Einheit, const QString& Bisher,
                              const QLocale& Gebietsschema = QLocale());
 
-    // Leaving a number field: the accepted number text; for a refused text the
+    // The accepted number as the field shows it once stored: for Extended the
+    // number of its normal form at the full extended precision; nothing where
+    // Eingabe_Pruefen gives the empty text.
+    static std::optional<long double> Wert(const QString& Text, TZahlart Art, std::int64_t Untergrenze,
+                                           std::int64_t Obergrenze, const QLocale& Gebietsschema = QLocale());
+
+    // Leaving a number field: the accepted number; for a refused text the
     // field shows Bisher again, the note stands beside it and nothing is returned.
-    static std::optional<QString> Verlassen(QLineEdit& Feld, TZahlart Art, std::int64_t Untergrenze,
-                                            std::int64_t Obergrenze, const QString& Bezeichnung,
-                                            const QString& Einheit, const QString& Bisher);
+    static std::optional<long double> Verlassen(QLineEdit& Feld, TZahlart Art, std::int64_t Untergrenze,
+                                                std::int64_t Obergrenze, const QString& Bezeichnung,
+                                                const QString& Einheit, const QString& Bisher);
+    // The same for a whole-number field.
+    static std::optional<std::int32_t> Ganzzahl_Verlassen(QLineEdit& Feld, std::int64_t Untergrenze,
+                                                          std::int64_t Obergrenze, const QString& Bezeichnung,
+                                                          const QString& Einheit, const QString& Bisher);
 
     // Draws the field's text in the normal colour when it passes the check,
     // in red (255, 0, 0) otherwise; returns whether it passes.
