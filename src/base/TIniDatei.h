@@ -38,6 +38,8 @@ public:
     // cannot hold or that holds a line break or another control character
     // (a tab aside), which would change the file's lines.
     QByteArray Bytes() const;
+    // The file text before it is checked and encoded.
+    QString Text() const;
     bool Schreiben(QIODevice& Geraet) const;
 
     QString Text_Lesen(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe) const;

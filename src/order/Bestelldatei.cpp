@@ -16,21 +16,54 @@ namespace {
 
 TErgebnis Schreiben(const QString& Pfad, const TBestellung& Bestellung)
 {
-    QByteArray Bytes;
+    QByteArray Text;
     try {
-        TIniDatei Ini;
-        Bestellung.Ini_Speichern(Ini);
-        Bytes = Ini.Bytes();
+        Text = Bytes(Bestellung);
     } catch (const EFehler& F) {
         return {false, F.Meldung()};
     }
 
-    if (const auto Grund = Dateifehler::Ersetzen(Pfad, Bytes))
+    if (const auto Grund = Dateifehler::Ersetzen(Pfad, Text))
         return {false, *Grund};
     return {true, {}};
 }
 
+// Whatever lacks the order's own section (another program's text, UTF-16,
+// binary data, lines ended by CR alone) would open as an empty order and be
+// overwritten by it on the next save.
+TErgebnis Ini_Uebernehmen(const TIniDatei& Ini, const QString& Keine_Bestellung, TBestellung& Ziel)
+{
+    if (!Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung")))
+        return {false, Keine_Bestellung + QStringLiteral(": der Abschnitt [Bestellung] fehlt.")};
+
+    TBestellung Neu;
+    try {
+        Neu.Ini_Laden(Ini);
+        Neu.Auswahl_Pruefen();
+    } catch (const EFehler& F) {
+        return {false, F.Meldung()};
+    }
+    Ziel.Kopieren_Von(Neu);
+    return {true, {}};
+}
+
 } // namespace
+
+QByteArray Bytes(const TBestellung& Bestellung)
+{
+    TIniDatei Ini;
+    Bestellung.Ini_Speichern(Ini);
+    return Ini.Bytes();
+}
+
+TErgebnis Bytes_Lesen(const QByteArray& Text, TBestellung& Ziel)
+{
+    if (Text.size() > TIniDatei::Hoechstgroesse)
+        return {false, QStringLiteral("Der Inhalt ist zu groß für eine Bestellung.")};
+    TIniDatei Ini;
+    Ini.Bytes_Lesen(Text);
+    return Ini_Uebernehmen(Ini, QStringLiteral("Der Inhalt ist keine Bestellung"), Ziel);
+}
 
 TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung)
 {
@@ -59,22 +92,11 @@ TErgebnis Bestellung_Laden(const QString& Pfad, TBestellung& Aktuell)
             return {false, Dateifehler::Meldung(Dateifehler::TUrsache::Zu_Gross, Pfad)};
         return {false, Dateifehler::Meldung_Nach(errno, false, Pfad)};
     }
-    // Whatever lacks the order's own section (another program's text, UTF-16,
-    // binary data, lines ended by CR alone) would open as an empty order and be
-    // overwritten by it on the next save.
-    if (!Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung")))
-        return {false, QStringLiteral("Die Datei \"%1\" ist keine Bestelldatei: der Abschnitt [Bestellung] fehlt.").arg(Pfad)};
-
-    TBestellung Neu;
-    try {
-        Neu.Ini_Laden(Ini);
-        Neu.Auswahl_Pruefen();
-    } catch (const EFehler& F) {
-        return {false, F.Meldung()};
-    }
-    Aktuell.Kopieren_Von(Neu);
-    Aktuell.Filename = Pfad;
-    return {true, {}};
+    TErgebnis Ergebnis =
+        Ini_Uebernehmen(Ini, QStringLiteral("Die Datei \"%1\" ist keine Bestelldatei").arg(Pfad), Aktuell);
+    if (Ergebnis)
+        Aktuell.Filename = Pfad;
+    return Ergebnis;
 }
 
 } // namespace Bestelldatei

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class TBestellung;
@@ -22,5 +23,12 @@ TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung);
 // shown, copies it into Aktuell and sets its Filename to Pfad. On failure
 // Aktuell stays exactly as it was.
 TErgebnis Bestellung_Laden(const QString& Pfad, TBestellung& Aktuell);
+
+// The order as the text of an order file; throws what writing the text throws.
+QByteArray Bytes(const TBestellung& Bestellung);
+
+// Reads the text of an order file into Ziel with every check of opening a
+// file; on failure Ziel stays exactly as it was.
+TErgebnis Bytes_Lesen(const QByteArray& Text, TBestellung& Ziel);
 
 } // namespace Bestelldatei
