@@ -70,6 +70,19 @@ public:
 
     void Fehler(QWidget*, const QString& Text) override { Meldungen.push_back({QStringLiteral("Fehler"), Text}); }
 
+    // Recorded as "Sichern"; the answer comes from Sichern_Antworten.
+    TSichern Aenderungen_Sichern(QWidget*, const QString& Text) override
+    {
+        Meldungen.push_back({QStringLiteral("Sichern"), Text});
+        if (Sichern_Antworten.empty()) {
+            ADD_FAILURE() << "unerwartete Frage: " << Text.toStdString();
+            return TSichern::Abbrechen;
+        }
+        const TSichern Antwort = Sichern_Antworten.front();
+        Sichern_Antworten.pop_front();
+        return Antwort;
+    }
+
     QString Datei_Oeffnen(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
     QString Datei_Speichern(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
     void Oeffnen(const QUrl& Ziel) override { Geoeffnet.push_back(Ziel); }
@@ -98,6 +111,7 @@ public:
 
     std::vector<TMeldung> Meldungen;
     std::deque<bool> Antworten;
+    std::deque<TSichern> Sichern_Antworten;
     std::deque<QString> Pfade; // an empty path cancels the dialog
     std::vector<TDateiwahl> Dateiwahlen;
     std::vector<QUrl> Geoeffnet;

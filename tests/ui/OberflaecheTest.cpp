@@ -72,6 +72,7 @@ TEST(Oberflaeche, DateimenueMitDeutschenTastenkuerzeln)
         {QStringLiteral("&Öffnen ..."), QStringLiteral("Strg+O")},
         {QStringLiteral("&Speichern"), QStringLiteral("Strg+S")},
         {QStringLiteral("Speichern unter ..."), QStringLiteral("Strg+Alt+S")},
+        {QStringLiteral("Als &Variante speichern unter…"), QString()},
         {QStringLiteral(" "), QString()},
         {QStringLiteral("Bestellblatt als PDF…"), QString()},
         {QStringLiteral("Drucken…"), QStringLiteral("Strg+P")},

@@ -102,8 +102,12 @@ void TForm_Positionen::FormCreate()
 
 void TForm_Positionen::Handler_Binden()
 {
+    // Every choice is a step of the history, named after what was chosen.
     const auto Auswahl = [this](QComboBox* Box, void (TForm_Positionen::*Handler)(int)) {
-        Slotschutz::Verbinden(Box, &QComboBox::activated, this, Handler);
+        Slotschutz::Verbinden(Box, &QComboBox::activated, this, [this, Box, Handler](int Index) {
+            Schritt_Benennen(Box);
+            (this->*Handler)(Index);
+        });
     };
     Auswahl(m_Ui.CBC_Fluegel, &TForm_Positionen::CBC_FluegelChange);
     Auswahl(m_Ui.CBC_Profil, &TForm_Positionen::CBC_ProfilChange);
@@ -137,7 +141,10 @@ void TForm_Positionen::Handler_Binden()
     Auswahl(m_Ui.CBC_Oberlichtoeffner, &TForm_Positionen::CBC_OberlichtoeffnerChange);
 
     const auto Klick = [this](QAbstractButton* Knopf, void (TForm_Positionen::*Handler)()) {
-        Slotschutz::Verbinden(Knopf, &QAbstractButton::clicked, this, Handler);
+        Slotschutz::Verbinden(Knopf, &QAbstractButton::clicked, this, [this, Knopf, Handler] {
+            Schritt_Benennen(Knopf);
+            (this->*Handler)();
+        });
     };
     Klick(m_Ui.CheckBox_Sonderfarbe, &TForm_Positionen::CheckBox_SonderfarbeClick);
     Klick(m_Ui.CheckBoxBE_Abdeckkappen, &TForm_Positionen::CheckBoxBE_AbdeckkappenClick);
@@ -149,6 +156,7 @@ void TForm_Positionen::Handler_Binden()
     Klick(m_Ui.CheckBox_2te_Dichtung, &TForm_Positionen::CheckBox_2te_DichtungClick);
     Klick(m_Ui.CheckBox_Abschliessbar, &TForm_Positionen::CheckBox_AbschliessbarClick);
     Klick(m_Ui.BitBtn1, &TForm_Positionen::BitBtn1Click);
+    Klick(m_Ui.Button_Abbrechen, &TForm_Positionen::Abbrechen);
 
     Slotschutz::Verbinden(m_Ui.EditA_Breite, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Breite);
     Slotschutz::Verbinden(m_Ui.EditA_Hoehe, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Hoehe);
@@ -282,10 +290,70 @@ bool TForm_Positionen::eventFilter(QObject* Objekt, QEvent* Ereignis)
     return QWidget::eventFilter(Objekt, Ereignis);
 }
 
+void TForm_Positionen::Schritt_Benennen(const QObject* Steuerelement)
+{
+    const QString Was = Steuerelementname(Steuerelement);
+    const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
+    if (!Was.isEmpty() && Zeile >= 0)
+        m_Kontext.Schritt_Benennen(Was + QStringLiteral(" von Pos. ") + QString::number(Zeile + 1));
+}
+
+QString TForm_Positionen::Steuerelementname(const QObject* Steuerelement) const
+{
+    const std::pair<const QObject*, const char*> Namen[] = {
+        {m_Ui.EditA_Anzahl, "Stückzahl"},           {m_Ui.CBC_Fluegel, "Flügel"},
+        {m_Ui.EditA_Breite, "Breite"},              {m_Ui.EditA_Hoehe, "Höhe"},
+        {m_Ui.EditA_HoeheOberlicht, "Höhe Oberlicht"}, {m_Ui.CBC_Fensterbankanschluss, "Fensterbankanschluss"},
+        {m_Ui.EditA_Drehrichtung, "Drehrichtung"},  {m_Ui.CBC_Profil, "Profil"},
+        {m_Ui.CBC_Konterholz, "Konterholz"},        {m_Ui.CBC_Holz, "Holzart"},
+        {m_Ui.CBC_Oberflaeche, "Oberfläche"},       {m_Ui.CheckBox_Sonderfarbe, "Sonderfarbe"},
+        {m_Ui.CBC_Fluegelabdeckung, "Flügelabdeckung"}, {m_Ui.CBC_Regen_Abdeckung, "Regenschienenabdeckung"},
+        {m_Ui.CBC_Regen_Fenster, "Regenschiene"},   {m_Ui.CBC_Kaempfer, "Kämpfer"},
+        {m_Ui.Edit_Anschlag, "Anschlag"},           {m_Ui.CBC_Schlagleiste, "Schlagleiste"},
+        {m_Ui.CBC_Sprossen, "Sprossen"},            {m_Ui.CBC_Felder, "Sprossenfelder"},
+        {m_Ui.CBC_Glas_1, "Glas"},                  {m_Ui.CBC_Glas_2, "Ornamentglas"},
+        {m_Ui.CBC_Glas_3, "Warme Kante"},           {m_Ui.CBC_Glas_4, "Sicherheitsglas"},
+        {m_Ui.CBC_Versiegelung, "Versiegelung"},    {m_Ui.CBC_Roto, "Beschlag"},
+        {m_Ui.CheckBoxBE_Abdeckkappen, "Abdeckkappen"}, {m_Ui.CB_PutzFangschere, "Putz- u. Fangschere"},
+        {m_Ui.CBC_Sicherheit, "Sicherheit"},        {m_Ui.CheckBoxBE_Griffhoehe, "Griffhöhe"},
+        {m_Ui.CBC_Rolladen, "Rolladen"},            {m_Ui.CBC_Bank, "Bank"},
+        {m_Ui.CBC_Oberlichtoeffner, "Oberlichtöffner"}, {m_Ui.CheckBox_Regelair, "Regel-air"},
+        {m_Ui.CheckBox_Abschliessbar, "Abschließbarkeit"}, {m_Ui.CheckBox_2te_Dichtung, "2. Dichtung"},
+        {m_Ui.CBE_Sonderformen, "Sonderform"},      {m_Ui.CBC_Bodenschwelle, "Bodenschwelle"},
+        {m_Ui.CBC_Fuellung, "Füllung"},             {m_Ui.CBC_FuellungAnzahl, "Anzahl Füllungen"},
+        {m_Ui.CBC_Oliven, "Oliven"},                {m_Ui.CheckBoxE_Oliven_1, "Abschließbare Oliven"},
+        {m_Ui.CheckBoxE_Absaegen, "Rahmen absägen/fälzen"}, {m_Ui.CBC_Rahmen, "Rahmenverbreiterung"},
+        {m_Ui.CBC_Rahmen_Seiten, "Seiten der Rahmenverbreiterung"}, {m_Ui.Edit_Bez, "Pos. Bez."},
+    };
+    for (const auto& [Objekt, Name] : Namen)
+        if (Objekt == Steuerelement)
+            return QString::fromUtf8(Name);
+    return {};
+}
+
+void TForm_Positionen::Abbrechen()
+{
+    // What was typed and not yet stored goes with the rest.
+    for (QLineEdit* Feld : findChildren<QLineEdit*>())
+        Feld->setModified(false);
+    m_Kontext.Bearbeitung_Abbrechen();
+    hide();
+}
+
+void TForm_Positionen::keyPressEvent(QKeyEvent* Ereignis)
+{
+    if (Ereignis->key() == Qt::Key_Escape && Ereignis->modifiers() == Qt::NoModifier) {
+        Abbrechen();
+        return;
+    }
+    QWidget::keyPressEvent(Ereignis);
+}
+
 void TForm_Positionen::Feld_Verlassen(QObject* Feld)
 {
     if (auto* Zeile = qobject_cast<QLineEdit*>(Feld))
         Zeile->setModified(false);
+    Schritt_Benennen(Feld);
     if (Feld == m_Ui.EditA_Breite)
         ExitEditA_Breite();
     else if (Feld == m_Ui.EditA_Hoehe)
@@ -302,6 +370,8 @@ void TForm_Positionen::Feld_Verlassen(QObject* Feld)
 
 void TForm_Positionen::Taste_Losgelassen(QObject* Feld, int Taste)
 {
+    if (Ist_Enter(Taste))
+        Schritt_Benennen(Feld);
     if (Feld == m_Ui.EditA_Breite)
         EditA_BreiteKeyUp(Taste);
     else if (Feld == m_Ui.EditA_Hoehe)
@@ -876,8 +946,13 @@ void TForm_Positionen::EditA_DrehrichtungExit()
 void TForm_Positionen::Edit_AnschlagExit()
 {
     // Stored keystroke by keystroke; the stop text changes neither a price nor the grid.
-    if (TPosition* P = Position())
-        P->Zierprofile.Anschlag = m_Ui.Edit_Anschlag->text();
+    TPosition* P = Position();
+    if (!P || P->Zierprofile.Anschlag == m_Ui.Edit_Anschlag->text())
+        return;
+    P->Zierprofile.Anschlag = m_Ui.Edit_Anschlag->text();
+    // The history records it with the next refresh, undo or save.
+    if (m_Tiefe == 0)
+        Schritt_Benennen(m_Ui.Edit_Anschlag);
 }
 
 void TForm_Positionen::Edit_BezExit()

@@ -27,6 +27,8 @@ protected:
     void changeEvent(QEvent* Ereignis) override;
     void closeEvent(QCloseEvent* Ereignis) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+    // Escape is "Abbrechen".
+    void keyPressEvent(QKeyEvent* Ereignis) override;
 
 private:
     void FormCreate();
@@ -101,6 +103,11 @@ private:
     void CheckBox_AbschliessbarClick();
     void LabelA_Drehrichtungen_HilfeClick();
     void BitBtn1Click();
+    // "Abbrechen": the position goes back to where it was when the editor was opened on it.
+    void Abbrechen();
+    // The step a change of the control makes is named after it and the position.
+    void Schritt_Benennen(const QObject* Steuerelement);
+    QString Steuerelementname(const QObject* Steuerelement) const;
 
     // Entry fields: colouring while typing, storing on leaving, Enter.
     void ChangeEditA_Breite();

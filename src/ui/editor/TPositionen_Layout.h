@@ -109,6 +109,7 @@ public:
     QLabel* Label_Keine_Zusatzkosten;
     QLabel* Label_Zusatzkosten;
     QPushButton* BitBtn1;
+    QPushButton* Button_Abbrechen;
 
 private:
     void Abmessungen_Bauen();

@@ -101,6 +101,20 @@ bool TDienste::Frage(QWidget* Eltern, const QString& Text, const QString& Ja, co
     return Box.clickedButton() == Knopf_Ja;
 }
 
+TDienste::TSichern TDienste::Aenderungen_Sichern(QWidget* Eltern, const QString& Text)
+{
+    QMessageBox Box(QMessageBox::Warning, QStringLiteral("Quadrolis C2"), Text, QMessageBox::NoButton, Eltern);
+    QPushButton* Speichern = Box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
+    QPushButton* Verwerfen = Box.addButton(QStringLiteral("Nicht speichern"), QMessageBox::DestructiveRole);
+    QPushButton* Abbrechen = Box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    Box.setDefaultButton(Speichern);
+    Box.setEscapeButton(Abbrechen);
+    Box.exec();
+    if (Box.clickedButton() == Speichern)
+        return TSichern::Speichern;
+    return Box.clickedButton() == Verwerfen ? TSichern::Nicht_Speichern : TSichern::Abbrechen;
+}
+
 void TDienste::Dateidialog_Einrichten(QFileDialog& Dialog, const TDateiwahl& Wahl)
 {
     Dialog.setOption(QFileDialog::DontUseNativeDialog);
