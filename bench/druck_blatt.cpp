@@ -44,6 +44,22 @@ void Pdf_Erzeugen(benchmark::State& State)
 }
 BENCHMARK(Pdf_Erzeugen)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// A contact and a window label of N characters without a blank: the label's
+// narrow column runs over many pages, the worst case for breaking and cutting.
+void Pdf_Langer_Text(benchmark::State& State)
+{
+    const QString Text(int(State.range(0)), QLatin1Char('B'));
+    TBestellung B = Gemischte_Bestellung(10);
+    B.Ansprechpartner = Text;
+    B.Eintrag(4).Als<TPosition>()->Bez = Text;
+    for (auto _ : State) {
+        const TDruckblatt Blatt(B);
+        benchmark::DoNotOptimize(Blatt.Pdf());
+    }
+    State.SetComplexityN(State.range(0));
+}
+BENCHMARK(Pdf_Langer_Text)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -57,7 +57,9 @@ const char* const Hilfetext =
     "                   schreibt statt des Bestellblatts die Skizze jeder Fensterposition\n"
     "                   als SVG nach ORDNER/Position_<n>.svg (n wie auf dem Bestellblatt)\n"
     "                   und gibt die geschriebenen Dateien aus, eine je Zeile; ORDNER\n"
-    "                   wird angelegt, wenn es ihn nicht gibt. Braucht keine Anzeige.\n"
+    "                   wird angelegt, wenn es ihn nicht gibt. Die Bestelldatei selbst, ein\n"
+    "                   Verweis oder etwas anderes als eine gewöhnliche Datei wird dort nie\n"
+    "                   ersetzt. Braucht keine Anzeige.\n"
     "  -h, --help       zeigt diese Hilfe\n"
     "  -V, --version    zeigt die Version\n"
     "\n"
@@ -125,6 +127,16 @@ void Summen_Ausgeben(const TBestellung& B, const TSummen& S)
 
 const QString Skizzenoption = QStringLiteral("--skizzen");
 
+// The sketches' names are the program's, not the user's: the order itself, a
+// link or anything but a regular file standing there is never replaced, and no
+// link in the folder is followed.
+std::optional<QString> Skizzenziel_Schreiben(const QString& Bestellpfad, const QString& Pfad, const QByteArray& Svg)
+{
+    if (Dateifehler::Gleiche_Datei(Bestellpfad, Pfad))
+        return QStringLiteral("Die Skizze \"%1\" wäre die Bestelldatei selbst; sie wird nicht überschrieben.").arg(Pfad);
+    return Dateifehler::Eigene_Datei_Ersetzen(Pfad, Svg);
+}
+
 int Skizzen_Schreiben(const QString& Ordner, const QString& Bestellpfad)
 {
     TBestellung Bestellung;
@@ -147,7 +159,7 @@ int Skizzen_Schreiben(const QString& Ordner, const QString& Bestellpfad)
         Puffer.open(QIODevice::WriteOnly);
         if (!TSkizze::Svg_Schreiben(Puffer, *Fenster, QSize(600, 600), QStringLiteral("Position %1").arg(n)))
             return Melden(Pfad, QStringLiteral("Die Skizze konnte nicht gezeichnet werden."));
-        if (const auto Grund = Dateifehler::Ersetzen(Pfad, Svg))
+        if (const auto Grund = Skizzenziel_Schreiben(Bestellpfad, Pfad, Svg))
             return Melden(Pfad, *Grund);
         Ausgeben(stdout, Pfad);
     }

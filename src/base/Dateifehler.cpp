@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace Dateifehler {
 
@@ -42,6 +45,11 @@ QString Meldung(TUrsache Ursache, const QString& Pfad)
         return QStringLiteral("Schreibfehler: \"%1\" konnte nicht geschrieben werden.").arg(Pfad);
     case TUrsache::Zu_Gross:
         return QStringLiteral("Die Datei \"%1\" ist zu groß für eine Bestellung.").arg(Pfad);
+    case TUrsache::Verweis:
+        return QStringLiteral("\"%1\" ist ein Verweis auf eine andere Stelle; er wird weder verfolgt noch ersetzt.")
+            .arg(Pfad);
+    case TUrsache::Fremde_Datei:
+        return QStringLiteral("\"%1\" gehört einem anderen Benutzer und wird nicht ersetzt.").arg(Pfad);
     }
     return QStringLiteral("Fehler bei \"%1\".").arg(Pfad);
 }
@@ -121,6 +129,74 @@ std::optional<QString> Ersetzen(const QString& Pfad, const QByteArray& Inhalt)
     if (!Datei.flush() || !Datei.commit()) {
         const int Fehlernummer = errno;
         Datei.cancelWriting();
+        return Meldung_Nach(Fehlernummer, true, Pfad);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Eigenes_Ziel_Pruefen(const QString& Pfad)
+{
+    struct stat S {};
+    errno = 0;
+    if (::lstat(QFile::encodeName(Pfad).constData(), &S) != 0) {
+        if (errno != ENOENT)
+            return Meldung_Nach(errno, true, Pfad);
+        if (!QFileInfo(Pfad).dir().exists())
+            return Meldung(TUrsache::Ordner_Fehlt, Pfad);
+        return std::nullopt;
+    }
+    if (S_ISLNK(S.st_mode))
+        return Meldung(TUrsache::Verweis, Pfad);
+    if (S_ISDIR(S.st_mode))
+        return Meldung(TUrsache::Ist_Ordner, Pfad);
+    if (!S_ISREG(S.st_mode))
+        return Meldung(TUrsache::Keine_Datei, Pfad);
+    if (S.st_uid != ::geteuid())
+        return Meldung(TUrsache::Fremde_Datei, Pfad);
+    return std::nullopt;
+}
+
+std::optional<QString> Eigene_Datei_Ersetzen(const QString& Pfad, const QByteArray& Inhalt)
+{
+    if (const auto Grund = Eigenes_Ziel_Pruefen(Pfad))
+        return Grund;
+    const QFileInfo Ziel(Pfad);
+    QByteArray Neu;
+    int Datei = -1;
+    errno = EEXIST;
+    // O_EXCL creates a file of its own or fails; it never opens what a link points to.
+    for (int Versuch = 0; Datei < 0 && errno == EEXIST && Versuch < 100; ++Versuch) {
+        Neu = QFile::encodeName(Ziel.dir().filePath(
+            QStringLiteral(".%1.%2.neu").arg(Ziel.fileName()).arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                                   QLatin1Char('0'))));
+        Datei = ::open(Neu.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    }
+    if (Datei < 0)
+        return Meldung_Nach(errno, true, Pfad);
+    const auto Abbrechen = [&](int Fehlernummer) {
+        ::close(Datei);
+        ::unlink(Neu.constData());
+        return Meldung_Nach(Fehlernummer, true, Pfad);
+    };
+    for (qsizetype Geschrieben = 0; Geschrieben < Inhalt.size();) {
+        const ssize_t n = ::write(Datei, Inhalt.constData() + Geschrieben, std::size_t(Inhalt.size() - Geschrieben));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return Abbrechen(n < 0 ? errno : ENOSPC);
+        Geschrieben += n;
+    }
+    if (::fsync(Datei) != 0)
+        return Abbrechen(errno);
+    if (::close(Datei) != 0) {
+        const int Fehlernummer = errno;
+        ::unlink(Neu.constData());
+        return Meldung_Nach(Fehlernummer, true, Pfad);
+    }
+    // rename() replaces what stands at Pfad, even a link planted meanwhile, and writes through none.
+    if (::rename(Neu.constData(), QFile::encodeName(Pfad).constData()) != 0) {
+        const int Fehlernummer = errno;
+        ::unlink(Neu.constData());
         return Meldung_Nach(Fehlernummer, true, Pfad);
     }
     return std::nullopt;

@@ -19,6 +19,8 @@ enum class TUrsache {
     Lesefehler,
     Schreibfehler,
     Zu_Gross,
+    Verweis,
+    Fremde_Datei,
 };
 
 QString Meldung(TUrsache Ursache, const QString& Pfad);
@@ -42,6 +44,17 @@ std::optional<QString> Ziel_Pruefen(const QString& Pfad);
 // Replaces the file at Pfad by Inhalt atomically: on any failure the earlier
 // file stays as it was. Why it failed, if it did.
 std::optional<QString> Ersetzen(const QString& Pfad, const QByteArray& Inhalt);
+
+// Why Pfad is no place for a file the program names and replaces on its own,
+// if it is not: a symbolic link (also one to nowhere), anything but a regular
+// file, or another user's file.
+std::optional<QString> Eigenes_Ziel_Pruefen(const QString& Pfad);
+
+// Replaces or creates such a file of the program's own: what Eigenes_Ziel_Pruefen
+// refuses stays as it is, and no link is followed, neither at Pfad nor for the
+// new file, which is written beside it and renamed into place. On any failure
+// the earlier file stays as it was. Why it failed, if it did.
+std::optional<QString> Eigene_Datei_Ersetzen(const QString& Pfad, const QByteArray& Inhalt);
 
 // Whether two paths name the same file, through links and other spellings.
 bool Gleiche_Datei(const QString& Pfad1, const QString& Pfad2);

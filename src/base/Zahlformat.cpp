@@ -190,12 +190,36 @@ std::optional<double> Zahl_Deuten(const QString& Text)
     return Wert;
 }
 
+namespace {
+
+// The typed text with the other decimal separator ("180.50" under German,
+// "180,50" under English) turned into the locale's one, where it cannot be a
+// group separator: it stands once, the locale's own is absent, and one or two
+// digits follow it, never the three of a thousands group.
+QString Eingabe_Angleichen(const QString& Text, const QLocale& Gebietsschema)
+{
+    QString T = Text.trimmed();
+    const QString Eigener = Gebietsschema.decimalPoint();
+    const QString Anderer = Eigener == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(",");
+    if (T.contains(Eigener) || T.count(Anderer) != 1)
+        return T;
+    const qsizetype Stelle = T.indexOf(Anderer);
+    qsizetype Ziffern = 0;
+    while (Stelle + 1 + Ziffern < T.size() && T[Stelle + 1 + Ziffern].isDigit())
+        ++Ziffern;
+    if (Ziffern >= 1 && Ziffern <= 2)
+        T.replace(Stelle, 1, Eigener);
+    return T;
+}
+
+} // namespace
+
 std::optional<double> Zahl_Eingabe_Deuten(const QString& Text, const QLocale& Gebietsschema)
 {
     QLocale L(Gebietsschema);
     L.setNumberOptions(QLocale::RejectGroupSeparator);
     bool Ok = false;
-    const double Wert = L.toDouble(Text.trimmed(), &Ok);
+    const double Wert = L.toDouble(Eingabe_Angleichen(Text, Gebietsschema), &Ok);
     if (!Ok || !std::isfinite(Wert))
         return std::nullopt;
     return Wert;
@@ -206,7 +230,7 @@ std::optional<long double> Zahl_Eingabe_Erweitert_Deuten(const QString& Text, co
     const auto Gepruefte = Zahl_Eingabe_Deuten(Text, Gebietsschema);
     if (!Gepruefte)
         return std::nullopt;
-    QString C = Text.trimmed();
+    QString C = Eingabe_Angleichen(Text, Gebietsschema);
     C.replace(Gebietsschema.decimalPoint(), QLatin1String("."));
     C.replace(Gebietsschema.negativeSign(), QLatin1String("-"));
     C.replace(Gebietsschema.positiveSign(), QString());

@@ -38,7 +38,8 @@ std::optional<std::int32_t> Dezimalzahl_Deuten(const QString& Text);
 // "," or "." as the one decimal separator, sign and exponent; finite only.
 std::optional<double> Zahl_Deuten(const QString& Text);
 
-// A finite float as a user types it: the locale's decimal separator and no group separator.
+// A finite float as a user types it: the locale's decimal separator and no group
+// separator; the other separator counts as decimal one where it cannot group ("180.50").
 std::optional<double> Zahl_Eingabe_Deuten(const QString& Text, const QLocale& Gebietsschema = QLocale());
 
 // Zahl_Eingabe_Deuten read into the full extended precision instead of through double.

@@ -5,16 +5,29 @@
 #include "order/TBestellung.h"
 #include "base/TIniDatei.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace Bestelldatei {
 
 namespace {
 
-TErgebnis Schreiben(const QString& Pfad, const TBestellung& Bestellung)
+// Size and time of the file at Pfad (through links), with the checksum of Inhalt.
+std::optional<TDateistand> Stand_Von(const QString& Pfad, const QByteArray& Inhalt)
+{
+    struct stat S {};
+    if (::stat(QFile::encodeName(Pfad).constData(), &S) != 0 || !S_ISREG(S.st_mode))
+        return std::nullopt;
+    return TDateistand{qint64(S.st_size), qint64(S.st_mtim.tv_sec) * 1000000000 + S.st_mtim.tv_nsec,
+                       QCryptographicHash::hash(Inhalt, QCryptographicHash::Sha256)};
+}
+
+TErgebnis Schreiben(const QString& Pfad, const TBestellung& Bestellung, TDateistand* Stand)
 {
     QByteArray Text;
     try {
@@ -25,6 +38,9 @@ TErgebnis Schreiben(const QString& Pfad, const TBestellung& Bestellung)
 
     if (const auto Grund = Dateifehler::Ersetzen(Pfad, Text))
         return {false, *Grund};
+    // From the bytes written: whatever another program writes meanwhile differs from them.
+    if (Stand)
+        *Stand = Stand_Von(Pfad, Text).value_or(TDateistand{});
     return {true, {}};
 }
 
@@ -65,12 +81,12 @@ TErgebnis Bytes_Lesen(const QByteArray& Text, TBestellung& Ziel)
     return Ini_Uebernehmen(Ini, QStringLiteral("Der Inhalt ist keine Bestellung"), Ziel);
 }
 
-TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung)
+TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung, TDateistand* Stand)
 {
     // The file names the path it is saved to; a failed save keeps the old name.
     const QString Alter_Name = Bestellung.Filename;
     Bestellung.Filename = Pfad;
-    TErgebnis Ergebnis = Schreiben(Pfad, Bestellung);
+    TErgebnis Ergebnis = Schreiben(Pfad, Bestellung, Stand);
     if (!Ergebnis)
         Bestellung.Filename = Alter_Name;
     return Ergebnis;
@@ -97,6 +113,46 @@ TErgebnis Bestellung_Laden(const QString& Pfad, TBestellung& Aktuell)
     if (Ergebnis)
         Aktuell.Filename = Pfad;
     return Ergebnis;
+}
+
+std::optional<TDateistand> Dateistand(const QString& Pfad)
+{
+    if (Dateifehler::Quelle_Pruefen(Pfad, TIniDatei::Hoechstgroesse))
+        return std::nullopt;
+    QFile Datei(Pfad);
+    if (!Datei.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray Inhalt = Datei.readAll();
+    if (Datei.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return Stand_Von(Pfad, Inhalt);
+}
+
+bool Fremd_Geaendert(const QString& Pfad, const TDateistand& Bekannt)
+{
+    const QFileInfo Datei(Pfad);
+    if (!Datei.exists() && !Datei.isSymLink())
+        return false;
+    return Dateistand(Pfad) != Bekannt;
+}
+
+bool Ist_Bestelldatei(const QString& Pfad)
+{
+    if (Dateifehler::Quelle_Pruefen(Pfad, TIniDatei::Hoechstgroesse))
+        return false;
+    QFile Datei(Pfad);
+    TIniDatei Ini;
+    return Datei.open(QIODevice::ReadOnly) && Ini.Lesen(Datei) && Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung"));
+}
+
+bool Ohne_Frage_Speicherbar(const QString& Pfad)
+{
+    const QFileInfo Ziel(Pfad);
+    if (Pfad.isEmpty() || !QDir::isAbsolutePath(Pfad))
+        return false;
+    if (Ziel.exists() || Ziel.isSymLink())
+        return Ist_Bestelldatei(Pfad);
+    return Pfad.endsWith(QStringLiteral(".dat")) && Ziel.dir().exists();
 }
 
 } // namespace Bestelldatei

@@ -3,6 +3,7 @@
 #include "base/Dateifehler.h"
 #include "fonts/TSchriften.h"
 #include "order/TBestellung.h"
+#include "print/TTextsatz.h"
 #include "sketch/TSkizze.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -14,12 +15,12 @@
 #include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -53,31 +54,6 @@ struct TBlock
     qreal Raster = 0;
 };
 
-// Lays Text out at width Breite: lines break at word boundaries, and inside a
-// word only where the word alone is wider than the cell, so no text is cut off.
-// The height of the laid-out lines.
-qreal Absatz_Setzen(QTextLayout& Satz, qreal Breite, Qt::Alignment Ausrichtung)
-{
-    QTextOption Umbruch(Ausrichtung & Qt::AlignHorizontal_Mask);
-    Umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    Satz.setTextOption(Umbruch);
-    qreal y = 0;
-    Satz.beginLayout();
-    for (QTextLine Zeile = Satz.createLine(); Zeile.isValid(); Zeile = Satz.createLine()) {
-        Zeile.setLineWidth(std::max<qreal>(Breite, 1));
-        Zeile.setPosition(QPointF(0, y));
-        y += Zeile.height();
-    }
-    Satz.endLayout();
-    return y;
-}
-
-QString Mit_Zeilentrennern(QString Text)
-{
-    Text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    return Text;
-}
-
 struct TZelle
 {
     int Von = 0;
@@ -85,8 +61,15 @@ struct TZelle
     QString Text;
     bool Fett = false;
     Qt::Alignment Ausrichtung = Qt::AlignHCenter;
+    // Figures shrink to their column's width, text breaks between words.
+    TTextsatz::TArt Art = TTextsatz::TArt::Zahl;
+    // Set when the row is measured; a part of a text cut across pages brings its size along.
+    std::shared_ptr<const TTextsatz> Satz{};
+    std::optional<QFont> Schrift{};
 };
 using TZeile = std::vector<TZelle>;
+
+constexpr auto Text = TTextsatz::TArt::Text;
 
 // Lengths in device units of the paint device the sheet goes to.
 class TSatz
@@ -114,36 +97,41 @@ public:
 
     QFontMetricsF Masse(const QFont& Schrift) const { return QFontMetricsF(Schrift, &m_Geraet); }
 
-    // Height of the text broken into lines at width Breite; at least one line.
-    qreal Texthoehe(const QFont& Schrift, const QString& Text, qreal Breite) const
-    {
-        const QFontMetricsF M = Masse(Schrift);
-        if (Text.isEmpty())
-            return M.height();
-        QTextLayout Satz(Mit_Zeilentrennern(Text), Schrift, &m_Geraet);
-        return std::max(Absatz_Setzen(Satz, Breite, Qt::AlignLeft), M.height());
-    }
-
-    // Draws Text broken as Texthoehe measures it, from the top left of Feld.
-    void Absatz_Zeichnen(QPainter& M, const QFont& Schrift, const QString& Text, const QRectF& Feld,
-                         Qt::Alignment Ausrichtung) const
-    {
-        QTextLayout Satz(Mit_Zeilentrennern(Text), Schrift, &m_Geraet);
-        Absatz_Setzen(Satz, Feld.width(), Ausrichtung);
-        Satz.draw(&M, Feld.topLeft());
-    }
-
     qreal Zellbreite(const TZelle& Z) const { return Spalte(Z.Bis + 1) - Spalte(Z.Von) - 2 * Polster(); }
 
-    qreal Zeilenhoehe(const TZeile& Zeile, int Punkte) const
+    std::shared_ptr<const TTextsatz> Setzen(const QString& Text, const QFont& Schrift, qreal Breite,
+                                            TTextsatz::TArt Art = TTextsatz::TArt::Text,
+                                            Qt::Alignment Ausrichtung = Qt::AlignLeft) const
+    {
+        return std::make_shared<const TTextsatz>(Text, Schrift, Breite, m_Geraet, Art, Ausrichtung);
+    }
+
+    // Lays out every cell of the row once; the row's height.
+    qreal Zeilenhoehe(TZeile& Zeile, int Punkte) const
     {
         qreal Hoehe = 0;
-        for (const TZelle& Z : Zeile)
-            Hoehe = std::max(Hoehe, Texthoehe(TSchriften::Schrift(Punkte, Z.Fett), Z.Text, Zellbreite(Z)));
+        for (TZelle& Z : Zeile) {
+            const qreal Breite = Zellbreite(Z);
+            if (Z.Schrift)
+                Z.Satz = std::make_shared<const TTextsatz>(Z.Text, *Z.Schrift, Breite, m_Geraet, Z.Ausrichtung, true);
+            else
+                Z.Satz = Setzen(Z.Text, TSchriften::Schrift(Punkte, Z.Fett), Breite, Z.Art, Z.Ausrichtung);
+            Hoehe = std::max(Hoehe, Z.Satz->Hoehe());
+        }
         return Hoehe + 2 * Polster();
     }
 
-    void Zeile_Zeichnen(QPainter& M, qreal y, qreal Hoehe, const TZeile& Zeile, int Punkte) const
+    // The line spacing of the row's tallest cell, where a cut between its lines goes.
+    qreal Zeilenabstand(const TZeile& Zeile) const
+    {
+        const TZelle* Hoechste = nullptr;
+        for (const TZelle& Z : Zeile)
+            if (Z.Satz && (!Hoechste || Z.Satz->Hoehe() > Hoechste->Satz->Hoehe()))
+                Hoechste = &Z;
+        return Hoechste ? Hoechste->Satz->Zeilenabstand() : Masse(TSchriften::Schrift(Schrift_Tabelle)).lineSpacing();
+    }
+
+    void Zeile_Zeichnen(QPainter& M, qreal y, qreal Hoehe, const TZeile& Zeile) const
     {
         M.setPen(QPen(Linie, pt(0.5)));
         M.setBrush(Qt::NoBrush);
@@ -152,12 +140,9 @@ public:
             M.drawRect(Rahmen);
         }
         M.setPen(Qt::black);
-        for (const TZelle& Z : Zeile) {
-            if (Z.Text.isEmpty())
-                continue;
-            const QRectF Feld(Spalte(Z.Von) + Polster(), y + Polster(), Zellbreite(Z), Hoehe - 2 * Polster());
-            Absatz_Zeichnen(M, TSchriften::Schrift(Punkte, Z.Fett), Z.Text, Feld, Z.Ausrichtung);
-        }
+        for (const TZelle& Z : Zeile)
+            if (!Z.Text.isEmpty())
+                Z.Satz->Zeichnen(M, QPointF(Spalte(Z.Von) + Polster(), y + Polster()));
     }
 
 private:
@@ -176,56 +161,37 @@ TBlock Tabellenkopf(const TSatz& S, const TBestellblatt& B)
 {
     TZeile Oben;
     const QStringList& O = B.Kopfzeile_Oben;
-    Oben.push_back({0, 0, O.value(0), true});
-    Oben.push_back({1, 1, O.value(1), true});
-    Oben.push_back({2, 2, O.value(2), true});
-    Oben.push_back({3, 11, O.value(3), true});
-    Oben.push_back({12, 12, O.value(4), true});
+    const auto Mitte = Qt::AlignHCenter;
+    Oben.push_back({0, 0, O.value(0), true, Mitte, Text});
+    Oben.push_back({1, 1, O.value(1), true, Mitte, Text});
+    Oben.push_back({2, 2, O.value(2), true, Mitte, Text});
+    Oben.push_back({3, 11, O.value(3), true, Mitte, Text});
+    Oben.push_back({12, 12, O.value(4), true, Mitte, Text});
     TZeile Unten;
     for (int i = 0; i < Spaltenzahl; ++i)
-        Unten.push_back({i, i, B.Kopfzeile_Unten.value(i), true});
+        Unten.push_back({i, i, B.Kopfzeile_Unten.value(i), true, Mitte, Text});
     const qreal h1 = S.Zeilenhoehe(Oben, Schrift_Tabelle);
     const qreal h2 = S.Zeilenhoehe(Unten, Schrift_Tabelle);
     return {h1 + h2, true, [&S, Oben, Unten, h1, h2](QPainter& M, qreal y) {
-                S.Zeile_Zeichnen(M, y, h1, Oben, Schrift_Tabelle);
-                S.Zeile_Zeichnen(M, y + h1, h2, Unten, Schrift_Tabelle);
+                S.Zeile_Zeichnen(M, y, h1, Oben);
+                S.Zeile_Zeichnen(M, y + h1, h2, Unten);
             }};
 }
 
-// Cuts a text into pieces of at most Erste lines, then Weitere lines each,
-// broken where the cell breaks them when drawing.
-QStringList Teilen(const TSatz& S, const QFont& Schrift, const QString& Text, qreal Breite, int Erste, int Weitere)
+// Cuts a text set for its cell into pieces of at most Erste lines, then Weitere lines each.
+QStringList Teilen(const TTextsatz& Satz, int Erste, int Weitere)
 {
-    QString Zeilen = Text;
-    Zeilen.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout Satz(Zeilen, Schrift, &S.Geraet());
-    QTextOption Umbruch;
-    Umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    Satz.setTextOption(Umbruch);
-    std::vector<int> Anfaenge;
-    Satz.beginLayout();
-    for (QTextLine Zeile = Satz.createLine(); Zeile.isValid(); Zeile = Satz.createLine()) {
-        Zeile.setLineWidth(Breite);
-        Anfaenge.push_back(Zeile.textStart());
-    }
-    Satz.endLayout();
-
+    const QStringList Zeilen = Satz.Zeilen();
     QStringList Teile;
-    std::size_t Zeile = 0;
-    int Anzahl = std::max(1, Erste);
-    while (Zeile < Anfaenge.size()) {
-        const std::size_t Ende = std::min(Anfaenge.size(), Zeile + std::size_t(Anzahl));
-        const qsizetype Von = Anfaenge[Zeile];
-        const qsizetype Bis = Ende < Anfaenge.size() ? Anfaenge[Ende] : Text.size();
-        QString Teil = Text.mid(Von, Bis - Von);
-        if (Ende < Anfaenge.size() && Teil.endsWith(QLatin1Char('\n')))
-            Teil.chop(1);
-        Teile << Teil;
-        Zeile = Ende;
+    qsizetype Zeile = 0;
+    qsizetype Anzahl = std::max(1, Erste);
+    while (Zeile < Zeilen.size()) {
+        Teile << Zeilen.mid(Zeile, Anzahl).join(QChar::LineSeparator);
+        Zeile += Anzahl;
         Anzahl = std::max(1, Weitere);
     }
     if (Teile.isEmpty())
-        Teile << Text;
+        Teile << QString();
     return Teile;
 }
 
@@ -233,25 +199,31 @@ QStringList Teilen(const TSatz& S, const QFont& Schrift, const QString& Text, qr
 std::vector<TBlock> Positionsbloecke(const TSatz& S, const TBlattposition& P,
                                      const TDruckblatt::TSkizzenzeichner& Skizze, qreal Seitenhoehe);
 
-TBlock Positionsblock(const TSatz& S, const TBlattposition& P, const TDruckblatt::TSkizzenzeichner& Skizze)
+// Beschreibungssatz receives the description as set, for cutting it across pages.
+TBlock Positionsblock(const TSatz& S, const TBlattposition& P, const TDruckblatt::TSkizzenzeichner& Skizze,
+                      const std::optional<QFont>& Schrift_Beschreibung = std::nullopt,
+                      std::shared_ptr<const TTextsatz>* Beschreibungssatz = nullptr)
 {
     const auto Links = Qt::AlignLeft;
+    const auto Mitte = Qt::AlignHCenter;
+    TZelle Beschreibung{3, 10, P.Beschreibung, false, Links, Text};
+    Beschreibung.Schrift = Schrift_Beschreibung;
     TZeile Erste;
     TZeile Zweite;
     bool mitSkizze = false;
     if (P.Art == TBlattposition::TArt::Fenster) {
-        Erste = {{0, 0, P.Nummer},       {1, 1, P.Bez},          {2, 2, P.Anzahl},
+        Erste = {{0, 0, P.Nummer},       {1, 1, P.Bez, false, Mitte, Text},          {2, 2, P.Anzahl},
                  {3, 3, P.Breite},       {4, 4, P.Hoehe},        {5, 5, P.Hoehe_Oberlicht},
-                 {6, 6, P.Fluegel},      {7, 7, P.Drehrichtung}, {8, 8, P.Umlaufmeter},
+                 {6, 6, P.Fluegel},      {7, 7, P.Drehrichtung, false, Mitte, Text}, {8, 8, P.Umlaufmeter},
                  {9, 9, P.Meterpreis},   {10, 10, P.Stueckpreis}, {11, 11, P.Einzelpreis},
                  {12, 12, P.Gesamtpreis, true}};
-        Zweite = {{0, 0, {}}, {1, 1, {}}, {2, 2, {}}, {3, 10, P.Beschreibung, false, Links}, {11, 11, {}}, {12, 12, {}}};
+        Zweite = {{0, 0, {}}, {1, 1, {}}, {2, 2, {}}, Beschreibung, {11, 11, {}}, {12, 12, {}}};
         mitSkizze = Skizze && P.Fenster;
     } else {
         Erste = {{0, 0, P.Nummer},
-                 {1, 1, P.Bez},
+                 {1, 1, P.Bez, false, Mitte, Text},
                  {2, 2, P.Anzahl},
-                 {3, 10, P.Beschreibung, false, Links},
+                 Beschreibung,
                  {11, 11, P.Einzelpreis},
                  {12, 12, P.Gesamtpreis, true}};
     }
@@ -275,54 +247,62 @@ TBlock Positionsblock(const TSatz& S, const TBlattposition& P, const TDruckblatt
             h2 = S.Zeilenhoehe(Zweite, Schrift_Tabelle);
         }
     }
+    if (Beschreibungssatz) {
+        for (const TZeile* Zeile : {&Erste, &Zweite})
+            for (const TZelle& Z : *Zeile)
+                if (Z.Bis == 10)
+                    *Beschreibungssatz = Z.Satz;
+    }
     const bool Grau_hinterlegt = P.Grau;
     const TPosition* Fenster = P.Fenster;
     TBlock Block{h1 + h2, true,
             [&S, Erste, Zweite, h1, h2, Grau_hinterlegt, mitSkizze, Skizzenfeld, Fenster, &Skizze](QPainter& M, qreal y) {
                 if (Grau_hinterlegt)
                     M.fillRect(QRectF(0, y, S.Breite(), h1 + h2), Grau);
-                S.Zeile_Zeichnen(M, y, h1, Erste, Schrift_Tabelle);
+                S.Zeile_Zeichnen(M, y, h1, Erste);
                 if (!Zweite.empty())
-                    S.Zeile_Zeichnen(M, y + h1, h2, Zweite, Schrift_Tabelle);
+                    S.Zeile_Zeichnen(M, y + h1, h2, Zweite);
                 if (mitSkizze) {
                     M.save();
                     Skizze(M, *Fenster, Skizzenfeld.translated(0, y));
                     M.restore();
                 }
             }};
-    Block.Rand = (Zweite.empty() ? 0 : h1) + S.Polster();
-    Block.Raster = S.Masse(TSchriften::Schrift(Schrift_Tabelle)).lineSpacing();
+    // Cut between the lines of the row that runs longest.
+    const bool Unten_laenger = !Zweite.empty() && h2 >= h1;
+    Block.Rand = (Unten_laenger ? h1 : 0) + S.Polster();
+    Block.Raster = S.Zeilenabstand(Unten_laenger ? Zweite : Erste);
     return Block;
 }
 
 std::vector<TBlock> Positionsbloecke(const TSatz& S, const TBlattposition& P,
                                      const TDruckblatt::TSkizzenzeichner& Skizze, qreal Seitenhoehe)
 {
-    const QFont Schrift = TSchriften::Schrift(Schrift_Tabelle);
-    const qreal Zeilenabstand = S.Masse(Schrift).lineSpacing();
-    const TZelle Beschreibung{3, 10, P.Beschreibung};
-    const qreal Breite = S.Zellbreite(Beschreibung) - (Skizze && P.Fenster ? S.mm(Skizze_Breite_mm) : 0);
-    TBlock Ganz = Positionsblock(S, P, Skizze);
-    if (Ganz.Hoehe <= Seitenhoehe)
+    std::shared_ptr<const TTextsatz> Satz{};
+    TBlock Ganz = Positionsblock(S, P, Skizze, std::nullopt, &Satz);
+    if (Ganz.Hoehe <= Seitenhoehe || !Satz)
         return {std::move(Ganz)};
 
+    const QFont Schrift = Satz->Schrift();
+    const qreal Zeilenabstand = Satz->Zeilenabstand();
     TBlattposition Erste = P;
     Erste.Beschreibung.clear();
-    const qreal Kopf = P.Art == TBlattposition::TArt::Fenster ? S.Zeilenhoehe({{0, 12, QStringLiteral("0")}}, Schrift_Tabelle)
-                                                              : 0;
+    const qreal Kopf = P.Art == TBlattposition::TArt::Fenster ? Positionsblock(S, Erste, {}).Hoehe : 0;
     const int Zeilen_Erste = int((Seitenhoehe - Kopf - 4 * S.Polster()) / Zeilenabstand) - 1;
     const int Zeilen_Weitere = int((Seitenhoehe - 4 * S.Polster()) / Zeilenabstand) - 1;
-    const QStringList Teile = Teilen(S, Schrift, P.Beschreibung, Breite, Zeilen_Erste, Zeilen_Weitere);
+    const QStringList Teile = Teilen(*Satz, Zeilen_Erste, Zeilen_Weitere);
     Erste.Beschreibung = Teile.front();
-    std::vector<TBlock> Bloecke{Positionsblock(S, Erste, Skizze)};
+    std::vector<TBlock> Bloecke{Positionsblock(S, Erste, Skizze, Schrift)};
     const bool Grau_hinterlegt = P.Grau;
     for (qsizetype i = 1; i < Teile.size(); ++i) {
-        const TZeile Zeile = {{0, 0, {}}, {1, 1, {}}, {2, 2, {}}, {3, 10, Teile[i], false, Qt::AlignLeft}, {11, 11, {}}, {12, 12, {}}};
+        TZelle Teil{3, 10, Teile[i], false, Qt::AlignLeft, Text};
+        Teil.Schrift = Schrift;
+        TZeile Zeile = {{0, 0, {}}, {1, 1, {}}, {2, 2, {}}, Teil, {11, 11, {}}, {12, 12, {}}};
         const qreal h = S.Zeilenhoehe(Zeile, Schrift_Tabelle);
         TBlock Block{h, true, [&S, Zeile, h, Grau_hinterlegt](QPainter& M, qreal y) {
                          if (Grau_hinterlegt)
                              M.fillRect(QRectF(0, y, S.Breite(), h), Grau);
-                         S.Zeile_Zeichnen(M, y, h, Zeile, Schrift_Tabelle);
+                         S.Zeile_Zeichnen(M, y, h, Zeile);
                      }};
         Block.Rand = S.Polster();
         Block.Raster = Zeilenabstand;
@@ -340,24 +320,24 @@ TBlock Summenblock(const TSatz& S, const TBlattsumme& Summe)
     int Punkte = Schrift_Tabelle;
     switch (Summe.Art) {
     case TArt::Umlaufmeter:
-        Zeile = {{0, 2, Summe.Beschriftung}, {3, 12, Summe.Betrag, false, Links}};
+        Zeile = {{0, 2, Summe.Beschriftung, false, Qt::AlignHCenter, Text}, {3, 12, Summe.Betrag, false, Links}};
         break;
     case TArt::Zwischensumme:
-        Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, false, Rechts}, {12, 12, Summe.Betrag}};
+        Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, false, Rechts, Text}, {12, 12, Summe.Betrag}};
         break;
     case TArt::Rabatt:
     case TArt::Objektrabatt:
-        Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, false, Rechts}, {12, 12, Summe.Betrag, true}};
+        Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, false, Rechts, Text}, {12, 12, Summe.Betrag, true}};
         break;
     case TArt::Summe:
-        Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, true, Rechts}, {12, 12, Summe.Betrag, true}};
+        Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, true, Rechts, Text}, {12, 12, Summe.Betrag, true}};
         Punkte = Schrift_Summe;
         break;
     }
     const qreal h = S.Zeilenhoehe(Zeile, Punkte);
     const bool Doppelt = Summe.Art == TArt::Zwischensumme;
-    return {h, true, [&S, Zeile, h, Punkte, Doppelt](QPainter& M, qreal y) {
-                S.Zeile_Zeichnen(M, y, h, Zeile, Punkte);
+    return {h, true, [&S, Zeile, h, Doppelt](QPainter& M, qreal y) {
+                S.Zeile_Zeichnen(M, y, h, Zeile);
                 if (Doppelt) {
                     M.setPen(QPen(Qt::black, S.pt(1.5)));
                     M.drawLine(QPointF(0, y), QPointF(S.Breite(), y));
@@ -455,21 +435,33 @@ TBlock Ankreuzzeile(const TSatz& S)
 }
 
 // A field with its value on a line to write on; long values wrap onto further lines.
-void Feld_Zeichnen(QPainter& M, const TSatz& S, const TBlattfeld& F, qreal x, qreal Wert_x, qreal Ende, qreal y)
+struct TFeldsatz
+{
+    TBlattfeld Feld;
+    std::shared_ptr<const TTextsatz> Wert;
+};
+
+void Feld_Zeichnen(QPainter& M, const TSatz& S, const TFeldsatz& F, qreal x, qreal Wert_x, qreal Ende, qreal y)
 {
     const QFont Schrift = TSchriften::Schrift(Schrift_Text);
     const QFontMetricsF Masse = S.Masse(Schrift);
     M.setFont(Schrift);
     M.setPen(Qt::black);
-    M.drawText(QPointF(x, y + Masse.ascent()), F.Beschriftung);
-    const qreal Breite = Ende - Wert_x;
-    const qreal Hoehe = S.Texthoehe(Schrift, F.Wert, Breite);
-    S.Absatz_Zeichnen(M, Schrift, F.Wert, QRectF(Wert_x, y, Breite, Hoehe), Qt::AlignLeft);
-    if (F.Mindestlaenge > 0) {
+    M.drawText(QPointF(x, y + Masse.ascent()), F.Feld.Beschriftung);
+    F.Wert->Zeichnen(M, QPointF(Wert_x, y));
+    if (F.Feld.Mindestlaenge > 0) {
         M.setPen(QPen(Qt::black, S.pt(0.5)));
-        const int Zeilen = std::max(1, int(std::lround(Hoehe / Masse.lineSpacing())));
-        for (int i = 0; i < Zeilen; ++i) {
-            const qreal Linie_y = y + i * Masse.lineSpacing() + Masse.ascent() + Masse.underlinePos() + S.pt(0.5);
+        const qreal Abstand = F.Wert->Zeilenabstand();
+        int Von = 0;
+        int Bis = std::max(1, int(std::lround(F.Wert->Hoehe() / Abstand)));
+        // Only the lines a clipped page shows.
+        if (M.hasClipping()) {
+            const QRectF Sicht = M.clipBoundingRect();
+            Von = std::clamp(int(std::floor((Sicht.top() - y) / Abstand)) - 1, 0, Bis);
+            Bis = std::clamp(int(std::ceil((Sicht.bottom() - y) / Abstand)) + 1, Von, Bis);
+        }
+        for (int i = Von; i < Bis; ++i) {
+            const qreal Linie_y = y + i * Abstand + Masse.ascent() + Masse.underlinePos() + S.pt(0.5);
             M.drawLine(QPointF(Wert_x, Linie_y), QPointF(Ende, Linie_y));
         }
     }
@@ -493,11 +485,15 @@ void Absender(std::vector<TBlock>& Bloecke, const TSatz& S, const TBestellblatt&
                      && Masse.horizontalAdvance(F[i].Beschriftung + F[i].Wert) <= Drittel - S.mm(4);
         if (Passen) {
             Gestapelt_ab = 3;
-            const std::vector<TBlattfeld> Drei(F.begin(), F.begin() + 3);
+            std::vector<TFeldsatz> Drei;
+            for (std::size_t i = 0; i < 3; ++i) {
+                const qreal Breite = Drittel - S.mm(4) - Masse.horizontalAdvance(F[i].Beschriftung);
+                Drei.push_back({F[i], S.Setzen(F[i].Wert, Schrift, Breite)});
+            }
             Bloecke.push_back({Masse.height() + Zeilenabstand, false, [&S, Drei, Drittel, Masse](QPainter& M, qreal y) {
                                    for (std::size_t i = 0; i < Drei.size(); ++i) {
                                        const qreal x = Drittel * qreal(i);
-                                       Feld_Zeichnen(M, S, Drei[i], x, x + Masse.horizontalAdvance(Drei[i].Beschriftung),
+                                       Feld_Zeichnen(M, S, Drei[i], x, x + Masse.horizontalAdvance(Drei[i].Feld.Beschriftung),
                                                      x + Drittel - S.mm(4), y);
                                    }
                                }});
@@ -508,12 +504,11 @@ void Absender(std::vector<TBlock>& Bloecke, const TSatz& S, const TBestellblatt&
         Wert_x = std::max(Wert_x, Masse.horizontalAdvance(Feld.Beschriftung));
     Wert_x += S.mm(1);
     for (std::size_t i = Gestapelt_ab; i < F.size(); ++i) {
-        const TBlattfeld Feld = F[i];
-        const qreal h = S.Texthoehe(Schrift, Feld.Wert, S.Breite() - Wert_x);
-        TBlock Block{h + Zeilenabstand, false, [&S, Feld, Wert_x](QPainter& M, qreal y) {
+        const TFeldsatz Feld{F[i], S.Setzen(F[i].Wert, Schrift, S.Breite() - Wert_x)};
+        TBlock Block{Feld.Wert->Hoehe() + Zeilenabstand, false, [&S, Feld, Wert_x](QPainter& M, qreal y) {
                          Feld_Zeichnen(M, S, Feld, 0, Wert_x, S.Breite(), y);
                      }};
-        Block.Raster = Masse.lineSpacing();
+        Block.Raster = Feld.Wert->Zeilenabstand();
         Bloecke.push_back(std::move(Block));
     }
 }

@@ -124,7 +124,8 @@ TDrehrichtungen TDrehrichtungsleser::Lesen(const QString& Text, int Fluegel, boo
             Unten.push_back(E->Oeffnung);
         }
     }
-    if (Fluegel < 1)
+    // A text that names the top light only leaves every sash below without its entry.
+    if (Fluegel < 1 || Unten.empty())
         return Unlesbar();
     if (Unten.size() == 1 && Fluegel > 1 && Unten.front().Seite == TBandseite::Keine)
         Unten.assign(std::size_t(Fluegel), Unten.front());

@@ -122,6 +122,29 @@ int Sprossenfelder(const TPosition& P)
     return S.Eintrag_Lesen(TSprossen::Felder).Felder;
 }
 
+// The cut of a field and an outline, every part closed: the cut leaves the
+// last side of a part open, and a pen would leave it undrawn.
+QPainterPath Schnitt(const QPainterPath& Feld, const QPainterPath& Umriss)
+{
+    const QPainterPath Pfad = Feld.intersected(Umriss);
+    QPainterPath Ergebnis;
+    for (int i = 0; i < Pfad.elementCount(); ++i) {
+        const QPainterPath::Element E = Pfad.elementAt(i);
+        if (E.isMoveTo()) {
+            if (i > 0)
+                Ergebnis.closeSubpath();
+            Ergebnis.moveTo(E);
+        } else if (E.isLineTo()) {
+            Ergebnis.lineTo(E);
+        } else if (E.isCurveTo() && i + 2 < Pfad.elementCount()) {
+            Ergebnis.cubicTo(E, Pfad.elementAt(i + 1), Pfad.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    Ergebnis.closeSubpath();
+    return Ergebnis;
+}
+
 struct TRaender
 {
     qreal Links, Oben, Rechts, Unten;
@@ -227,7 +250,7 @@ TSkizzenplan TSkizze::Planen(const TPosition& Position)
         if (Plan.Form != 0) {
             // The sash frame follows the shape too: the glass ends a sash frame's width inside the opening.
             const QRectF Glaslicht = Licht.adjusted(Fluegelbreite, Fluegelbreite, -Fluegelbreite, -Fluegelbreite);
-            F.Glasflaeche = F.Glasflaeche.intersected(TSonderformumriss::Umriss(Plan.Form, Glaslicht));
+            F.Glasflaeche = Schnitt(F.Glasflaeche, TSonderformumriss::Umriss(Plan.Form, Glaslicht));
             const QPolygonF Umriss = F.Glasflaeche.toFillPolygon();
             const auto Beschnitten = [&](const std::vector<QLineF>& Linien) {
                 std::vector<QLineF> Teile;
@@ -317,7 +340,7 @@ void TSkizze::Zeichnen(QPainter& Maler, const TSkizzenplan& Plan, const QRectF& 
         } else {
             QPainterPath P;
             P.addRect(R);
-            Maler.drawPath(T.map(P.intersected(Plan.Innen)));
+            Maler.drawPath(T.map(Schnitt(P, Plan.Innen)));
         }
     };
 

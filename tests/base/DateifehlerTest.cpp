@@ -1,12 +1,15 @@
 #include "base/Dateifehler.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 TEST(Dateifehler, HaeufigeUrsachenAufDeutschMitDemDateinamen)
 {
@@ -50,4 +53,54 @@ TEST(Dateifehler, GleicheDateiAuchUeberVerweisUndAndereSchreibweise)
     EXPECT_TRUE(Dateifehler::Gleiche_Datei(Datei, Ordner.path() + QStringLiteral("/./a.dat")));
     EXPECT_FALSE(Dateifehler::Gleiche_Datei(Datei, Andere));
     EXPECT_FALSE(Dateifehler::Gleiche_Datei(Datei, Ordner.filePath(QStringLiteral("fehlt.htm"))));
+}
+
+// A file the program names itself is created or replaced only as a regular
+// file: a link (to a file, to nowhere) or a pipe standing there stays as it is,
+// and what a link points to is neither written nor created.
+TEST(Dateifehler, EigeneDateiFolgtKeinemVerweis)
+{
+    QTemporaryDir Ordner;
+    const auto Pfad = [&](const char* Name) { return Ordner.filePath(QLatin1String(Name)); };
+    const auto Inhalt = [](const QString& P) {
+        QFile F(P);
+        return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray("<fehlt>");
+    };
+    {
+        QFile F(Pfad("opfer.txt"));
+        ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+        F.write("Notiz");
+    }
+    ASSERT_TRUE(QFile::link(Pfad("opfer.txt"), Pfad("verweis.dat")));
+    ASSERT_TRUE(QFile::link(Pfad("neu.txt"), Pfad("insleere.dat")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Pfad("pipe.dat")).constData(), 0600), 0);
+    {
+        QFile F(Pfad("alt.dat"));
+        ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+        F.write("alt");
+    }
+    const struct
+    {
+        const char* Name;
+        const char* Grund; // empty: written
+    } Faelle[] = {
+        {"verweis.dat", "ist ein Verweis"}, {"insleere.dat", "ist ein Verweis"},
+        {"pipe.dat", "keine gewöhnliche Datei"}, {"alt.dat", ""},
+        {"frisch.dat", ""},
+    };
+    for (const auto& F : Faelle) {
+        SCOPED_TRACE(F.Name);
+        const auto Grund = Dateifehler::Eigene_Datei_Ersetzen(Pfad(F.Name), "neu");
+        EXPECT_EQ(Grund.value_or(QString()).contains(QString::fromUtf8(F.Grund)), true);
+        EXPECT_EQ(Grund.has_value(), *F.Grund != '\0');
+        if (!Grund) {
+            EXPECT_EQ(Inhalt(Pfad(F.Name)), "neu");
+        }
+    }
+    EXPECT_EQ(Inhalt(Pfad("opfer.txt")), "Notiz");
+    EXPECT_FALSE(QFile::exists(Pfad("neu.txt")));
+    EXPECT_TRUE(QFileInfo(Pfad("verweis.dat")).isSymLink());
+    EXPECT_TRUE(QFileInfo(Pfad("insleere.dat")).isSymLink());
+    // Nothing is left over beside the files.
+    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Hidden | QDir::Files | QDir::System).size(), 6);
 }

@@ -122,7 +122,10 @@ TEST(Zahlformat, KommazahlAusDateiUnabhaengigVomGebietsschema)
         std::optional<double> Eingabe; // German
     } Faelle[] = {
         {"8,4", 8.4, 8.4},
-        {"8.4", 8.4, std::nullopt},
+        {"8.4", 8.4, 8.4},
+        {"180.50", 180.5, 180.5},
+        {"1.000", 1.0, std::nullopt},
+        {"1.5.5", std::nullopt, std::nullopt},
         {"-0,5", -0.5, -0.5},
         {"1E20", 1e20, 1e20},
         {"1,5e-3", 1.5e-3, 1.5e-3},
@@ -149,7 +152,9 @@ TEST(Zahlformat, EingabeInVollerGenauigkeit)
     EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("-12,5"), Deutsch), -12.5L);
     EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("1,5E3"), Deutsch), 1500.0L);
     EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("0.1"), QLocale::c()), 0.1L);
-    for (const char* Falsch : {"12.5", "1.000,5", "abc", "", "1e999"})
+    EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("0.1"), Deutsch), 0.1L);
+    EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QStringLiteral("180,50"), QLocale::c()), 180.5L);
+    for (const char* Falsch : {"12.500", "1.000,5", "abc", "", "1e999"})
         EXPECT_EQ(Zahlformat::Zahl_Eingabe_Erweitert_Deuten(QString::fromLatin1(Falsch), Deutsch), std::nullopt) << Falsch;
 }
 

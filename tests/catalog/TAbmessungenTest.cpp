@@ -1,5 +1,8 @@
 #include "catalog/TAbmessungen.h"
 
+#include "base/Fehler.h"
+#include "base/TIniDatei.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -252,6 +255,36 @@ TEST(Abmessungen, SpeichernUndLadenNimmtDieGespeichertenWerte)
     EXPECT_EQ(Ziel.Anzahl(), 3);
     // The bounds are not stored: they stay those of the type set before loading.
     EXPECT_EQ(Ziel.MaxBreite(), 1400);
+}
+
+// The bound of a stored measure is tight: just past it, and anywhere up to a
+// hundred times it, is damage that names the key; the bound itself loads.
+TEST(Abmessungen, MassJenseitsDerLesegrenzeIstBeschaedigt)
+{
+    const struct
+    {
+        const char* Schluessel;
+        const char* Wert;
+        bool Gelesen;
+    } Faelle[] = {
+        {"Breite", "100000", true},          {"Breite", "100001", false},
+        {"Hoehe", "250000", false},          {"HoeheOberlicht", "9999999", false},
+        {"Hoehe", "100000", true},           {"HoeheOberlicht", "100000", true},
+    };
+    for (const auto& F : Faelle) {
+        SCOPED_TRACE(std::string(F.Schluessel) + "=" + F.Wert);
+        TIniDatei Ini;
+        Ini.Bytes_Lesen(QStringLiteral("[%1]\r\n%2=%3\r\n").arg(Abschnitt, F.Schluessel, F.Wert).toLatin1());
+        TAbmessungen A(1000, 2000);
+        try {
+            A.Ini_Laden(Ini, Praefix);
+            EXPECT_TRUE(F.Gelesen) << "kein ELadefehler";
+        } catch (const ELadefehler& Fehler) {
+            EXPECT_FALSE(F.Gelesen);
+            EXPECT_EQ(Fehler.Schluessel(), QLatin1String(F.Schluessel));
+            EXPECT_EQ(Fehler.Wert(), QLatin1String(F.Wert));
+        }
+    }
 }
 
 } // namespace

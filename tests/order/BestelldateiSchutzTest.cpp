@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -283,4 +284,78 @@ TEST(BestelldateiSchutz, UnbenutzteZusatzschluesselFehlenImLayout)
     EXPECT_EQ(Zurueck.Eintrag(0).Als<TPosition>()->Zierprofile.Anschlag, QStringLiteral("links"));
     EXPECT_EQ(Zurueck.Eintrag(2).Als<TPosition>()->Zierprofile.Anschlag, QString());
     EXPECT_EQ(Zurueck.Eintrag(1).Als<TPosition_Montage>()->Preis, 45.5L);
+}
+
+// A name the user did not choose in this run is saved to without a question
+// only where that cannot destroy another file.
+TEST(BestelldateiSchutz, FremderNameWirdNurOhneRisikoOhneFrageGespeichert)
+{
+    QTemporaryDir Ordner;
+    const auto Pfad = [&](const char* Name) { return Ordner.filePath(QLatin1String(Name)); };
+    TBestellung B;
+    ASSERT_TRUE(Bestelldatei::Bestellung_Speichern(Pfad("auftrag.dat"), B));
+    Schreiben(Pfad("notiz.txt"), "Notiz\n");
+    Schreiben(Pfad("notiz.dat"), "[Version]\r\nInfo=1\r\n");
+    ASSERT_TRUE(QFile::link(Pfad("weg.dat"), Pfad("verweis.dat")));
+    const struct
+    {
+        QString Name;
+        bool Ohne_Frage;
+    } Faelle[] = {
+        {Pfad("auftrag.dat"), true},       {Pfad("neu.dat"), true},
+        {Pfad("notiz.txt"), false},        {Pfad("notiz.dat"), false},
+        {Pfad("neu.txt"), false},          {Pfad("fehlt/neu.dat"), false},
+        {Pfad("verweis.dat"), false},      {QStringLiteral("auftrag.dat"), false},
+        {QString(), false},
+    };
+    for (const auto& F : Faelle)
+        EXPECT_EQ(Bestelldatei::Ohne_Frage_Speicherbar(F.Name), F.Ohne_Frage) << F.Name.toStdString();
+}
+
+// Another program's save is noticed whichever of size, time and content it
+// changed; a file that is gone or untouched is not.
+TEST(BestelldateiSchutz, FremdeAenderungSeitDemSpeichernWirdBemerkt)
+{
+    QTemporaryDir Ordner;
+    const QString Pfad = Ordner.filePath(QStringLiteral("auftrag.dat"));
+    TBestellung B;
+    B.Ansprechpartner = QStringLiteral("Erster");
+    Bestelldatei::TDateistand Gespeichert;
+    ASSERT_TRUE(Bestelldatei::Bestellung_Speichern(Pfad, B, &Gespeichert));
+    const QByteArray Eigenes = Inhalt(Pfad);
+    ASSERT_EQ(Bestelldatei::Dateistand(Pfad), Gespeichert);
+    struct stat Vorher {};
+    ASSERT_EQ(::stat(QFile::encodeName(Pfad).constData(), &Vorher), 0);
+
+    // The time to the nanosecond, as another program's quick save may leave it.
+    const auto Zeit_Setzen = [&](bool Andere) {
+        timespec Zeiten[2] = {Vorher.st_atim, Vorher.st_mtim};
+        Zeiten[1].tv_sec -= Andere ? 60 : 0;
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(Pfad).constData(), Zeiten, 0), 0);
+    };
+    QByteArray Gleich_Lang = Eigenes;
+    Gleich_Lang.replace("Erster", "Zweiter").replace("Ansprechpartner=Zweiter", "Ansprechpartner=Zweite");
+    ASSERT_EQ(Gleich_Lang.size(), Eigenes.size());
+    const struct
+    {
+        const char* Fall;
+        QByteArray Inhalt; // empty: the file is removed
+        bool Andere_Zeit;
+        bool Geaendert;
+    } Faelle[] = {
+        {"unberührt", Eigenes, false, false},
+        {"nur berührt", Eigenes, true, true},
+        {"gleich lang, gleiche Zeit", Gleich_Lang, false, true},
+        {"länger", Eigenes + "[X]\r\n", false, true},
+        {"gelöscht", QByteArray(), false, false},
+    };
+    for (const auto& F : Faelle) {
+        SCOPED_TRACE(F.Fall);
+        QFile::remove(Pfad);
+        if (!F.Inhalt.isEmpty()) {
+            Schreiben(Pfad, F.Inhalt);
+            Zeit_Setzen(F.Andere_Zeit);
+        }
+        EXPECT_EQ(Bestelldatei::Fremd_Geaendert(Pfad, Gespeichert), F.Geaendert);
+    }
 }

@@ -11,13 +11,19 @@
 #include <QDir>
 #include <QFile>
 #include <QPageRanges>
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextItem>
 
+#include <algorithm>
 #include <csignal>
+#include <optional>
 #include <map>
 #include <sys/resource.h>
 
@@ -122,8 +128,8 @@ std::map<QString, int> Haeufigkeit(const QStringList& Liste)
 }
 
 // Every word the HTML sheet shows appears in the PDF in the same order when
-// read in drawing order; a word broken over two lines of a narrow cell is
-// drawn as consecutive pieces. Every figure also stands whole in the page layout.
+// read in drawing order; a word too long for a narrow cell even in a smaller
+// size is drawn as consecutive pieces, hyphenated where it breaks at a syllable. Every figure also stands whole in the page layout.
 void Vergleichen_Mit_Html(const TBestellung& B)
 {
     THtmlDatei Html;
@@ -138,10 +144,16 @@ void Vergleichen_Mit_Html(const TBestellung& B)
         for (;; ++j) {
             ASSERT_LT(j, Gezeichnet.size()) << "fehlt oder steht nicht in der Reihenfolge des HTML-Blatts: "
                                             << Wort.toStdString();
-            QString Stueck = Gezeichnet[j];
+            // The hyphen of a word broken at a syllable is not the word's.
+            const auto Ohne_Trennstrich = [&Wort](QString Teil) {
+                if (Teil.endsWith(u'-') && !Wort.startsWith(Teil))
+                    Teil.chop(1);
+                return Teil;
+            };
+            QString Stueck = Ohne_Trennstrich(Gezeichnet[j]);
             qsizetype k = j + 1;
             while (Stueck.size() < Wort.size() && Wort.startsWith(Stueck) && k < Gezeichnet.size())
-                Stueck += Gezeichnet[k++];
+                Stueck = Ohne_Trennstrich(Stueck + Gezeichnet[k++]);
             if (Stueck == Wort) {
                 j = k;
                 break;
@@ -159,6 +171,103 @@ void Vergleichen_Mit_Html(const TBestellung& B)
     }
 }
 
+// A PDF writer that writes nothing: page by page it keeps the device
+// rectangle of everything painted, so that a test sees where things lie.
+class TSeitenaufzeichner : public QPdfWriter
+{
+public:
+    struct TStueck
+    {
+        QRectF Feld;
+        bool Linie;
+    };
+
+    TSeitenaufzeichner()
+        : QPdfWriter(QString())
+        , m_Maschine(*this)
+    {
+        setResolution(1200);
+        setPageLayout(TDruckblatt::Seitenformat());
+    }
+    bool newPage() override
+    {
+        Seiten.emplace_back();
+        return true;
+    }
+
+    std::vector<std::vector<TStueck>> Seiten{1};
+
+protected:
+    QPaintEngine* paintEngine() const override { return &m_Maschine; }
+
+private:
+    class TMaschine : public QPaintEngine
+    {
+    public:
+        explicit TMaschine(TSeitenaufzeichner& Geraet)
+            : QPaintEngine(AllFeatures)
+            , m_Geraet(Geraet)
+        {
+        }
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        Type type() const override { return User; }
+        void updateState(const QPaintEngineState& Zustand) override
+        {
+            if (Zustand.state() & DirtyTransform)
+                m_Abbildung = Zustand.transform();
+            if (Zustand.state() & DirtyClipPath)
+                m_Schnitt = m_Abbildung.map(Zustand.clipPath()).boundingRect();
+            if (Zustand.state() & DirtyClipRegion)
+                m_Schnitt = m_Abbildung.map(Zustand.clipRegion()).boundingRect();
+            if ((Zustand.state() & DirtyClipEnabled) && !Zustand.isClipEnabled())
+                m_Schnitt.reset();
+        }
+        void drawPath(const QPainterPath& Pfad) override { Merken(Pfad.boundingRect(), false); }
+        void drawPolygon(const QPointF* Punkte, int Anzahl, PolygonDrawMode) override
+        {
+            Merken(QPolygonF(QList<QPointF>(Punkte, Punkte + Anzahl)).boundingRect(), false);
+        }
+        void drawLines(const QLineF* Linien, int Anzahl) override
+        {
+            for (int i = 0; i < Anzahl; ++i)
+                Merken(QRectF(Linien[i].p1(), Linien[i].p2()).normalized(), true);
+        }
+        void drawRects(const QRectF* Rechtecke, int Anzahl) override
+        {
+            for (int i = 0; i < Anzahl; ++i)
+                Merken(Rechtecke[i], false);
+        }
+        void drawPixmap(const QRectF& Feld, const QPixmap&, const QRectF&) override { Merken(Feld, false); }
+        void drawImage(const QRectF& Feld, const QImage&, const QRectF&, Qt::ImageConversionFlags) override
+        {
+            Merken(Feld, false);
+        }
+        void drawTextItem(const QPointF& Punkt, const QTextItem& Text) override
+        {
+            Merken(QRectF(Punkt.x(), Punkt.y() - Text.ascent(), Text.width(), Text.ascent() + Text.descent()), false);
+        }
+
+    private:
+        void Merken(const QRectF& Feld, bool Linie)
+        {
+            QRectF R = m_Abbildung.mapRect(Feld);
+            if (m_Schnitt) {
+                R = QRectF(QPointF(std::max(R.left(), m_Schnitt->left()), std::max(R.top(), m_Schnitt->top())),
+                           QPointF(std::min(R.right(), m_Schnitt->right()), std::min(R.bottom(), m_Schnitt->bottom())));
+                if (R.right() < R.left() || R.bottom() < R.top())
+                    return;
+            }
+            m_Geraet.Seiten.back().push_back({R, Linie});
+        }
+
+        TSeitenaufzeichner& m_Geraet;
+        QTransform m_Abbildung;
+        std::optional<QRectF> m_Schnitt;
+    };
+    mutable TMaschine m_Maschine;
+};
+
 } // namespace
 
 TEST(TDruckblatt_Inhalt, GoldeneBestellungenZeigenAlleTexteUndZahlenDesHtmlBlatts)
@@ -171,6 +280,53 @@ TEST(TDruckblatt_Inhalt, GoldeneBestellungenZeigenAlleTexteUndZahlenDesHtmlBlatt
         B.MitNachtext = !B.MitNachtext;
         Vergleichen_Mit_Html(B);
     }
+}
+
+// No figure breaks across lines, however large; a word of a narrow column
+// shrinks instead of losing its last letter to the next line.
+TEST(TDruckblatt_Inhalt, GrosseZahlenUndWoerterStehenGanz)
+{
+    PDFTOTEXT_NOETIG();
+    TBestellung B = Grosse_Bestellung(3);
+    B.Eintrag(0).Als<TPosition>()->Abmessungen.Anzahl_Setzen(100000);
+    B.Eintrag(0).Als<TPosition>()->Bez = QStringLiteral("Wohnzimmer");
+    B.Eintrag(1).Als<TPosition>()->Bez = QStringLiteral("Schlafzimmer links");
+    B.Position_Anfuegen(Positionstyp::Freie);
+    B.Eintrag(3).Als<TPosition_Freie>()->Stueckpreis = 999999;
+    B.Eintrag(3).Als<TPosition_Freie>()->Anzahl = 99;
+    ASSERT_GE(B.Gesamtsumme(), 1000000);
+    Vergleichen_Mit_Html(B);
+    const QStringList Gezeichnet = Woerter(Pdftext(TDruckblatt(B).Pdf(), "-raw"));
+    for (const QString& Wort : {QStringLiteral("Wohnzimmer"), QStringLiteral("Schlafzimmer"), QStringLiteral("100000")})
+        EXPECT_TRUE(Gezeichnet.contains(Wort)) << Wort.toStdString();
+}
+
+// A text of any length is drawn whole and each of its characters once: twice
+// the text makes about twice the document, not four times.
+TEST(TDruckblatt_Seiten, LangerTextGanzUndNurEinmalGezeichnet)
+{
+    PDFTOTEXT_NOETIG();
+    // Letters no fixed text of the sheet uses, in an order that does not compress.
+    const QString Alphabet = QStringLiteral("þðæøåçñ");
+    std::uint32_t Zufall = 1;
+    QString Buchstaben;
+    for (int i = 0; i < 8000; ++i) {
+        Zufall = Zufall * 1103515245u + 12345u;
+        Buchstaben += Alphabet[(Zufall >> 16) % Alphabet.size()];
+    }
+    const auto Pdf = [&](int Laenge) {
+        TBestellung B = Grosse_Bestellung(2);
+        B.Ansprechpartner = Buchstaben.left(Laenge);
+        B.Eintrag(0).Als<TPosition>()->Bez = Buchstaben.left(Laenge);
+        return TDruckblatt(B).Pdf();
+    };
+    const QByteArray Ohne = Pdf(0), Einfach = Pdf(4000), Doppelt = Pdf(8000);
+    const double Verhaeltnis = double(Doppelt.size() - Ohne.size()) / double(Einfach.size() - Ohne.size());
+    EXPECT_LT(Verhaeltnis, 2.6);
+    EXPECT_GT(Verhaeltnis, 1.5);
+    QString Text = Pdftext(Doppelt, "-raw");
+    Text.remove(QRegularExpression(QStringLiteral("[^þðæøåçñ]")));
+    EXPECT_EQ(Text.size(), 2 * Buchstaben.size());
 }
 
 TEST(TDruckblatt_Inhalt, VieleSeitenZeigenAlleTexteUndZahlenDesHtmlBlatts)
@@ -418,3 +574,47 @@ TEST(TDruckblatt_Speichern, ErsetztAtomarUndLaesstBeiFehlernDieAlteDateiStehen)
     EXPECT_FALSE(Blatt.Pdf_Speichern(Ordner.filePath(QStringLiteral("gibtsnicht/blatt.pdf"))));
     EXPECT_FALSE(Blatt.Fehlertext().isEmpty());
 }
+
+// Whatever the page breaks: everything painted lies inside the printable
+// area, and each page's blocks end above its footer, which its rule begins.
+TEST(TDruckblatt_Seiten, BloeckeUndFusszeileLiegenImDruckbereich)
+{
+    // Free text of 0 to 11 lines and remarks of growing length shift what
+    // follows in two different steps, so that pages end at many distances from the footer.
+    int Seiten = 0;
+    for (int Zeilen = 0; Zeilen < 60; ++Zeilen) {
+        SCOPED_TRACE(Zeilen);
+        TBestellung B = Grosse_Bestellung(30, true);
+        B.Bemerkungen = QStringLiteral("Anlieferung nur vormittags ").repeated(8 * (Zeilen / 12));
+        QStringList Text;
+        for (int i = 0; i < Zeilen % 12; ++i)
+            Text << QStringLiteral("Zeile %1").arg(i);
+        B.Eintrag(4).Als<TPosition_Freie>()->Text_Setzen(Text.join(QLatin1Char('\n')));
+        TSeitenaufzeichner Geraet;
+        ASSERT_GT(TDruckblatt::Mit_Skizzen(B).Zeichnen(Geraet), 1);
+        const qreal Breite = Geraet.width();
+        const qreal Hoehe = Geraet.height();
+        const qreal mm = Geraet.logicalDpiY() / 25.4;
+        const qreal Genau = 1;
+        for (std::size_t n = 0; n < Geraet.Seiten.size(); ++n) {
+            const auto& Seite = Geraet.Seiten[n];
+            const auto Regel = std::find_if(Seite.rbegin(), Seite.rend(), [&](const auto& S) {
+                return S.Linie && S.Feld.height() == 0 && S.Feld.width() >= Breite - Genau;
+            });
+            ASSERT_NE(Regel, Seite.rend()) << "keine Fußzeile auf Seite " << n + 1;
+            const qreal Fuss = Regel->Feld.top();
+            for (auto S = Seite.begin(); S != Seite.end(); ++S) {
+                const QRectF& F = S->Feld;
+                EXPECT_TRUE(F.left() >= -Genau && F.right() <= Breite + Genau && F.top() >= -Genau
+                            && F.bottom() <= Hoehe + Genau)
+                    << "Seite " << n + 1 << ": " << F.x() << ',' << F.y() << ' ' << F.width() << 'x' << F.height();
+                if (S < Regel.base() - 1) {
+                    EXPECT_LE(F.bottom(), Fuss - mm + Genau) << "Seite " << n + 1 << " reicht in die Fußzeile";
+                }
+            }
+        }
+        Seiten += int(Geraet.Seiten.size());
+    }
+    EXPECT_GT(Seiten, 72);
+}
+

@@ -55,6 +55,8 @@ const TFall Faelle[] = {
     {"F D links", 1, false, false, {}},
     {"DK li //", 1, false, false, {}},
     {"OL K", 1, false, false, {}},
+    {"OL K", 2, true, false, {}},
+    {"Oberlicht kipp", 1, true, false, {}},
     {"OL K / OL K", 1, true, false, {}},
     {"DK links", 0, false, false, {}},
 };

@@ -263,6 +263,28 @@ TEST(TSkizze, Rundbogen_bleibt_rund_und_beschneidet_die_Symbole)
     EXPECT_GT(Plan.Felder[0].Symbol[0].p1().y(), 130);
 }
 
+TEST(TSkizze, Bogen_mit_Oberlicht_umrandet_jeden_Fluegel_ringsum)
+{
+    // Every outline a pen draws is closed, so no side of a sash or a pane goes missing.
+    for (const int Typ : {2, 4, 6})
+        for (const int Form : {7, 8, 9, 10}) {
+            SCOPED_TRACE(QStringLiteral("Typ %1, Form %2").arg(Typ).arg(Form).toStdString());
+            TPosition P = Fenster(Typ, 1400, 2100, QString(), 900);
+            P.Sonderformen.ItemIndex_Setzen(Form);
+            const auto G = Zeichnen(P);
+            int Pfade = 0;
+            for (const auto& B : G->Geraet.Befehle) {
+                if (B.Art != TAufzeichner::TBefehl::TArt::Pfad || B.Stift.style() == Qt::NoPen)
+                    continue;
+                ++Pfade;
+                for (const QPolygonF& Teil : B.Pfad.toSubpathPolygons())
+                    EXPECT_TRUE(Teil.isClosed()) << Teil.first().x() << "," << Teil.first().y();
+            }
+            // Outline and opening, then per field its sash frame and its glass.
+            EXPECT_EQ(Pfade, 2 + 2 * int(G->Plan.Felder.size()) + (G->Plan.Kaempfer ? 1 : 0));
+        }
+}
+
 TEST(TSkizze, Sprossenraster_je_Glasfeld)
 {
     struct TFall

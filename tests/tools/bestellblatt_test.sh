@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs bestellblatt on the golden order file and on broken ones.
-# Usage: bestellblatt_test.sh <path of bestellblatt> <tests/data folder> [project version]
+# Usage: bestellblatt_test.sh <path of bestellblatt> <tests/data folder> [project version] [manual page]
 set -u
 
 programm=$1
 daten=$2
 version=${3:-}
+handbuch=${4:-}
 
 source "$(dirname "${BASH_SOURCE[0]}")/../pruefhilfen.sh"
 # grep compares the sheet's ISO-8859-1 bytes, not characters.
@@ -113,6 +114,29 @@ pruefe "Skizze mit Oberlichthöhe" enthaelt "$svg" '>500</text>'
 pruefe "Skizze mit Bogen als Pfad" enthaelt "$arbeit/skizzen/Position_2.svg" '<path '
 pruefe "unlesbare Drehrichtung steht unter der Skizze" enthaelt "$arbeit/skizzen/Position_6.svg" \
     'Drehrichtung nicht lesbar: nach Absprache'
+# The order among its own sketches' names, and links planted in the folder.
+mkdir "$arbeit/selbst" "$arbeit/verweise"
+cp "$daten/skizzen.dat" "$arbeit/selbst/Position_1.svg"
+(cd "$arbeit/selbst" && starte C "$arbeit/aus" "$arbeit/fehler" --skizzen . Position_1.svg)
+pruefe "--skizzen über die Bestellung: Rückgabewert 1" gleich "$?" 1
+pruefe "--skizzen über die Bestellung: sie bleibt" cmp -s "$arbeit/selbst/Position_1.svg" "$daten/skizzen.dat"
+echo "Notiz" >"$arbeit/notiz.txt"
+ln -s "$arbeit/notiz.txt" "$arbeit/verweise/Position_2.svg"
+ln -s "$arbeit/entsteht.txt" "$arbeit/verweise/Position_1.svg"
+starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/verweise" "$arbeit/skizzen.dat"
+pruefe "--skizzen auf Verweise: Rückgabewert 1" gleich "$?" 1
+pruefe "--skizzen auf Verweise: Grund" enthaelt "$arbeit/fehler" 'ist ein Verweis'
+pruefe "--skizzen auf Verweise: nichts dahinter angelegt" test ! -e "$arbeit/entsteht.txt"
+rm "$arbeit/verweise/Position_1.svg"
+starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/verweise" "$arbeit/skizzen.dat"
+pruefe "--skizzen auf Verweis zur Notiz: Rückgabewert 1" gleich "$?" 1
+pruefe "--skizzen auf Verweis zur Notiz: sie bleibt" gleich "$(cat "$arbeit/notiz.txt")" "Notiz"
+pruefe "--skizzen: Verweise bleiben Verweise" test -L "$arbeit/verweise/Position_2.svg"
+mkfifo "$arbeit/verweise/Position_3.svg"
+rm "$arbeit/verweise/Position_2.svg"
+starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/verweise" "$arbeit/skizzen.dat"
+pruefe "--skizzen auf FIFO: Rückgabewert 1" gleich "$?" 1
+pruefe "--skizzen auf FIFO: bleibt eine FIFO" test -p "$arbeit/verweise/Position_3.svg"
 starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/skizzen"
 pruefe "--skizzen ohne Bestelldatei: falscher Aufruf" gleich "$?" 2
 starte C "$arbeit/aus" "$arbeit/fehler" --skizzen "$arbeit/gold.dat/x" "$arbeit/skizzen.dat"
@@ -218,5 +242,11 @@ if [ -n "$version" ]; then
 fi
 starte de_DE.UTF-8 "$arbeit/aus" "$arbeit/fehler"
 pruefe "ohne Argumente: Rückgabewert nicht 0" test "$?" -ne 0
+if [ -n "$handbuch" ]; then
+    LC_ALL=C.UTF-8 "$programm" --help >"$arbeit/hilfe"
+    for option in $(grep -oE -- '--[a-z]+' "$arbeit/hilfe" | sort -u); do
+        pruefe "Handbuchseite nennt $option" enthaelt "$handbuch" "${option//-/\\-}"
+    done
+fi
 
 abschliessen

@@ -19,7 +19,6 @@ namespace {
 const QString Filter_Bestellung = QStringLiteral("Bestellung (*.dat);;Alle (*)");
 const QString Frage_Sichern = QStringLiteral(
     "Die Bestellung \"Unbenannt\" hat ungesicherte Änderungen.\n\nSollen die Änderungen gespeichert werden?");
-using TSichern = TDienste::TSichern;
 
 class BefehleTest : public ::testing::Test
 {
@@ -155,12 +154,12 @@ TEST_F(BefehleTest, OeffnenZeigtAlleKopfdatenDerDatei)
                              "Edit_Bauvorhaben", "Edit_Bemerkungen"})
         QTest::keyClicks(S<QLineEdit>(Feld), QStringLiteral("alt"));
     // The typed header is unsaved: opening asks first.
-    Dienste.Sichern_Antworten = {TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Dienste.Pfade = {Name};
     Befehl("Oeffnen1");
 
     ASSERT_EQ(Dienste.Meldungen.size(), 1u);
-    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Sichern"));
+    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Auswahl"));
     EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Sichern);
     EXPECT_EQ(S<QLineEdit>("Edit_Datum")->text(), QStringLiteral("2024-03-01"));
     EXPECT_EQ(S<QLineEdit>("Edit_Ansprechpartner")->text(), QStringLiteral("Herr Öztürk"));
@@ -206,7 +205,7 @@ TEST_F(BefehleTest, BeschaedigteDateiBehaeltDieBestellung)
 
     Neu(QStringLiteral("Freie Position"));
     QTest::keyClicks(S<QLineEdit>("Edit_Bauvorhaben"), QStringLiteral("Halle"));
-    Dienste.Sichern_Antworten = {TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Dienste.Pfade = {Name};
     Befehl("Oeffnen1");
 
@@ -223,11 +222,11 @@ TEST_F(BefehleTest, BeschaedigteDateiBehaeltDieBestellung)
     EXPECT_TRUE(B().Filename.isEmpty());
 
     // The order kept is still unsaved; Abbrechen does not even show the dialog.
-    Dienste.Sichern_Antworten = {TSichern::Abbrechen};
+    Dienste.Wahlen = {2};
     Befehl("Oeffnen1");
     EXPECT_EQ(Dienste.Meldungen.size(), 3u);
     EXPECT_EQ(Dienste.Dateiwahlen.size(), 1u);
-    Dienste.Sichern_Antworten = {TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Dienste.Pfade = {Pfad(QStringLiteral("gibtsnicht.dat"))};
     Befehl("Oeffnen1");
     ASSERT_EQ(Dienste.Meldungen.size(), 5u);
@@ -242,7 +241,7 @@ TEST_F(BefehleTest, NeuMitAbbrechenBehaeltDieBestellung)
     Neu(QStringLiteral("Fenster"));
     Neu(QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam"));
     QTest::keyClicks(S<QLineEdit>("Edit_Telefon"), QStringLiteral("089"));
-    Dienste.Sichern_Antworten = {TSichern::Abbrechen};
+    Dienste.Wahlen = {2};
     Befehl("Neu1");
     ASSERT_EQ(Dienste.Meldungen.size(), 1u);
     EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Sichern);
@@ -251,7 +250,7 @@ TEST_F(BefehleTest, NeuMitAbbrechenBehaeltDieBestellung)
 
     B().Filename = Pfad(QStringLiteral("x.dat"));
     B().Datum = QStringLiteral("gestern");
-    Dienste.Sichern_Antworten = {TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Befehl("Neu1");
     EXPECT_EQ(B().Anzahl_Positionen(), 0);
     EXPECT_TRUE(B().Telefon.isEmpty());
@@ -267,7 +266,7 @@ TEST_F(BefehleTest, BeendenFragtNurBeiAenderungen)
 {
     QSignalSpy Geschlossen(&Fenster, &TForm_Haupt::Geschlossen);
     Neu(QStringLiteral("Fenster"));
-    Dienste.Sichern_Antworten = {TSichern::Abbrechen, TSichern::Abbrechen};
+    Dienste.Wahlen = {2, 2};
     Befehl("Beenden1");
     Fenster.close();
     EXPECT_TRUE(Fenster.isVisible());
@@ -275,12 +274,12 @@ TEST_F(BefehleTest, BeendenFragtNurBeiAenderungen)
     ASSERT_EQ(Dienste.Meldungen.size(), 2u);
 
     // Speichern runs the save dialog; cancelling it keeps the program running.
-    Dienste.Sichern_Antworten = {TSichern::Speichern};
+    Dienste.Wahlen = {0};
     Dienste.Pfade = {QString()};
     Befehl("Beenden1");
     EXPECT_TRUE(Fenster.isVisible());
 
-    Dienste.Sichern_Antworten = {TSichern::Speichern};
+    Dienste.Wahlen = {0};
     Dienste.Pfade = {Pfad(QStringLiteral("ende"))};
     Befehl("Beenden1");
     EXPECT_FALSE(Fenster.isVisible());

@@ -2,6 +2,7 @@
 
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
+#include "positions/TPosition_Freie.h"
 #include "ui/shared/TDialogkontext.h"
 #include "ui/main/TForm_Freie.h"
 #include "ui/main/TForm_Haupt.h"
@@ -127,4 +128,34 @@ TEST(EinzeiligeFelder, EingefuegterAuftragImDialogfeldAendertKeineZahl)
     EXPECT_EQ(Zurueck.Eintrag(0).Bez(), Einzeilig);
     EXPECT_EQ(Zurueck.Eintrag(0).Anzahl(), Kontext.Auftrag.Eintrag(0).Anzahl());
     EXPECT_EQ(Zurueck.Gesamtsumme(), Kontext.Auftrag.Gesamtsumme());
+}
+
+// A line edit cuts at 32767 characters by default, when the program sets a
+// text as well as when the user pastes one: a text field keeps it whole.
+TEST(EinzeiligeFelder, LangerTextBleibtGanz)
+{
+    const QString Lang = QString(40000, QLatin1Char('x')) + QStringLiteral("Ende");
+    TTestdienste Dienste;
+    TForm_Haupt Fenster;
+    Fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Fenster));
+    TBestellung& B = Fenster.Bestellung();
+    B.Ansprechpartner = Lang;
+    Fenster.Hauptfenster_Aktualisieren();
+    EXPECT_EQ(B.Ansprechpartner, Lang) << "shown and stored back";
+    Einfuegen(Suchen<QLineEdit>(Fenster, "Edit_Bemerkungen"), Lang);
+    EXPECT_EQ(B.Bemerkungen, Lang) << "pasted";
+
+    TKontext Kontext;
+    Kontext.Auftrag.Position_Anfuegen(Positionstyp::Freie);
+    Kontext.Auftrag.Eintrag(0).Als<TPosition_Freie>()->Bez = Lang;
+    TForm_Freie Dialog(Kontext);
+    Dialog.show();
+    Dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Dialog));
+    auto* Feld = Dialog.findChild<QLineEdit*>(QStringLiteral("Edit_Bez"));
+    ASSERT_NE(Feld, nullptr);
+    Feld->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Feld, Qt::Key_Return);
+    EXPECT_EQ(Kontext.Auftrag.Eintrag(0).Bez(), Lang) << "loaded and stored back";
 }

@@ -70,17 +70,18 @@ public:
 
     void Fehler(QWidget*, const QString& Text) override { Meldungen.push_back({QStringLiteral("Fehler"), Text}); }
 
-    // Recorded as "Sichern"; the answer comes from Sichern_Antworten.
-    TSichern Aenderungen_Sichern(QWidget*, const QString& Text) override
+    // Recorded as "Auswahl" with its buttons; the answer comes from Wahlen.
+    int Auswahl(QWidget*, const QString& Text, const QStringList& Beschriftungen) override
     {
-        Meldungen.push_back({QStringLiteral("Sichern"), Text});
-        if (Sichern_Antworten.empty()) {
-            ADD_FAILURE() << "unerwartete Frage: " << Text.toStdString();
-            return TSichern::Abbrechen;
+        Meldungen.push_back({QStringLiteral("Auswahl"), Text});
+        Auswahlknoepfe.push_back(Beschriftungen);
+        if (Wahlen.empty()) {
+            ADD_FAILURE() << "unerwartete Auswahl: " << Text.toStdString();
+            return int(Beschriftungen.size()) - 1;
         }
-        const TSichern Antwort = Sichern_Antworten.front();
-        Sichern_Antworten.pop_front();
-        return Antwort;
+        const int Wahl = Wahlen.front();
+        Wahlen.pop_front();
+        return Wahl;
     }
 
     QString Datei_Oeffnen(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
@@ -111,7 +112,6 @@ public:
 
     std::vector<TMeldung> Meldungen;
     std::deque<bool> Antworten;
-    std::deque<TSichern> Sichern_Antworten;
     std::deque<QString> Pfade; // an empty path cancels the dialog
     std::vector<TDateiwahl> Dateiwahlen;
     std::vector<QUrl> Geoeffnet;
@@ -120,6 +120,8 @@ public:
     int Druckdialoge = 0;
     int Vorschauen = 0;
     std::vector<std::pair<QString, QString>> Knoepfe; // the two buttons of each Frage
+    std::deque<int> Wahlen;
+    std::vector<QStringList> Auswahlknoepfe;
 
 private:
     QString Pfad_Nehmen(const TDateiwahl& Wahl)

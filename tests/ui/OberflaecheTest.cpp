@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <functional>
+#include <iterator>
 #include <ostream>
 
 inline void PrintTo(const QString& Text, std::ostream* Aus)
@@ -130,6 +132,32 @@ TEST(Oberflaeche, DateidialogSprichtDeutsch)
                                                                  ? QStringLiteral("Öffnen")
                                                                  : QStringLiteral("Speichern")}));
         Dialog.hide();
+    }
+}
+
+// A file name or file content that looks like markup is shown as it is, in
+// every kind of message: it neither formats nor loads anything.
+TEST(Oberflaeche, MeldungenZeigenTextNieAlsMarkup)
+{
+    TDienste::Installieren(nullptr);
+    const QString Text = QStringLiteral("<h1>Kunde</h1><img src=\"/tmp/bild.png\">.dat");
+    const std::function<void()> Meldungen[] = {
+        [&] { TDienste::Aktuell().Information(nullptr, Text, true); },
+        [&] { TDienste::Aktuell().Fehler(nullptr, Text); },
+        [&] { TDienste::Aktuell().Frage(nullptr, Text, QStringLiteral("Ja"), QStringLiteral("Nein")); },
+        [&] { TDienste::Aktuell().Auswahl(nullptr, Text, {QStringLiteral("A"), QStringLiteral("B")}); },
+    };
+    for (std::size_t i = 0; i < std::size(Meldungen); ++i) {
+        SCOPED_TRACE(i);
+        Qt::TextFormat Format = Qt::AutoText;
+        QTimer::singleShot(0, [&] {
+            if (auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                Format = Box->textFormat();
+                Box->buttons().front()->click();
+            }
+        });
+        Meldungen[i]();
+        EXPECT_EQ(Format, Qt::PlainText);
     }
 }
 

@@ -108,7 +108,7 @@ TEST_F(AblegenTest, OhneLokaleDateiWirdNichtsAngenommen)
 TEST_F(AblegenTest, BeschaedigteDateiMeldetUndBehaeltDieBestellung)
 {
     Eintrag_Waehlen(Suchen<QComboBox>(Fenster, "CBC_Haupt_NeuePos"), QStringLiteral("Fenster"));
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     EXPECT_TRUE(Ablegen(&Fenster, {QUrl::fromLocalFile(Kaputt)}));
     ASSERT_EQ(Dienste.Meldungen.size(), 2u);
     EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Oeffnen);
@@ -123,16 +123,16 @@ TEST_F(AblegenTest, UngesicherteBestellungFragtWieOeffnen)
     Eintrag_Waehlen(Suchen<QComboBox>(Fenster, "CBC_Haupt_NeuePos"), QStringLiteral("Freie Position"));
     Tippen(Edit("Edit_Telefon"), QStringLiteral("0351"));
 
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Abbrechen};
+    Dienste.Wahlen = {2};
     Ablegen(&Fenster, {QUrl::fromLocalFile(Gold)});
     ASSERT_EQ(Dienste.Meldungen.size(), 1u);
-    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Sichern"));
+    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Auswahl"));
     EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Oeffnen);
     EXPECT_EQ(B().Anzahl_Positionen(), 1);
     EXPECT_EQ(B().Telefon, QStringLiteral("0351"));
     EXPECT_TRUE(B().Filename.isEmpty());
 
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Ablegen(&Fenster, {QUrl::fromLocalFile(Gold)});
     ASSERT_EQ(Dienste.Meldungen.size(), 2u);
     EXPECT_EQ(Dienste.Meldungen[1].Text, Frage_Oeffnen);

@@ -137,7 +137,7 @@ TEST_F(Positionsdialoge, FreiePositionPreisMitEnterGespeichertUndFokusZurAnzahl)
     EXPECT_EQ(Einzelpreis_im_Raster(), QStringLiteral("12,50"));
 }
 
-TEST_F(Positionsdialoge, FreiePositionPreisAusserhalbDerGrenzenRotUndAlsNullGespeichert)
+TEST_F(Positionsdialoge, FreiePositionPreisAusserhalbDerGrenzenRotUndBleibtMitHinweis)
 {
     auto& Position = Anfuegen<TPosition_Freie>(Positionstyp::Freie);
     Position.Stueckpreis = 40;
@@ -153,9 +153,36 @@ TEST_F(Positionsdialoge, FreiePositionPreisAusserhalbDerGrenzenRotUndAlsNullGesp
     EXPECT_EQ(Position.Stueckpreis, 40) << "nothing is stored while typing";
 
     QTest::keyClick(Edit_Preis, Qt::Key_Tab);
-    EXPECT_EQ(Position.Stueckpreis, 0);
-    EXPECT_EQ(Edit_Preis->text(), QString());
-    EXPECT_EQ(Einzelpreis_im_Raster(), QStringLiteral("Bitte anfragen"));
+    EXPECT_EQ(Position.Stueckpreis, 40);
+    EXPECT_EQ(Edit_Preis->text(), QStringLiteral("40"));
+    EXPECT_EQ(Einzelpreis_im_Raster(), QStringLiteral("40,00"));
+    const auto* Hinweis = Dialog.findChild<QLabel*>(QStringLiteral("Eingabehinweis"));
+    ASSERT_NE(Hinweis, nullptr);
+    EXPECT_TRUE(Hinweis->isVisible());
+    EXPECT_TRUE(Hinweis->text().endsWith(QStringLiteral(" 1000000 liegt außerhalb -999999–999999; 40 bleibt.")))
+        << Hinweis->text().toStdString();
+    EXPECT_TRUE(Dialog.rect().contains(Hinweis->geometry())) << "the note stands inside the dialog";
+
+    // Either decimal separator, where two decimals at most follow it; the
+    // three digits of a thousands group are refused.
+    struct TFall
+    {
+        QLocale::Language Sprache;
+        const char* Eingabe;
+        long double Preis;
+    };
+    const TFall Faelle[] = {{QLocale::German, "199.90", 199.9L},  {QLocale::German, "180,50", 180.5L},
+                            {QLocale::English, "180,50", 180.5L}, {QLocale::English, "199.9", 199.9L},
+                            {QLocale::German, "1.000", 40},       {QLocale::English, "1,000", 40}};
+    const QLocale Vorher;
+    for (const TFall& Fall : Faelle) {
+        SCOPED_TRACE(Fall.Eingabe);
+        Position.Stueckpreis = 40;
+        QLocale::setDefault(QLocale(Fall.Sprache));
+        Eingeben(Edit_Preis, QString::fromLatin1(Fall.Eingabe));
+        QLocale::setDefault(Vorher);
+        EXPECT_EQ(Position.Stueckpreis, Fall.Preis);
+    }
 }
 
 TEST_F(Positionsdialoge, OKNachDemTippenSpeichertDenPreisUndSchliesst)
@@ -235,23 +262,25 @@ TEST_F(Positionsdialoge, GrenzenDerZahlenfelder)
         std::uint32_t Typ;
         const char* Feld;
         const char* Eingabe;
-        long double Gespeichert;
+        // none: refused, the value stays
+        std::optional<long double> Gespeichert;
         std::function<long double(const TPositionseintrag&)> Lesen;
     };
+    constexpr std::nullopt_t Bleibt = std::nullopt;
     const std::vector<TFall> Faelle = {
         {Fabrik<TForm_Freie>(), Positionstyp::Freie, "Edit_Anzahl", "99", 99, Wert(&Fr::Anzahl)},
-        {Fabrik<TForm_Freie>(), Positionstyp::Freie, "Edit_Anzahl", "100", 0, Wert(&Fr::Anzahl)},
+        {Fabrik<TForm_Freie>(), Positionstyp::Freie, "Edit_Anzahl", "100", Bleibt, Wert(&Fr::Anzahl)},
         {Fabrik<TForm_Freie>(), Positionstyp::Freie, "Edit_Preis", "-999999", -999999, Wert(&Fr::Stueckpreis)},
-        {Fabrik<TForm_Freie>(), Positionstyp::Freie, "Edit_Preis", "-1000000", 0, Wert(&Fr::Stueckpreis)},
-        {Fabrik<TForm_Freie>(), Positionstyp::Freie, "Edit_Preis", "12,5x", 0, Wert(&Fr::Stueckpreis)},
+        {Fabrik<TForm_Freie>(), Positionstyp::Freie, "Edit_Preis", "-1000000", Bleibt, Wert(&Fr::Stueckpreis)},
+        {Fabrik<TForm_Freie>(), Positionstyp::Freie, "Edit_Preis", "12,5x", Bleibt, Wert(&Fr::Stueckpreis)},
         {Fabrik<TForm_Freie_Zulage_M2>(), Positionstyp::Freie_Zulage_M2, "Edit_m2", "1,5", 1.5L, Wert(&M2::M2)},
-        {Fabrik<TForm_Freie_Zulage_M2>(), Positionstyp::Freie_Zulage_M2, "Edit_m2", "10000", 0, Wert(&M2::M2)},
+        {Fabrik<TForm_Freie_Zulage_M2>(), Positionstyp::Freie_Zulage_M2, "Edit_m2", "10000", Bleibt, Wert(&M2::M2)},
         {Fabrik<TForm_Freie_Zulage_Fenster>(), Positionstyp::Freie_Zulage_Fenster, "Edit_Umlfm", "-2,5", -2.5L,
          Wert(&Fe::Umlfm)},
-        {Fabrik<TForm_Montage>(), Positionstyp::Montage, "Edit_Preis", "-1", 0, Wert(&Mo::Preis)},
+        {Fabrik<TForm_Montage>(), Positionstyp::Montage, "Edit_Preis", "-1", Bleibt, Wert(&Mo::Preis)},
         {Fabrik<TForm_Montage>(), Positionstyp::Montage, "Edit_Preis", "99999", 99999, Wert(&Mo::Preis)},
         {Fabrik<TForm_Zulage1>(), Positionstyp::Zulage1, "Edit_Anzahl", "9999", 9999, Wert(&Z1::Anzahl)},
-        {Fabrik<TForm_Zulage1>(), Positionstyp::Zulage1, "Edit_Anzahl", "10000", 0, Wert(&Z1::Anzahl)},
+        {Fabrik<TForm_Zulage1>(), Positionstyp::Zulage1, "Edit_Anzahl", "10000", Bleibt, Wert(&Z1::Anzahl)},
     };
     for (const TFall& Fall : Faelle) {
         SCOPED_TRACE(std::string(Fall.Feld) + " " + Fall.Eingabe);
@@ -263,11 +292,15 @@ TEST_F(Positionsdialoge, GrenzenDerZahlenfelder)
         auto* Edit = Feld(*Dialog, Fall.Feld);
         ASSERT_NE(Edit, nullptr);
 
+        const long double Vorher = Fall.Lesen(K.Auftrag.Eintrag(0));
+        const QString Vorher_Gezeigt = Edit->text();
+
         Eingeben(Edit, QString::fromLatin1(Fall.Eingabe));
 
-        EXPECT_EQ(Fall.Lesen(K.Auftrag.Eintrag(0)), Fall.Gespeichert);
-        // A refused entry is replaced by the stored 0, which shows as the empty field.
-        EXPECT_EQ(Edit->text(), Fall.Gespeichert == 0 ? QString() : QString::fromLatin1(Fall.Eingabe));
+        EXPECT_EQ(Fall.Lesen(K.Auftrag.Eintrag(0)), Fall.Gespeichert.value_or(Vorher));
+        EXPECT_EQ(Edit->text(), Fall.Gespeichert ? QString::fromLatin1(Fall.Eingabe) : Vorher_Gezeigt);
+        const auto* Hinweis = Dialog->findChild<QLabel*>(QStringLiteral("Eingabehinweis"));
+        EXPECT_EQ(Hinweis && Hinweis->isVisible(), !Fall.Gespeichert);
     }
 }
 

@@ -56,22 +56,35 @@ TEST_F(RabattTest, EingabeBeimVerlassen)
         QString Summe;
     } Faelle[] = {
         {QStringLiteral("15"), 15, QStringLiteral("15"), QStringLiteral("85,00")},
-        {QStringLiteral("150"), 0, QString(), QStringLiteral("100,00")},
+        // refused: the discount stays, and a note beside the field says so
+        {QStringLiteral("150"), 33, QStringLiteral("33"), QStringLiteral("67,00")},
         {QStringLiteral("100"), 100, QStringLiteral("100"), QStringLiteral("0,00")},
-        {QStringLiteral("-5"), 0, QString(), QStringLiteral("100,00")},
-        {QStringLiteral("zehn"), 0, QString(), QStringLiteral("100,00")},
-        {QStringLiteral("7,5"), 0, QString(), QStringLiteral("100,00")},
+        {QStringLiteral("-5"), 33, QStringLiteral("33"), QStringLiteral("67,00")},
+        {QStringLiteral("zehn"), 33, QStringLiteral("33"), QStringLiteral("67,00")},
+        {QStringLiteral("7,5"), 33, QStringLiteral("33"), QStringLiteral("67,00")},
         {QStringLiteral("007"), 7, QStringLiteral("7"), QStringLiteral("93,00")},
         {QString(), 0, QString(), QStringLiteral("100,00")},
     };
     for (const auto& Fall : Faelle) {
         B().Rabatt = 33;
+        Fenster.Hauptfenster_Aktualisieren();
         Eingeben(Fall.Eingabe);
         Verlassen();
         EXPECT_EQ(B().Rabatt, Fall.Prozent) << Fall.Eingabe.toStdString();
         EXPECT_EQ(Rabatt()->text(), Fall.Feld) << Fall.Eingabe.toStdString();
         EXPECT_EQ(Summe(), Fall.Summe) << Fall.Eingabe.toStdString();
+        auto* Hinweis = Fenster.findChild<QLabel*>(QStringLiteral("Eingabehinweis"));
+        const bool Abgelehnt = Fall.Prozent == 33;
+        EXPECT_EQ(Hinweis && Hinweis->isVisible(), Abgelehnt) << Fall.Eingabe.toStdString();
+        if (Hinweis && Abgelehnt) {
+            EXPECT_TRUE(Hinweis->text().startsWith(QStringLiteral("Der Rabatt"))) << Hinweis->text().toStdString();
+            EXPECT_TRUE(Hinweis->text().endsWith(QStringLiteral("; 33 bleibt."))) << Hinweis->text().toStdString();
+        }
+        if (Hinweis)
+            Hinweis->hide();
     }
+    EXPECT_EQ(Fenster.findChild<QLabel*>(QStringLiteral("Eingabehinweis"))->text(),
+              QStringLiteral("Der Rabatt „7,5“ ist keine ganze Zahl; 33 bleibt."));
 }
 
 TEST_F(RabattTest, EnterSpeichertUndBehaeltDenFokus)
@@ -162,6 +175,8 @@ TEST_F(RabattTest, ObjektrabattFaerbtBeimTippenUndSpeichertBeimVerlassenOderEnte
     Verlassen();
     EXPECT_EQ(B().RabattObjekt, 0);
     EXPECT_EQ(Objekt->text(), QString());
+    EXPECT_EQ(Fenster.findChild<QLabel*>(QStringLiteral("Eingabehinweis"))->text(),
+              QStringLiteral("Der Objektrabatt 150 % liegt außerhalb 0–100 %; das Feld bleibt leer."));
 
     Objekt->setFocus();
     QTest::keyClicks(Objekt, QStringLiteral("12"));
@@ -174,8 +189,8 @@ TEST_F(RabattTest, ObjektrabattFaerbtBeimTippenUndSpeichertBeimVerlassenOderEnte
     Objekt->clear();
     QTest::keyClicks(Objekt, QStringLiteral("x"));
     Verlassen();
-    EXPECT_EQ(B().RabattObjekt, 0);
-    EXPECT_EQ(Objekt->text(), QString());
+    EXPECT_EQ(B().RabattObjekt, 12);
+    EXPECT_EQ(Objekt->text(), QStringLiteral("12"));
 }
 
 // With the discounts shown, "Rabatt [%]:" stands in the row of "Bemerkungen"

@@ -1,5 +1,6 @@
 #include "Hauptfenster_Testhilfen.h"
 
+#include "base/TIniDatei.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "order/TPositionseintrag.h"
@@ -132,10 +133,10 @@ TEST_F(SicherungTest, SpeichernNeuUndBeendenEntfernenDieKopie)
     Neu(*Fenster, QStringLiteral("Freie Position"));
     Fenster->Sicherung().Jetzt_Schreiben();
     ASSERT_TRUE(QFile::exists(Pfad));
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Abbrechen};
+    Dienste.Wahlen = {2};
     Befehl(*Fenster, "Neu1");
     EXPECT_TRUE(QFile::exists(Pfad));
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Befehl(*Fenster, "Neu1");
     EXPECT_FALSE(QFile::exists(Pfad));
 
@@ -143,10 +144,10 @@ TEST_F(SicherungTest, SpeichernNeuUndBeendenEntfernenDieKopie)
     Neu(*Fenster, QStringLiteral("Fenster"));
     Fenster->Sicherung().Jetzt_Schreiben();
     ASSERT_TRUE(QFile::exists(Pfad));
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Abbrechen};
+    Dienste.Wahlen = {2};
     Befehl(*Fenster, "Beenden1");
     EXPECT_TRUE(QFile::exists(Pfad));
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Befehl(*Fenster, "Beenden1");
     EXPECT_FALSE(Fenster->isVisible());
     EXPECT_TRUE(Dateien().isEmpty()) << Dateien().join(u' ').toStdString();
@@ -162,7 +163,7 @@ TEST_F(SicherungTest, OeffnenEinerAnderenBestellungEntferntDieKopie)
     auto Fenster = Fenster_Starten();
     Aendern_Und_Sichern(*Fenster);
     const QString Pfad = Fenster->Sicherung().Pfad();
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Dienste.Pfade = {Name};
     Befehl(*Fenster, "Oeffnen1");
     EXPECT_EQ(Fenster->Bestellung().Filename, Name);
@@ -300,7 +301,7 @@ TEST_F(SicherungTest, ZweiLaufendeProgrammeHabenJeEineKopie)
     EXPECT_TRUE(Inhalt(Pfad1).contains("Ansprechpartner=Erstes"));
 
     // The second one ends cleanly, the first one dies: only the first is offered.
-    Dienste.Sichern_Antworten = {TDienste::TSichern::Nicht_Speichern};
+    Dienste.Wahlen = {1};
     Befehl(*Zweites, "Beenden1");
     EXPECT_FALSE(QFile::exists(Pfad2));
     Erstes.reset();
@@ -313,4 +314,164 @@ TEST_F(SicherungTest, ZweiLaufendeProgrammeHabenJeEineKopie)
     EXPECT_TRUE(Inhalt(Drittes->Sicherung().Pfad()).contains("Ansprechpartner=Drittes"));
 }
 
+// Links planted among the copies, to a file of the user, to nowhere, or in
+// place of a lock, are reported, never followed and left as they are; the
+// copy goes to a slot of its own, also when its slot turns into a link later.
+TEST_F(SicherungTest, VerweiseImOrdnerWerdenGemeldetUndNieBeschrieben)
+{
+    const QDir Ordner(TSicherung::Standardordner());
+    ASSERT_TRUE(QDir().mkpath(Ordner.path()));
+    const QString Opfer = Ablagepfad(QStringLiteral("notiz.txt"));
+    Schreiben(Opfer, "Notiz");
+    const std::pair<QString, QString> Verweise[] = {
+        {QStringLiteral("wiederherstellung-1.dat"), Opfer},
+        {QStringLiteral("wiederherstellung-2.dat"), Ablagepfad(QStringLiteral("neu.txt"))},
+        {QStringLiteral("wiederherstellung-3.lock"), Ablagepfad(QStringLiteral("sperre.txt"))},
+    };
+    for (const auto& [Name, Ziel] : Verweise)
+        ASSERT_TRUE(QFile::link(Ziel, Ordner.filePath(Name)));
+
+    auto Fenster = Fenster_Starten();
+    Fenster->Wiederherstellung_Anbieten();
+    Aendern_Und_Sichern(*Fenster);
+    EXPECT_EQ(Fenster->Sicherung().Pfad(), Ordner.filePath(QStringLiteral("wiederherstellung-4.dat")));
+    QStringList Texte;
+    for (const auto& M : Dienste.Meldungen)
+        Texte << M.Art + u':' + M.Text;
+    ASSERT_EQ(Texte.size(), 3) << Texte.join(u'\n').toStdString();
+    for (const auto& V : Verweise)
+        EXPECT_EQ(Texte.filter(QStringLiteral("Informationen:")).filter(Ordner.filePath(V.first) + QStringLiteral("\" ist ein Verweis")).size(), 1)
+            << Texte.join(u'\n').toStdString();
+
+    // A link put in the place of the copy while the program runs.
+    const QString Eigene = Fenster->Sicherung().Pfad();
+    ASSERT_TRUE(QFile::remove(Eigene));
+    ASSERT_TRUE(QFile::link(Opfer, Eigene));
+    Tippen(Suchen<QLineEdit>(*Fenster, "Edit_Telefon"), QStringLiteral("0351"));
+    Fenster->Sicherung().Jetzt_Schreiben();
+    EXPECT_EQ(Fenster->Sicherung().Pfad(), Ordner.filePath(QStringLiteral("wiederherstellung-5.dat")));
+    EXPECT_TRUE(Inhalt(Fenster->Sicherung().Pfad()).contains("Telefon=0351"));
+    EXPECT_EQ(Dienste.Meldungen.size(), 4u);
+    Fenster->Sicherung().Beenden();
+
+    EXPECT_EQ(Inhalt(Opfer), "Notiz");
+    EXPECT_FALSE(QFile::exists(Ablagepfad(QStringLiteral("neu.txt"))));
+    EXPECT_FALSE(QFile::exists(Ablagepfad(QStringLiteral("sperre.txt"))));
+    for (const QString& Name : {Verweise[0].first, Verweise[1].first, Verweise[2].first, QFileInfo(Eigene).fileName()})
+        EXPECT_TRUE(QFileInfo(Ordner.filePath(Name)).isSymLink()) << Name.toStdString();
+}
+
+// The copy names the order's file absolutely; after a restore the first save
+// writes there without a question only where no other file can be lost.
+TEST_F(SicherungTest, WiederhergestellteBestellungUeberschreibtKeineFremdeDatei)
+{
+    const QString Kunde = Ablagepfad(QStringLiteral("kunde.dat"));
+    ASSERT_TRUE(Bestelldatei::Bestellung_Speichern(Kunde, *std::make_unique<TBestellung>()));
+    {
+        // Opened by a name relative to the folder the program started in.
+        const QString Vorher = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(Ablage.path()));
+        auto Fenster = Fenster_Starten();
+        EXPECT_TRUE(Fenster->Bestellung_Oeffnen(QStringLiteral("kunde.dat")));
+        Aendern_Und_Sichern(*Fenster);
+        QDir::setCurrent(Vorher);
+        EXPECT_TRUE(Inhalt(Fenster->Sicherung().Pfad()).contains(("Filename=" + Kunde + "\r\n").toLocal8Bit()))
+            << Inhalt(Fenster->Sicherung().Pfad()).toStdString();
+        Fenster->Sicherung().Beenden();
+    }
+
+    const QString Notiz = Ablagepfad(QStringLiteral("notiz.txt"));
+    Schreiben(Notiz, "Notiz");
+    const struct
+    {
+        QString Gespeichert; // the name the copy holds
+        bool Fragt;
+    } Faelle[] = {
+        {Notiz, true},
+        {QStringLiteral("kunde.dat"), true},
+        {Ablagepfad(QStringLiteral("neu.dat")), false},
+    };
+    const QString Kopie = QDir(TSicherung::Standardordner()).filePath(QStringLiteral("wiederherstellung-1.dat"));
+    for (const auto& F : Faelle) {
+        SCOPED_TRACE(F.Gespeichert.toStdString());
+        TBestellung Kaputt;
+        Kaputt.Position_Anfuegen(Positionstyp::Freie);
+        Kaputt.Filename = F.Gespeichert;
+        TIniDatei Ini;
+        Kaputt.Ini_Speichern(Ini);
+        Schreiben(Kopie, Ini.Bytes());
+
+        auto Fenster = Fenster_Starten();
+        Dienste.Antworten = {true};
+        Fenster->Wiederherstellung_Anbieten();
+        Dienste.Dateiwahlen.clear();
+        Dienste.Pfade = {QString()};
+        Befehl(*Fenster, "Speichern1");
+        ASSERT_EQ(Dienste.Dateiwahlen.size(), F.Fragt ? 1u : 0u);
+        if (F.Fragt) {
+            EXPECT_EQ(Dienste.Dateiwahlen[0].Vorschlag, F.Gespeichert);
+            EXPECT_TRUE(Fenster->Ungesichert());
+        } else {
+            Dienste.Pfade.clear();
+            EXPECT_TRUE(Bestelldatei::Ist_Bestelldatei(F.Gespeichert));
+        }
+        Fenster->Sicherung().Beenden();
+    }
+    EXPECT_EQ(Inhalt(Notiz), "Notiz");
+    EXPECT_FALSE(QFile::exists(QDir::current().filePath(QStringLiteral("kunde.dat"))));
+}
+
+// Two programs on one order file: a save over the other's asks first.
+TEST_F(SicherungTest, ZweiProgrammeAufEinerDateiUeberschreibenSichNichtStillschweigend)
+{
+    const QString Name = Ablagepfad(QStringLiteral("auftrag.dat"));
+    ASSERT_TRUE(Bestelldatei::Bestellung_Speichern(Name, *std::make_unique<TBestellung>()));
+    auto Erstes = Fenster_Starten();
+    auto Zweites = Fenster_Starten();
+    ASSERT_TRUE(Erstes->Bestellung_Oeffnen(Name));
+    ASSERT_TRUE(Zweites->Bestellung_Oeffnen(Name));
+    const auto Telefon = [](TForm_Haupt& F, const QString& Text) {
+        Suchen<QLineEdit>(F, "Edit_Telefon")->clear();
+        Tippen(Suchen<QLineEdit>(F, "Edit_Telefon"), Text);
+    };
+
+    Telefon(*Zweites, QStringLiteral("222"));
+    Befehl(*Zweites, "Speichern1");
+    EXPECT_TRUE(Dienste.Meldungen.empty());
+
+    // Abbrechen leaves the other's save; the other name keeps both.
+    Telefon(*Erstes, QStringLiteral("111"));
+    Dienste.Wahlen = {2, 1};
+    Dienste.Pfade = {Ablagepfad(QStringLiteral("kopie.dat"))};
+    Befehl(*Erstes, "Speichern1");
+    ASSERT_EQ(Dienste.Meldungen.size(), 1u);
+    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Auswahl"));
+    EXPECT_TRUE(Dienste.Meldungen[0].Text.startsWith(QStringLiteral("Die Datei ") + Name
+                                                     + QStringLiteral(" wurde seit dem Öffnen oder letzten Speichern von "
+                                                                      "einem anderen Programm geändert.")))
+        << Dienste.Meldungen[0].Text.toStdString();
+    EXPECT_EQ(Dienste.Auswahlknoepfe[0], QStringList({QStringLiteral("Trotzdem speichern"),
+                                                      QStringLiteral("Unter anderem Namen speichern"),
+                                                      QStringLiteral("Abbrechen")}));
+    EXPECT_TRUE(Inhalt(Name).contains("Telefon=222"));
+    Befehl(*Erstes, "Speichern1");
+    EXPECT_EQ(Dienste.Meldungen.size(), 2u);
+    EXPECT_EQ(Dienste.Dateiwahlen.back().Vorschlag, Name);
+    EXPECT_TRUE(Inhalt(Name).contains("Telefon=222"));
+    EXPECT_TRUE(Inhalt(Ablagepfad(QStringLiteral("kopie.dat"))).contains("Telefon=111"));
+
+    // Trotzdem speichern writes; the next save, with nobody between, asks nothing.
+    Schreiben(Name, Inhalt(Name).replace("Telefon=222", "Telefon=333"));
+    Telefon(*Zweites, QStringLiteral("444"));
+    Dienste.Wahlen = {0};
+    Befehl(*Zweites, "Speichern1");
+    EXPECT_EQ(Dienste.Meldungen.size(), 3u);
+    EXPECT_TRUE(Inhalt(Name).contains("Telefon=444"));
+    Telefon(*Zweites, QStringLiteral("555"));
+    Befehl(*Zweites, "Speichern1");
+    EXPECT_EQ(Dienste.Meldungen.size(), 3u);
+    EXPECT_TRUE(Inhalt(Name).contains("Telefon=555"));
+}
+
 } // namespace
+

@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFileDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace Hauptfenster_Test;
 
@@ -233,6 +235,36 @@ TEST_F(SkizzenfensterTest, kopiert_und_speichert_PNG_und_SVG)
     ASSERT_EQ(Dienste.Meldungen.size(), 1u);
     EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Fehler"));
     EXPECT_TRUE(Dienste.Meldungen[0].Text.contains(QStringLiteral("fehlt/c.png")));
+}
+
+// The standard file dialog: the SVG type chosen and a name typed without a
+// suffix give an SVG file.
+TEST_F(SkizzenfensterTest, SVG_Typ_ohne_Endung_speichert_SVG)
+{
+    TForm_Skizze* Skizze = Fenster_Suchen(Anwendung);
+    Haupt().NeuePosition_Anlegen(Positionstyp::Fenster);
+    Suchen<QAction>(Haupt(), "Skizze1")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Skizze));
+    TDienste::Installieren(nullptr);
+    bool Gesehen = false;
+    QTimer::singleShot(0, [&] {
+        auto* Dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!Dialog)
+            return;
+        Gesehen = true;
+        Eintrag_Waehlen(Suchen<QComboBox>(*Dialog, "fileTypeCombo"), QStringLiteral("SVG-Grafik (*.svg)"));
+        Suchen<QLineEdit>(*Dialog, "fileNameEdit")->setText(Ordner.filePath(QStringLiteral("skizze")));
+        static_cast<QDialog*>(Dialog)->accept();
+    });
+    QTest::mouseClick(Suchen<QPushButton>(*Skizze, "Button_Speichern"), Qt::LeftButton);
+    TDienste::Installieren(&Dienste);
+    EXPECT_TRUE(Gesehen);
+    QFile Svg(Ordner.filePath(QStringLiteral("skizze.svg")));
+    ASSERT_TRUE(Svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(Svg.readAll().contains("<svg"));
+    EXPECT_FALSE(QFile::exists(Ordner.filePath(QStringLiteral("skizze.png"))));
+    // The position's label is the order's text, never markup.
+    EXPECT_EQ(Suchen<QLabel>(*Skizze, "Label_Position")->textFormat(), Qt::PlainText);
 }
 
 } // namespace

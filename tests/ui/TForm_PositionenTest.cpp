@@ -4,6 +4,7 @@
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/editor/TForm_Positionen.h"
 #include "ui/shared/TDialogkontext.h"
+#include "ui/shared/TEingabehinweis.h"
 
 #include <gtest/gtest.h>
 
@@ -442,7 +443,7 @@ TEST_F(TForm_PositionenTest, FragezeichenOeffnetDieDrehrichtungen)
 
 // ---------------------------------------------------------------- entry fields
 
-TEST_F(TForm_PositionenTest, ZuSchmaleBreiteWirdRotUndAlsNullGespeichert)
+TEST_F(TForm_PositionenTest, ZuSchmaleBreiteWirdRotUndBleibtMitHinweis)
 {
     Zeigen();
     QLineEdit* Breite = Feld("EditA_Breite");
@@ -454,9 +455,16 @@ TEST_F(TForm_PositionenTest, ZuSchmaleBreiteWirdRotUndAlsNullGespeichert)
     }
     EXPECT_EQ(Fenster().Abmessungen.Breite(), 1000) << "nothing is stored while typing";
     QTest::keyClick(Breite, Qt::Key_Tab);
-    EXPECT_EQ(Fenster().Abmessungen.Breite(), 0);
-    EXPECT_EQ(Breite->text(), QStringLiteral("0"));
-    EXPECT_TRUE(Rot_Geschrieben(Breite));
+    EXPECT_EQ(Fenster().Abmessungen.Breite(), 1000);
+    EXPECT_EQ(Breite->text(), QStringLiteral("1000"));
+    EXPECT_FALSE(Rot_Geschrieben(Breite));
+    const auto* Hinweis = Element<QLabel>("Eingabehinweis");
+    ASSERT_NE(Hinweis, nullptr);
+    EXPECT_TRUE(Hinweis->isVisible());
+    EXPECT_EQ(Hinweis->text(), QStringLiteral("Die Breite 299 mm liegt außerhalb 300–6000 mm; 1000 bleibt."));
+    EXPECT_TRUE(Form->rect().contains(Hinweis->geometry())) << "the note stands inside the editor";
+    QTest::qWait(TEingabehinweis::Anzeigedauer_ms + 200);
+    EXPECT_FALSE(Hinweis->isVisible()) << "the note goes by itself";
 
     Eingeben("EditA_Breite", QStringLiteral("300"));
     EXPECT_EQ(Fenster().Abmessungen.Breite(), 300);
@@ -604,37 +612,45 @@ TEST_F(TForm_PositionenTest, GeschlosseneListenZeigenUnterscheidbareTexte)
     EXPECT_EQ(Glas->Tooltip_Text(), Glas->itemText(Glas->count() - 1));
 }
 
-TEST_F(TForm_PositionenTest, ZahlenfelderSpeichernNachDerFehlertabelle)
+// A refused entry keeps the stored value: the field shows it again and a note says why.
+TEST_F(TForm_PositionenTest, ZahlenfelderBehaltenDenWertBeiAbgelehnterEingabe)
 {
     struct TFall
     {
         const char* Feld;
         QString Eingabe;
         int Gespeichert;
-        QString Gezeigt;
+        QString Hinweis;
     };
     const TFall Faelle[] = {
-        {"EditA_Breite",         QStringLiteral("6000"), 6000, QStringLiteral("6000")},
-        {"EditA_Breite",         QStringLiteral("6001"), 0,    QStringLiteral("0")},
-        {"EditA_Breite",         QStringLiteral("12a"),  0,    QStringLiteral("0")},
-        {"EditA_Hoehe",          QStringLiteral("5000"), 5000, QStringLiteral("5000")},
-        {"EditA_Hoehe",          QStringLiteral("5001"), 0,    QStringLiteral("0")},
-        {"EditA_Hoehe",          QStringLiteral("0800"), 800,  QStringLiteral("800")},
-        {"EditA_Hoehe",          QString(),              0,    QStringLiteral("0")},
-        {"EditA_Anzahl",         QString(),              1,    QStringLiteral("1")},
-        {"EditA_Anzahl",         QStringLiteral("0"),    0,    QStringLiteral("0")},
-        {"EditA_Anzahl",         QStringLiteral("-1"),   1,    QStringLiteral("1")},
-        {"EditA_Anzahl",         QStringLiteral("+12"),  12,   QStringLiteral("12")},
+        {"EditA_Breite", QStringLiteral("6000"), 6000, {}},
+        {"EditA_Breite", QStringLiteral("99999"), 6000, QStringLiteral("Die Breite 9999 mm liegt außerhalb 300–6000 mm; 6000 bleibt.")},
+        {"EditA_Breite", QStringLiteral("6001"), 6000, QStringLiteral("Die Breite 6001 mm liegt außerhalb 300–6000 mm; 6000 bleibt.")},
+        {"EditA_Breite", QStringLiteral("12a"), 6000, QStringLiteral("Die Breite „12a“ ist keine ganze Zahl; 6000 bleibt.")},
+        {"EditA_Hoehe", QStringLiteral("5000"), 5000, {}},
+        {"EditA_Hoehe", QStringLiteral("5001"), 5000, QStringLiteral("Die Höhe 5001 mm liegt außerhalb 300–5000 mm; 5000 bleibt.")},
+        {"EditA_Hoehe", QStringLiteral("0800"), 800, {}},
+        {"EditA_Hoehe", QString(), 800, QStringLiteral("Die Höhe darf nicht leer sein; 800 bleibt.")},
+        {"EditA_Anzahl", QString(), 1, QStringLiteral("Die Anzahl darf nicht leer sein; 1 bleibt.")},
+        {"EditA_Anzahl", QStringLiteral("0"), 0, {}},
+        {"EditA_Anzahl", QStringLiteral("-1"), 0, QStringLiteral("Die Anzahl -1 liegt außerhalb 0–10000; 0 bleibt.")},
+        {"EditA_Anzahl", QStringLiteral("+12"), 12, {}},
     };
     Zeigen();
     for (const TFall& F : Faelle) {
+        SCOPED_TRACE(std::string(F.Feld) + " " + F.Eingabe.toStdString());
         Eingeben(F.Feld, F.Eingabe);
         const TAbmessungen& A = Fenster().Abmessungen;
         const int Gespeichert = QLatin1String(F.Feld) == QLatin1String("EditA_Breite") ? A.Breite()
                               : QLatin1String(F.Feld) == QLatin1String("EditA_Hoehe")  ? A.Hoehe()
                                                                                         : A.Anzahl();
-        EXPECT_EQ(Gespeichert, F.Gespeichert) << F.Feld << " " << F.Eingabe.toStdString();
-        EXPECT_EQ(Feld(F.Feld)->text(), F.Gezeigt) << F.Feld << " " << F.Eingabe.toStdString();
+        EXPECT_EQ(Gespeichert, F.Gespeichert);
+        EXPECT_EQ(Feld(F.Feld)->text(), QString::number(F.Gespeichert));
+        EXPECT_FALSE(Rot_Geschrieben(Feld(F.Feld)));
+        auto* Hinweis = Form->findChild<QLabel*>(QStringLiteral("Eingabehinweis"));
+        EXPECT_EQ(Hinweis && Hinweis->isVisible() ? Hinweis->text() : QString(), F.Hinweis);
+        if (Hinweis)
+            Hinweis->hide();
     }
 }
 
@@ -652,10 +668,11 @@ TEST_F(TForm_PositionenTest, OberlichthoeheNurInnerhalbDerHoehengrenzen)
     Fenster().Abmessungen.Fenstertyp_Setzen(2);
     Fenster().Abmessungen.Hoehe_Setzen(1000);
     Zeigen();
+    const int Vorher = Fenster().Abmessungen.HoeheOberlicht();
     Eingeben("EditA_HoeheOberlicht", QStringLiteral("250"));
-    EXPECT_EQ(Fenster().Abmessungen.HoeheOberlicht(), 0);
+    EXPECT_EQ(Fenster().Abmessungen.HoeheOberlicht(), Vorher);
     EXPECT_TRUE(Fenster().Abmessungen.hatOberlicht());
-    EXPECT_EQ(Feld("EditA_HoeheOberlicht")->text(), QString());
+    EXPECT_EQ(Feld("EditA_HoeheOberlicht")->text(), Vorher ? QString::number(Vorher) : QString());
 
     Eingeben("EditA_HoeheOberlicht", QStringLiteral("3000"));
     EXPECT_EQ(Fenster().Abmessungen.HoeheOberlicht(), 3000);

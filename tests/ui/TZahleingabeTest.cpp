@@ -57,8 +57,12 @@ TEST(TZahleingabe, PruefenNachTabelle)
         {QStringLiteral("7,5"), TZahlart::Extended, 0, 100, QStringLiteral("7,5")},
         {QStringLiteral("12,50"), TZahlart::Extended, 0, 100, QStringLiteral("12,5")},
         {QStringLiteral(" 3 "), TZahlart::Extended, 0, 100, QStringLiteral("3")},
-        {QStringLiteral("7.5"), TZahlart::Extended, 0, 100, QString()},
+        // the other separator, where it cannot group thousands
+        {QStringLiteral("7.5"), TZahlart::Extended, 0, 100, QStringLiteral("7,5")},
+        {QStringLiteral("180.50"), TZahlart::Extended, 0, 1000, QStringLiteral("180,5")},
         {QStringLiteral("1.000"), TZahlart::Extended, 0, 10000, QString()},
+        {QStringLiteral("1.5.5"), TZahlart::Extended, 0, 100, QString()},
+        {QStringLiteral("1.000,5"), TZahlart::Extended, 0, 10000, QString()},
         {QStringLiteral("1000"), TZahlart::Extended, 0, 10000, QStringLiteral("1000")},
         {QStringLiteral("1,5e3"), TZahlart::Extended, 0, 10000, QStringLiteral("1500")},
         {QStringLiteral("100,01"), TZahlart::Extended, 0, 100, QString()},
@@ -83,7 +87,9 @@ TEST(TZahleingabe, GleitkommaFolgtDemGebietsschema)
     const QLocale Englisch(QLocale::English, QLocale::UnitedStates);
     EXPECT_EQ(TZahleingabe::Eingabe_Pruefen(QStringLiteral("7.5"), TZahlart::Extended, 0, 100, Englisch),
               QStringLiteral("7.5"));
-    EXPECT_EQ(TZahleingabe::Eingabe_Pruefen(QStringLiteral("7,5"), TZahlart::Extended, 0, 100, Englisch), QString());
+    EXPECT_EQ(TZahleingabe::Eingabe_Pruefen(QStringLiteral("7,5"), TZahlart::Extended, 0, 100, Englisch),
+              QStringLiteral("7.5"));
+    EXPECT_EQ(TZahleingabe::Eingabe_Pruefen(QStringLiteral("7,500"), TZahlart::Extended, 0, 10000, Englisch), QString());
     EXPECT_EQ(TZahleingabe::Eingabe_Pruefen(QStringLiteral("7,5"), TZahlart::Extended, 0, 100), QStringLiteral("7,5"))
         << "the default is the program's locale, German in the tests";
 }

@@ -32,6 +32,12 @@ using TZahlart = TZahleingabe::TZahlart;
 
 const QColor Himmelblau(166, 202, 240);
 
+// The top-light field is empty while there is no top-light height.
+QString Oberlicht_Text(const TAbmessungen& A)
+{
+    return A.HoeheOberlicht() == 0 ? QString() : QString::number(A.HoeheOberlicht());
+}
+
 bool Ist_Enter(int Taste)
 {
     return Taste == Qt::Key_Return || Taste == Qt::Key_Enter;
@@ -165,7 +171,7 @@ void TForm_Positionen::Handler_Binden()
     Slotschutz::Verbinden(m_Ui.Edit_Anschlag, &QLineEdit::textChanged, this, &TForm_Positionen::Edit_AnschlagExit);
 
     for (QLineEdit* Textfeld : {m_Ui.EditA_Drehrichtung, m_Ui.Edit_Anschlag, m_Ui.Edit_Bez})
-        Textfeld->setValidator(new TWindows1252Validator(Textfeld));
+        TWindows1252Validator::Textfeld_Einrichten(*Textfeld);
 
     const QList<QObject*> Beobachtet{m_Ui.EditA_Breite,       m_Ui.EditA_Hoehe,  m_Ui.EditA_HoeheOberlicht,
                                      m_Ui.EditA_Anzahl,       m_Ui.EditA_Drehrichtung, m_Ui.Edit_Bez,
@@ -465,8 +471,7 @@ void TForm_Positionen::Abmessungen_Anzeigen()
         m_Ui.CBC_Fluegel->setCurrentIndex(A.Fenstertyp_Lesen() - 1);
         Zahl_Zeigen(m_Ui.EditA_Breite, QString::number(A.Breite()), &TForm_Positionen::ChangeEditA_Breite);
         Zahl_Zeigen(m_Ui.EditA_Hoehe, QString::number(A.Hoehe()), &TForm_Positionen::ChangeEditA_Hoehe);
-        const QString Oberlicht = A.HoeheOberlicht() == 0 ? QString() : QString::number(A.HoeheOberlicht());
-        Zahl_Zeigen(m_Ui.EditA_HoeheOberlicht, Oberlicht, &TForm_Positionen::ChangeEditA_Oberlicht);
+        Zahl_Zeigen(m_Ui.EditA_HoeheOberlicht, Oberlicht_Text(A), &TForm_Positionen::ChangeEditA_Oberlicht);
         m_Ui.EditA_Drehrichtung->setText(A.Drehrichtung);
 
         const TOptionsregeln::TOberlichtfreigabe Frei = TOptionsregeln::Oberlicht_Freigabe(A);
@@ -897,8 +902,12 @@ void TForm_Positionen::ExitEditA_Breite()
 {
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
-        A.Breite_Setzen(TZahleingabe::Eingabe_Pruefen(m_Ui.EditA_Breite->text(), TZahlart::Integer, A.MinBreite(),
-                                                      A.MaxBreite()));
+        const auto Wert = TZahleingabe::Verlassen(*m_Ui.EditA_Breite, TZahlart::Integer, A.MinBreite(), A.MaxBreite(),
+                                                  QStringLiteral("Die Breite"), QStringLiteral("mm"),
+                                                  QString::number(A.Breite()));
+        if (!Wert)
+            return;
+        A.Breite_Setzen(*Wert);
         Abmessungen_Anzeigen();
         Ergaenzungen_Anzeigen();
     });
@@ -908,8 +917,12 @@ void TForm_Positionen::ExitEditA_Hoehe()
 {
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
-        A.Hoehe_Setzen(TZahleingabe::Eingabe_Pruefen(m_Ui.EditA_Hoehe->text(), TZahlart::Integer, A.MinHoehe(),
-                                                     A.MaxHoehe()));
+        const auto Wert = TZahleingabe::Verlassen(*m_Ui.EditA_Hoehe, TZahlart::Integer, A.MinHoehe(), A.MaxHoehe(),
+                                                  QStringLiteral("Die Höhe"), QStringLiteral("mm"),
+                                                  QString::number(A.Hoehe()));
+        if (!Wert)
+            return;
+        A.Hoehe_Setzen(*Wert);
         Abmessungen_Anzeigen();
         Ergaenzungen_Anzeigen();
     });
@@ -919,8 +932,12 @@ void TForm_Positionen::ExitEditA_HoeheOberlicht()
 {
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
-        A.HoeheOberlicht_Setzen(TZahleingabe::Eingabe_Pruefen(m_Ui.EditA_HoeheOberlicht->text(), TZahlart::Integer,
-                                                              A.MinHoehe(), A.MaxHoehe()));
+        const auto Wert = TZahleingabe::Verlassen(
+            *m_Ui.EditA_HoeheOberlicht, TZahlart::Integer, A.MinHoehe(), A.MaxHoehe(), QStringLiteral("Die Oberlichthöhe"),
+            QStringLiteral("mm"), Oberlicht_Text(A));
+        if (!Wert)
+            return;
+        A.HoeheOberlicht_Setzen(*Wert);
         Abmessungen_Anzeigen();
     });
 }
@@ -929,8 +946,11 @@ void TForm_Positionen::ExitEditA_Anzahl()
 {
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
-        A.Anzahl_Setzen(TZahleingabe::Eingabe_Pruefen(m_Ui.EditA_Anzahl->text(), TZahlart::Integer, A.MinAnzahl(),
-                                                      A.MaxAnzahl()));
+        const auto Wert = TZahleingabe::Verlassen(*m_Ui.EditA_Anzahl, TZahlart::Integer, A.MinAnzahl(), A.MaxAnzahl(),
+                                                  QStringLiteral("Die Anzahl"), QString(), QString::number(A.Anzahl()));
+        if (!Wert)
+            return;
+        A.Anzahl_Setzen(*Wert);
         Abmessungen_Anzeigen();
     });
 }

@@ -60,6 +60,11 @@ const QString Fehler_Wiederherstellung = QStringLiteral(
     "Die Wiederherstellungsdatei %1 ist beschädigt und wurde nicht geöffnet.\n%2\nSie bleibt als %3 erhalten.");
 const QString Fehler_Sicherung = QStringLiteral(
     "Die ungesicherte Bestellung kann nicht zur Wiederherstellung aufbewahrt werden:\n");
+const QString Hinweis_Fremdes = QStringLiteral(
+    "Im Ordner der Wiederherstellungsdateien liegt etwas, das nicht von Quadrolis C2 stammt; es bleibt unberührt:\n");
+const QString Frage_Fremd_Geaendert = QStringLiteral(
+    "Die Datei %1 wurde seit dem Öffnen oder letzten Speichern von einem anderen Programm geändert. "
+    "Speichern ersetzt diese Änderungen.");
 const QString Fehler_Oeffnen = QStringLiteral("Fehler beim Öffnen von ");
 const QString Fehler_Speichern = QStringLiteral("Fehler beim Speichern von ");
 const QString Blatt_Gespeichert = QStringLiteral(
@@ -128,6 +133,9 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
     m_Sicherung->Gesichert();
     Slotschutz::Verbinden(m_Sicherung, &TSicherung::Schreibfehler, this,
                           [this](const QString& Grund) { TDienste::Aktuell().Fehler(this, Fehler_Sicherung + Grund); });
+    Slotschutz::Verbinden(m_Sicherung, &TSicherung::Fremdes_Gefunden, this, [this](const QString& Grund) {
+        TDienste::Aktuell().Information(this, Hinweis_Fremdes + Grund, false);
+    });
 
     // Order files dropped anywhere on the window open; the edits would take their names as text.
     setAcceptDrops(true);
@@ -734,6 +742,8 @@ void TForm_Haupt::Neu1Click()
     NeuePos_Zuruecksetzen();
     Hauptfenster_Aktualisieren();
     m_Sicherung->Gesichert();
+    m_Dateistand.reset();
+    m_Ziel_Erfragen = false;
 }
 
 bool TForm_Haupt::Ungesichert() const
@@ -779,15 +789,18 @@ bool TForm_Haupt::Bestellung_Oeffnen(const QString& Name)
 
 bool TForm_Haupt::Datei_Laden(const QString& Name)
 {
+    std::optional<Bestelldatei::TDateistand> Stand = Bestelldatei::Dateistand(Name);
     const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Laden(Name, *m_Bestellung);
     if (Ergebnis) {
         m_Zeile = 0;
         Verlauf_Neu(true);
     }
     Hauptfenster_Aktualisieren();
-    if (Ergebnis)
+    if (Ergebnis) {
         m_Sicherung->Gesichert();
-    else
+        m_Dateistand = std::move(Stand);
+        m_Ziel_Erfragen = false;
+    } else
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + Name, Ergebnis.Fehlertext));
     return bool(Ergebnis);
 }
@@ -825,6 +838,8 @@ void TForm_Haupt::Wiederherstellung_Anbieten()
         m_Zeile = 0;
         Verlauf_Neu(false);
         m_Sicherung->Uebernehmen(*Fund);
+        m_Dateistand.reset();
+        m_Ziel_Erfragen = true;
         Hauptfenster_Aktualisieren();
         return;
     }
@@ -832,43 +847,57 @@ void TForm_Haupt::Wiederherstellung_Anbieten()
 
 void TForm_Haupt::Speichern1Click()
 {
-    if (m_Bestellung->Filename.isEmpty()) {
+    const QString Name = m_Bestellung->Filename;
+    if (Name.isEmpty()) {
         Speichernunter1Click();
         return;
     }
     m_Verlauf->Festhalten(Auswahl_Lesen());
-    const QString Name = m_Bestellung->Filename;
-    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung);
-    if (Ergebnis) {
-        m_Verlauf->Gesichert();
-        m_Sicherung->Gesichert();
-    } else {
-        TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
+    if (m_Ziel_Erfragen && !Bestelldatei::Ohne_Frage_Speicherbar(Name)) {
+        Speichern_Unter(Name);
+        return;
     }
-    Titel_Aktualisieren();
+    if (m_Dateistand && Bestelldatei::Fremd_Geaendert(Name, *m_Dateistand)) {
+        const int Wahl = TDienste::Aktuell().Auswahl(
+            this, Frage_Fremd_Geaendert.arg(QDir::toNativeSeparators(Name)),
+            {QStringLiteral("Trotzdem speichern"), QStringLiteral("Unter anderem Namen speichern"),
+             QStringLiteral("Abbrechen")});
+        if (Wahl == 1)
+            Speichern_Unter(Name);
+        if (Wahl != 0)
+            return;
+    }
+    Speichern_Nach(Name);
 }
 
 void TForm_Haupt::Speichernunter1Click()
 {
-    Speichern_Unter(QStringLiteral("Bestellung speichern unter"), QStringLiteral("Bestellung_") + Heute());
+    Speichern_Unter(QStringLiteral("Bestellung_") + Heute());
 }
 
-bool TForm_Haupt::Speichern_Unter(const QString& Titel, const QString& Vorschlag)
+void TForm_Haupt::Speichern_Unter(const QString& Vorschlag, const QString& Titel)
 {
-    QString Name = TDienste::Aktuell().Datei_Speichern(this, {Titel, Filter_Bestellung, QStringLiteral("dat"), Vorschlag});
-    if (Name.isEmpty())
-        return false;
+    const QString Name = TDienste::Aktuell().Datei_Speichern(
+        this, {Titel.isEmpty() ? QStringLiteral("Bestellung speichern unter") : Titel, Filter_Bestellung,
+               QStringLiteral("dat"), Vorschlag});
+    if (!Name.isEmpty())
+        Speichern_Nach(Mit_Endung(Name, QStringLiteral(".dat")));
+}
+
+void TForm_Haupt::Speichern_Nach(const QString& Name)
+{
     m_Verlauf->Festhalten(Auswahl_Lesen());
-    Name = Mit_Endung(Name, QStringLiteral(".dat"));
-    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung);
+    Bestelldatei::TDateistand Stand;
+    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung, &Stand);
     if (Ergebnis) {
         m_Verlauf->Gesichert();
         m_Sicherung->Gesichert();
+        m_Dateistand = Stand;
+        m_Ziel_Erfragen = false;
     } else {
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
     }
     Titel_Aktualisieren();
-    return bool(Ergebnis);
 }
 
 QString TForm_Haupt::Variantenname(const QString& Dateiname)
@@ -891,7 +920,7 @@ QString TForm_Haupt::Variantenname(const QString& Dateiname)
 
 void TForm_Haupt::Variante_Speichern()
 {
-    Speichern_Unter(QStringLiteral("Als Variante speichern unter"), Variantenname(m_Bestellung->Filename));
+    Speichern_Unter(Variantenname(m_Bestellung->Filename), QStringLiteral("Als Variante speichern unter"));
 }
 
 void TForm_Haupt::Button_BestellblattClick()
@@ -1037,17 +1066,24 @@ void TForm_Haupt::Edit_RabattObjektChange()
 
 void TForm_Haupt::Edit_RabattExit()
 {
-    const QString Wert = TZahleingabe::Eingabe_Pruefen(m_Ui.Edit_Rabatt->text(), TZahleingabe::TZahlart::Integer,
-                                                       m_Bestellung->RabattMin, m_Bestellung->RabattMax);
-    m_Bestellung->Rabatt = Zahlformat::Dezimalzahl_Deuten(Wert).value_or(0);
-    Hauptfenster_Aktualisieren();
+    Rabatt_Uebernehmen(*m_Ui.Edit_Rabatt, QStringLiteral("Der Rabatt"), m_Bestellung->Rabatt);
 }
 
 void TForm_Haupt::Edit_RabattObjektExit()
 {
-    const QString Wert = TZahleingabe::Eingabe_Pruefen(m_Ui.Edit_RabattObjekt->text(), TZahleingabe::TZahlart::Integer,
-                                                       m_Bestellung->RabattMin, m_Bestellung->RabattMax);
-    m_Bestellung->RabattObjekt = Zahlformat::Dezimalzahl_Deuten(Wert).value_or(0);
+    Rabatt_Uebernehmen(*m_Ui.Edit_RabattObjekt, QStringLiteral("Der Objektrabatt"), m_Bestellung->RabattObjekt);
+}
+
+void TForm_Haupt::Rabatt_Uebernehmen(QLineEdit& Feld, const QString& Bezeichnung, std::int32_t& Rabatt)
+{
+    // An emptied field is no discount; anything else the field refuses keeps the discount.
+    const auto Wert = Feld.text().trimmed().isEmpty()
+                          ? std::optional<QString>(QStringLiteral("0"))
+                          : TZahleingabe::Verlassen(Feld, TZahleingabe::TZahlart::Integer, m_Bestellung->RabattMin,
+                                                    m_Bestellung->RabattMax, Bezeichnung, QStringLiteral("%"),
+                                                    Prozenttext(Rabatt));
+    if (Wert)
+        Rabatt = Zahlformat::Dezimalzahl_Deuten(*Wert).value_or(0);
     Hauptfenster_Aktualisieren();
 }
 
@@ -1121,7 +1157,7 @@ bool TForm_Haupt::eventFilter(QObject* Objekt, QEvent* Ereignis)
         if (Text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(Hilfe->globalPos(), Text, m_Ui.StringGrid1->viewport());
+            QToolTip::showText(Hilfe->globalPos(), Qt::convertFromPlainText(Text), m_Ui.StringGrid1->viewport());
         return true;
     }
     if (Objekt == m_Ui.StringGrid1) {

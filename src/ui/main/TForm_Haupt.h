@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/Bestelldatei.h"
 #include "ui/shared/TDialogkontext.h"
 #include "ui/main/THaupt_Layout.h"
 #include "ui/main/TNeuePosTabelle.h"
@@ -127,7 +128,6 @@ private:
     void Verlauf_Neu(bool Gesichert);
     void Titel_Aktualisieren();
     void Kontextmenue_Zeigen(const QPoint& Stelle);
-    bool Speichern_Unter(const QString& Titel, const QString& Vorschlag);
     // After Anzahl positions were inserted at Ziel: they become the selection.
     void Eingefuegte_Waehlen(int Ziel, int Anzahl);
     // Loads the file into the current order, refreshes, reports a failure.
@@ -147,6 +147,8 @@ private:
     void Oeffnen1Click();
     void Speichern1Click();
     void Speichernunter1Click();
+    void Speichern_Unter(const QString& Vorschlag, const QString& Titel = QString());
+    void Speichern_Nach(const QString& Name);
     void Neu1Click();
     void Beenden1Click();
     void Kopfdaten_Uebernehmen(const QString& Feld);
@@ -157,6 +159,7 @@ private:
     void Edit_RabattExit();
     void Edit_RabattObjektChange();
     void Edit_RabattObjektExit();
+    void Rabatt_Uebernehmen(QLineEdit& Feld, const QString& Bezeichnung, std::int32_t& Rabatt);
     void CBC_RabattAuswahlChange(int Index);
 
     std::unique_ptr<TBestellung> m_Bestellung;
@@ -171,6 +174,10 @@ private:
     int m_Zeile = 0;
     bool m_Beenden_Bestaetigt = false;
     TSicherung* m_Sicherung = nullptr;
+    // The order file as it was opened or last saved, to notice another program's save.
+    std::optional<Bestelldatei::TDateistand> m_Dateistand;
+    // A restored order's file name was not chosen in this run: the first save asks unless it is safe.
+    bool m_Ziel_Erfragen = false;
     std::map<std::uint32_t, TKopplung> m_Dialoge;   // ascending kind order is the order of the coupling
     std::map<QByteArray, QWidget*> m_Infofenster;
 };

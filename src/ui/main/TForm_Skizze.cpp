@@ -38,6 +38,7 @@ TForm_Skizze::TForm_Skizze(TDialogkontext& Kontext, QWidget* parent)
 
     Label_Position = new QLabel(this);
     Label_Position->setObjectName(QStringLiteral("Label_Position"));
+    Label_Position->setTextFormat(Qt::PlainText);
     m_Flaeche = new TSkizzenflaeche(this);
     m_Flaeche->setObjectName(QStringLiteral("Skizzenflaeche"));
     m_Flaeche->setMinimumSize(200, 200);

@@ -202,7 +202,7 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
                               int i) {
         Beschriftung(Client, Label, Text, QRect(X0, Zeile(i, 3), XEdit - X0, 15));
         auto* Feld = Anlegen<QLineEdit>(Client, Name, QRect(XEdit, Zeile(i), Breite, 21));
-        Feld->setValidator(new TWindows1252Validator(Feld));
+        TWindows1252Validator::Textfeld_Einrichten(*Feld);
         return Feld;
     };
     Edit_Datum = Kopffeld("Label_Datum", QStringLiteral("Datum: "), "Edit_Datum", XL, XE, 112, 0);
@@ -238,7 +238,7 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
     Edit_Bemerkungen = Anlegen<QLineEdit>(Client, "Edit_Bemerkungen", QRect(XL, Zeile(4), 465, 21));
     Edit_Bemerkungen->setToolTip(QStringLiteral(
         "Bitte geben Sie hier Ihre Bemerkungen zum Angebot ein (z.B. bezüglich Preis, Zahlung, Dauer)"));
-    Edit_Bemerkungen->setValidator(new TWindows1252Validator(Edit_Bemerkungen));
+    TWindows1252Validator::Textfeld_Einrichten(*Edit_Bemerkungen);
 
     const QColor Geldgruen(192, 220, 192);
     const QColor Hinweisgelb(255, 255, 225);

@@ -141,11 +141,16 @@ QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage
     auto* Edit = new QLineEdit(this);
     Edit->setObjectName(Name);
     Edit->setGeometry(Lage);
-    Edit->setValidator(new TWindows1252Validator(Edit));
+    TWindows1252Validator::Textfeld_Einrichten(*Edit);
     Edit->installEventFilter(this);
 
-    m_Felder.push_back({Edit, Zahlart, Unten, Oben, std::move(Speichern), nullptr, Neu_Laden,
-                        Etikett.Text.trimmed().isEmpty() ? Name : Etikett.Text.trimmed()});
+    QString Bezeichnung = Etikett.Text.trimmed();
+    if (Bezeichnung.endsWith(QLatin1Char(':')))
+        Bezeichnung.chop(1);
+    if (Bezeichnung.isEmpty())
+        Bezeichnung = QStringLiteral("Die Eingabe");
+    m_Felder.push_back({Edit, Zahlart, Unten, Oben, Bezeichnung, Anzeige, std::move(Speichern), nullptr, Neu_Laden,
+                        Etikett.Text.trimmed().isEmpty() ? Name : Bezeichnung});
     std::function<void()> Faerben = [] {};
     if (Zahlart) {
         Faerben = [Edit, Art = *Zahlart, Unten, Oben] { TZahleingabe::Eingabe_Faerben(*Edit, Art, Unten, Oben); };
@@ -291,10 +296,18 @@ TPositionsdialog::TFeld* TPositionsdialog::Feld_Suchen(const QObject* Objekt)
 void TPositionsdialog::Verlassen(const TFeld& Feld)
 {
     if (Passt()) {
-        if (Feld.Zahlart)
-            Feld.Speichern(TZahleingabe::Eingabe_Pruefen(Feld.Edit->text(), *Feld.Zahlart, Feld.Unten, Feld.Oben));
-        else
+        // The fields show 0 as empty, so the empty text is 0 where 0 is allowed.
+        const bool Null = Feld.Edit->text().trimmed().isEmpty() && Feld.Unten <= 0 && Feld.Oben >= 0;
+        if (Feld.Zahlart && Null) {
+            Feld.Speichern(QString());
+        } else if (Feld.Zahlart) {
+            const auto Wert = TZahleingabe::Verlassen(*Feld.Edit, *Feld.Zahlart, Feld.Unten, Feld.Oben, Feld.Bezeichnung,
+                                                      QString(), Feld.Anzeige());
+            if (Wert)
+                Feld.Speichern(*Wert);
+        } else {
             Feld.Speichern(Feld.Edit->text());
+        }
         Benennen(Feld.Was);
         if (Feld.Neu_Laden)
             Felder_Laden();

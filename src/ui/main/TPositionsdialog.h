@@ -175,6 +175,9 @@ private:
         std::optional<TZahleingabe::TZahlart> Zahlart;
         int Unten = 0;
         int Oben = 0;
+        // The caption, naming the field in the note on a refused number.
+        QString Bezeichnung;
+        TAnzeige Anzeige;
         TSpeichern Speichern;
         QWidget* Enter_Ziel = nullptr;
         bool Neu_Laden = true;

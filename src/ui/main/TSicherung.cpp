@@ -30,14 +30,10 @@ QString Sperrpfad(const QString& Pfad)
     return Sperre + Sperrendung;
 }
 
-// Only a lock whose program has died counts as stale, however old it is.
-std::unique_ptr<QLockFile> Sperren(const QString& Pfad)
+bool Etwas_Da(const QString& Pfad)
 {
-    auto Sperre = std::make_unique<QLockFile>(Sperrpfad(Pfad));
-    Sperre->setStaleLockTime(0);
-    if (!Sperre->tryLock(0))
-        return nullptr;
-    return Sperre;
+    const QFileInfo Info(Pfad);
+    return Info.exists() || Info.isSymLink();
 }
 
 } // namespace
@@ -68,7 +64,12 @@ QByteArray TSicherung::Abbild() const
 {
     try {
         TIniDatei Ini;
-        m_Bestellung().Ini_Speichern(Ini);
+        const TBestellung& Bestellung = m_Bestellung();
+        Bestellung.Ini_Speichern(Ini);
+        // A name relative to the folder the program started in means nothing to a later start.
+        if (!Bestellung.Filename.isEmpty())
+            Ini.Text_Schreiben(QStringLiteral("Bestellung"), QStringLiteral("Filename"),
+                               QFileInfo(Bestellung.Filename).absoluteFilePath());
         return Ini.Bytes();
     } catch (const EFehler&) {
         // Text the order file cannot hold: there is nothing that could be written.
@@ -76,13 +77,42 @@ QByteArray TSicherung::Abbild() const
     }
 }
 
+bool TSicherung::Eigen(const QString& Pfad)
+{
+    if (!Etwas_Da(Pfad))
+        return true;
+    const std::optional<QString> Grund = Dateifehler::Eigenes_Ziel_Pruefen(Pfad);
+    if (!Grund)
+        return true;
+    if (m_Fremdes_Gemeldet.insert(Pfad).second)
+        emit Fremdes_Gefunden(*Grund);
+    return false;
+}
+
+// Only a lock whose program has died counts as stale, however old it is.
+std::unique_ptr<QLockFile> TSicherung::Sperren(const QString& Pfad)
+{
+    if (!Eigen(Sperrpfad(Pfad)))
+        return nullptr;
+    auto Sperre = std::make_unique<QLockFile>(Sperrpfad(Pfad));
+    Sperre->setStaleLockTime(0);
+    if (!Sperre->tryLock(0))
+        return nullptr;
+    return Sperre;
+}
+
+void TSicherung::Kopie_Entfernen()
+{
+    if (!m_Pfad.isEmpty() && Eigen(m_Pfad))
+        QFile::remove(m_Pfad);
+    m_Geschrieben.clear();
+}
+
 void TSicherung::Gesichert()
 {
     m_Zeitgeber.stop();
     m_Gesichert = Abbild();
-    if (!m_Pfad.isEmpty())
-        QFile::remove(m_Pfad);
-    m_Geschrieben.clear();
+    Kopie_Entfernen();
 }
 
 void TSicherung::Geaendert()
@@ -102,20 +132,21 @@ void TSicherung::Jetzt_Schreiben()
     m_Zeitgeber.stop();
     const QByteArray Jetzt = Abbild();
     if (Jetzt == m_Gesichert) {
-        if (!m_Pfad.isEmpty())
-            QFile::remove(m_Pfad);
-        m_Geschrieben.clear();
+        Kopie_Entfernen();
         return;
     }
     if (Jetzt.isEmpty() || (Jetzt == m_Geschrieben && QFileInfo::exists(m_Pfad)))
         return;
 
+    // Something planted in the copy's place since it was taken: left alone, the copy moves.
+    if (m_Sperre && !Eigen(m_Pfad))
+        Freigeben();
     QString Grund;
     if (!m_Sperre && !Platz_Belegen()) {
         Grund = QStringLiteral("Im Ordner %1 ist kein Platz für die Wiederherstellungsdatei frei.")
                     .arg(QDir::toNativeSeparators(m_Ordner));
     } else {
-        const std::optional<QString> Fehler = Dateifehler::Ersetzen(m_Pfad, Jetzt);
+        const std::optional<QString> Fehler = Dateifehler::Eigene_Datei_Ersetzen(m_Pfad, Jetzt);
         if (!Fehler) {
             m_Geschrieben = Jetzt;
             return;
@@ -131,9 +162,7 @@ void TSicherung::Jetzt_Schreiben()
 void TSicherung::Beenden()
 {
     m_Zeitgeber.stop();
-    if (!m_Pfad.isEmpty())
-        QFile::remove(m_Pfad);
-    m_Geschrieben.clear();
+    Kopie_Entfernen();
     Freigeben();
     m_Fundsperren.clear();
 }
@@ -145,11 +174,11 @@ bool TSicherung::Platz_Belegen()
     const QDir Ordner(m_Ordner);
     for (int Nummer = 1; Nummer <= Hoechste_Platznummer; ++Nummer) {
         const QString Pfad = Ordner.filePath(Vorsilbe + QString::number(Nummer) + Endung);
-        if (m_Fundsperren.count(Pfad))
+        if (m_Fundsperren.count(Pfad) || !Eigen(Pfad))
             continue;
         std::unique_ptr<QLockFile> Sperre = Sperren(Pfad);
         // A copy without a running program is left for the next start to offer.
-        if (Sperre && !QFileInfo::exists(Pfad)) {
+        if (Sperre && !Etwas_Da(Pfad)) {
             m_Sperre = std::move(Sperre);
             m_Pfad = Pfad;
             return true;
@@ -167,12 +196,13 @@ void TSicherung::Freigeben()
 std::optional<TSicherung::TFund> TSicherung::Naechster_Fund()
 {
     const QDir Ordner(m_Ordner);
-    QFileInfoList Dateien = Ordner.entryInfoList({Vorsilbe + QStringLiteral("*") + Endung}, QDir::Files);
+    QFileInfoList Dateien = Ordner.entryInfoList({Vorsilbe + QStringLiteral("*") + Endung},
+                                                 QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     std::stable_sort(Dateien.begin(), Dateien.end(),
                      [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
     for (const QFileInfo& Datei : Dateien) {
         const QString Pfad = Datei.absoluteFilePath();
-        if (Pfad == m_Pfad || !m_Gesehen.insert(Pfad).second)
+        if (Pfad == m_Pfad || !m_Gesehen.insert(Pfad).second || !Eigen(Pfad))
             continue;
         std::unique_ptr<QLockFile> Sperre = Sperren(Pfad);
         if (!Sperre)
@@ -203,8 +233,7 @@ void TSicherung::Uebernehmen(const TFund& Fund)
     auto Gefunden = m_Fundsperren.find(Fund.Pfad);
     if (Gefunden == m_Fundsperren.end())
         return;
-    if (!m_Pfad.isEmpty())
-        QFile::remove(m_Pfad);
+    Kopie_Entfernen();
     m_Sperre = std::move(Gefunden->second);
     m_Fundsperren.erase(Gefunden);
     m_Pfad = Fund.Pfad;

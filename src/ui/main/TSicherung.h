@@ -75,9 +75,15 @@ public:
 signals:
     // Writing the copy failed; Grund says why.
     void Schreibfehler(const QString& Grund);
+    // Something the program did not make stands where a copy or its lock would
+    // be (a link, another user's file): it is left alone; Grund names it.
+    void Fremdes_Gefunden(const QString& Grund);
 
 private:
     QByteArray Abbild() const;
+    bool Eigen(const QString& Pfad);
+    std::unique_ptr<QLockFile> Sperren(const QString& Pfad);
+    void Kopie_Entfernen();
     bool Platz_Belegen();
     void Freigeben();
     void Fund_Freigeben(const QString& Pfad);
@@ -92,4 +98,5 @@ private:
     std::set<QString> m_Gesehen;
     std::map<QString, std::unique_ptr<QLockFile>> m_Fundsperren;
     bool m_Fehler_Gemeldet = false;
+    std::set<QString> m_Fremdes_Gemeldet;
 };

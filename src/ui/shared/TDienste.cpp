@@ -10,9 +10,24 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTreeView>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
+
+// A box whose text is never read as markup.
+class TMeldung : public QMessageBox
+{
+public:
+    TMeldung(Icon Art, const QString& Titel, const QString& Text, QWidget* Eltern)
+        : QMessageBox(Art, Titel, Text, NoButton, Eltern)
+    {
+        setTextFormat(Qt::PlainText);
+    }
+};
 
 // The file the user chose, or an empty text if he cancelled.
 QString Datei_Waehlen(QWidget* Eltern, const TDienste::TDateiwahl& Wahl, QFileDialog::AcceptMode Modus,
@@ -31,7 +46,7 @@ class TStandarddienste final : public TDienste
 public:
     bool Information(QWidget* Eltern, const QString& Text, bool mitAbbrechen) override
     {
-        QMessageBox Box(QMessageBox::Information, QStringLiteral("Informationen"), Text, QMessageBox::NoButton, Eltern);
+        TMeldung Box(QMessageBox::Information, QStringLiteral("Informationen"), Text, Eltern);
         QPushButton* Ok = Box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         if (mitAbbrechen)
             Box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
@@ -42,7 +57,7 @@ public:
 
     void Fehler(QWidget* Eltern, const QString& Text) override
     {
-        QMessageBox Box(QMessageBox::Critical, QStringLiteral("Fehler"), Text, QMessageBox::NoButton, Eltern);
+        TMeldung Box(QMessageBox::Critical, QStringLiteral("Fehler"), Text, Eltern);
         Box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         Box.exec();
     }
@@ -92,7 +107,7 @@ void TDienste::Druckvorschau(QWidget*, QPrinter&, const std::function<void(QPrin
 
 bool TDienste::Frage(QWidget* Eltern, const QString& Text, const QString& Ja, const QString& Nein)
 {
-    QMessageBox Box(QMessageBox::Question, QStringLiteral("Informationen"), Text, QMessageBox::NoButton, Eltern);
+    TMeldung Box(QMessageBox::Question, QStringLiteral("Informationen"), Text, Eltern);
     QPushButton* Knopf_Ja = Box.addButton(Ja, QMessageBox::AcceptRole);
     // Neither button is the escape button: Escape and the title bar do not decide.
     Box.addButton(Nein, QMessageBox::DestructiveRole);
@@ -101,24 +116,40 @@ bool TDienste::Frage(QWidget* Eltern, const QString& Text, const QString& Ja, co
     return Box.clickedButton() == Knopf_Ja;
 }
 
+int TDienste::Auswahl(QWidget* Eltern, const QString& Text, const QStringList& Knoepfe)
+{
+    TMeldung Box(QMessageBox::Warning, QStringLiteral("Informationen"), Text, Eltern);
+    std::vector<QPushButton*> Liste;
+    for (const QString& Beschriftung : Knoepfe)
+        Liste.push_back(Box.addButton(Beschriftung, QMessageBox::ActionRole));
+    if (!Liste.empty()) {
+        Box.setDefaultButton(Liste.front());
+        Box.setEscapeButton(Liste.back());
+    }
+    Box.exec();
+    const auto Gewaehlt = std::find(Liste.begin(), Liste.end(), Box.clickedButton());
+    return Gewaehlt == Liste.end() ? int(Liste.size()) - 1 : int(Gewaehlt - Liste.begin());
+}
+
 TDienste::TSichern TDienste::Aenderungen_Sichern(QWidget* Eltern, const QString& Text)
 {
-    QMessageBox Box(QMessageBox::Warning, QStringLiteral("Quadrolis C2"), Text, QMessageBox::NoButton, Eltern);
-    QPushButton* Speichern = Box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
-    QPushButton* Verwerfen = Box.addButton(QStringLiteral("Nicht speichern"), QMessageBox::DestructiveRole);
-    QPushButton* Abbrechen = Box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-    Box.setDefaultButton(Speichern);
-    Box.setEscapeButton(Abbrechen);
-    Box.exec();
-    if (Box.clickedButton() == Speichern)
-        return TSichern::Speichern;
-    return Box.clickedButton() == Verwerfen ? TSichern::Nicht_Speichern : TSichern::Abbrechen;
+    switch (Auswahl(Eltern, Text, {QStringLiteral("Speichern"), QStringLiteral("Nicht speichern"), QStringLiteral("Abbrechen")})) {
+    case 0: return TSichern::Speichern;
+    case 1: return TSichern::Nicht_Speichern;
+    default: return TSichern::Abbrechen;
+    }
 }
 
 void TDienste::Dateidialog_Einrichten(QFileDialog& Dialog, const TDateiwahl& Wahl)
 {
     Dialog.setOption(QFileDialog::DontUseNativeDialog);
     Dialog.setDefaultSuffix(Wahl.Endung);
+    // A name typed without a suffix gets the one of the type chosen, if it names one.
+    Slotschutz::Verbinden(&Dialog, &QFileDialog::filterSelected, &Dialog, [Ziel = &Dialog, Wahl](const QString& Filter) {
+        static const QRegularExpression Muster(QStringLiteral("\\(\\*\\.(\\w+)"));
+        const QRegularExpressionMatch Treffer = Muster.match(Filter);
+        Ziel->setDefaultSuffix(Treffer.hasMatch() ? Treffer.captured(1) : Wahl.Endung);
+    });
     if (!Wahl.Vorschlag.isEmpty())
         Dialog.selectFile(Wahl.Vorschlag);
     Dialog.resize(Dialog.sizeHint().expandedTo(QSize(720, 440)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -29,6 +30,11 @@ public:
     virtual TSichern Aenderungen_Sichern(QWidget* Eltern, const QString& Text);
     // Caption "Fehler", button OK.
     virtual void Fehler(QWidget* Eltern, const QString& Text) = 0;
+    // Caption "Informationen" with a button for each of Knoepfe, the first the
+    // default, the last the one for Escape: the index of the one chosen.
+    virtual int Auswahl(QWidget* Eltern, const QString& Text, const QStringList& Knoepfe);
+    // Every message shows its text as it is: file names and file contents may
+    // look like markup, which must neither format nor load anything.
 
     struct TDateiwahl
     {

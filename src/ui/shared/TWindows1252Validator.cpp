@@ -2,11 +2,20 @@
 
 #include "base/Windows1252.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
+#include <limits>
 
 TWindows1252Validator::TWindows1252Validator(QObject* Eltern)
     : QValidator(Eltern)
 {
+}
+
+void TWindows1252Validator::Textfeld_Einrichten(QLineEdit& Feld)
+{
+    Feld.setValidator(new TWindows1252Validator(&Feld));
+    Feld.setMaxLength(std::numeric_limits<int>::max());
 }
 
 QValidator::State TWindows1252Validator::validate(QString& Text, int& Position) const

@@ -3,6 +3,8 @@
 #include <QStringView>
 #include <QValidator>
 
+class QLineEdit;
+
 // Text of the program is stored and written as Windows-1252: an entry field
 // refuses any character outside it, so typing or pasting one changes nothing.
 // A single-line field holds one line: a typed, pasted or set line break
@@ -13,6 +15,10 @@ class TWindows1252Validator : public QValidator
 
 public:
     explicit TWindows1252Validator(QObject* Eltern = nullptr);
+
+    // A free text field: this check, and text of any length kept whole, where
+    // a line edit would cut it at 32767 characters when set, typed or pasted.
+    static void Textfeld_Einrichten(QLineEdit& Feld);
 
     State validate(QString& Text, int& Position) const override;
 
