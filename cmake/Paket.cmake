@@ -9,7 +9,8 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${PROJECT_BIN
 set(PAKET_GEPACKT)
 foreach(datei ${PROJECT_BINARY_DIR}/paket/changelog
               ${PROJECT_SOURCE_DIR}/resources/debian/quadrolis-c2.1
-              ${PROJECT_SOURCE_DIR}/resources/debian/bestellblatt.1)
+              ${PROJECT_SOURCE_DIR}/resources/debian/bestellblatt.1
+              ${PROJECT_SOURCE_DIR}/resources/debian/quadrolis-ablage.1)
   get_filename_component(name ${datei} NAME)
   add_custom_command(
     OUTPUT ${PROJECT_BINARY_DIR}/paket/${name}.gz
@@ -27,6 +28,7 @@ if(QUADROLIS_UI)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 install(FILES ${PROJECT_BINARY_DIR}/paket/quadrolis-c2.1.gz ${PROJECT_BINARY_DIR}/paket/bestellblatt.1.gz
+              ${PROJECT_BINARY_DIR}/paket/quadrolis-ablage.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright ${PROJECT_BINARY_DIR}/paket/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quadrolis-c2)
@@ -41,9 +43,11 @@ set(CPACK_PACKAGE_DESCRIPTION [=[Quadrolis C2 prices made-to-measure wooden wind
 and prepares the order: windows configured option by option, free positions
 and surcharges, discounts and totals, saved as order files (.dat) and written
 as an HTML order sheet. The user interface is German.
+Every saved version of every order is kept in a searchable archive.
 .
 The package also holds bestellblatt, which writes the order sheet of an order
-file without the program's window.]=])
+file without the program's window, and quadrolis-ablage, which imports order
+files into the archive, lists and exports them.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -51,8 +55,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/quadrolis-c2")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Found by dpkg-shlibdeps: the Qt, JPEG and C++ libraries. Not found: Qt's
-# German texts for its own dialogs, loaded at run time.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# Found by dpkg-shlibdeps: the Qt, JPEG and C++ libraries. Not found, as both
+# are loaded at run time: Qt's German texts for its own dialogs and the SQLite
+# driver of Qt SQL that the archive needs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

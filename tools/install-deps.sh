@@ -6,6 +6,8 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qt6-translations-l10n
+  # the order archive: Qt SQL's SQLite driver
+  libqt6sql6-sqlite libsqlite3-dev
   libjpeg-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth

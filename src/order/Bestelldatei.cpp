@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+#include <utility>
+
 namespace Bestelldatei {
 
 namespace {
@@ -27,30 +29,13 @@ std::optional<TDateistand> Stand_Von(const QString& Pfad, const QByteArray& Inha
                        QCryptographicHash::hash(Inhalt, QCryptographicHash::Sha256)};
 }
 
-TErgebnis Schreiben(const QString& Pfad, const TBestellung& Bestellung, TDateistand* Stand)
+TErgebnis Uebernehmen(const TIniDatei& Ini, TBestellung& Aktuell, const QString& Name)
 {
-    QByteArray Text;
-    try {
-        Text = Bytes(Bestellung);
-    } catch (const EFehler& F) {
-        return {false, F.Meldung()};
-    }
-
-    if (const auto Grund = Dateifehler::Ersetzen(Pfad, Text))
-        return {false, *Grund};
-    // From the bytes written: whatever another program writes meanwhile differs from them.
-    if (Stand)
-        *Stand = Stand_Von(Pfad, Text).value_or(TDateistand{});
-    return {true, {}};
-}
-
-// Whatever lacks the order's own section (another program's text, UTF-16,
-// binary data, lines ended by CR alone) would open as an empty order and be
-// overwritten by it on the next save.
-TErgebnis Ini_Uebernehmen(const TIniDatei& Ini, const QString& Keine_Bestellung, TBestellung& Ziel)
-{
+    // Whatever lacks the order's own section (another program's text, UTF-16,
+    // binary data, lines ended by CR alone) would open as an empty order and be
+    // overwritten by it on the next save.
     if (!Ini.Abschnitt_Vorhanden(QStringLiteral("Bestellung")))
-        return {false, Keine_Bestellung + QStringLiteral(": der Abschnitt [Bestellung] fehlt.")};
+        return {false, QStringLiteral("Die Datei \"%1\" ist keine Bestelldatei: der Abschnitt [Bestellung] fehlt.").arg(Name)};
 
     TBestellung Neu;
     try {
@@ -59,34 +44,42 @@ TErgebnis Ini_Uebernehmen(const TIniDatei& Ini, const QString& Keine_Bestellung,
     } catch (const EFehler& F) {
         return {false, F.Meldung()};
     }
-    Ziel.Kopieren_Von(Neu);
+    Aktuell.Kopieren_Von(Neu);
     return {true, {}};
 }
 
 } // namespace
 
-QByteArray Bytes(const TBestellung& Bestellung)
+TErgebnis Bytes_Erzeugen(const TBestellung& Bestellung, QByteArray& Bytes)
 {
-    TIniDatei Ini;
-    Bestellung.Ini_Speichern(Ini);
-    return Ini.Bytes();
+    try {
+        TIniDatei Ini;
+        Bestellung.Ini_Speichern(Ini);
+        Bytes = Ini.Bytes();
+    } catch (const EFehler& F) {
+        return {false, F.Meldung()};
+    }
+    return {true, {}};
 }
 
-TErgebnis Bytes_Lesen(const QByteArray& Text, TBestellung& Ziel)
-{
-    if (Text.size() > TIniDatei::Hoechstgroesse)
-        return {false, QStringLiteral("Der Inhalt ist zu groß für eine Bestellung.")};
-    TIniDatei Ini;
-    Ini.Bytes_Lesen(Text);
-    return Ini_Uebernehmen(Ini, QStringLiteral("Der Inhalt ist keine Bestellung"), Ziel);
-}
-
-TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung, TDateistand* Stand)
+TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung, TDateistand* Stand,
+                               QByteArray* Geschrieben)
 {
     // The file names the path it is saved to; a failed save keeps the old name.
     const QString Alter_Name = Bestellung.Filename;
     Bestellung.Filename = Pfad;
-    TErgebnis Ergebnis = Schreiben(Pfad, Bestellung, Stand);
+    QByteArray Bytes;
+    TErgebnis Ergebnis = Bytes_Erzeugen(Bestellung, Bytes);
+    if (Ergebnis)
+        if (const auto Grund = Dateifehler::Ersetzen(Pfad, Bytes))
+            Ergebnis = {false, *Grund};
+    if (Ergebnis) {
+        // From the bytes written: whatever another program writes meanwhile differs from them.
+        if (Stand)
+            *Stand = Stand_Von(Pfad, Bytes).value_or(TDateistand{});
+        if (Geschrieben)
+            *Geschrieben = std::move(Bytes);
+    }
     if (!Ergebnis)
         Bestellung.Filename = Alter_Name;
     return Ergebnis;
@@ -108,11 +101,19 @@ TErgebnis Bestellung_Laden(const QString& Pfad, TBestellung& Aktuell)
             return {false, Dateifehler::Meldung(Dateifehler::TUrsache::Zu_Gross, Pfad)};
         return {false, Dateifehler::Meldung_Nach(errno, false, Pfad)};
     }
-    TErgebnis Ergebnis =
-        Ini_Uebernehmen(Ini, QStringLiteral("Die Datei \"%1\" ist keine Bestelldatei").arg(Pfad), Aktuell);
+    TErgebnis Ergebnis = Uebernehmen(Ini, Aktuell, Pfad);
     if (Ergebnis)
         Aktuell.Filename = Pfad;
     return Ergebnis;
+}
+
+TErgebnis Bestellung_Lesen(const QByteArray& Bytes, TBestellung& Aktuell, const QString& Name)
+{
+    if (Bytes.size() > TIniDatei::Hoechstgroesse)
+        return {false, Dateifehler::Meldung(Dateifehler::TUrsache::Zu_Gross, Name)};
+    TIniDatei Ini;
+    Ini.Bytes_Lesen(Bytes);
+    return Uebernehmen(Ini, Aktuell, Name);
 }
 
 std::optional<TDateistand> Dateistand(const QString& Pfad)

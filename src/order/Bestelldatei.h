@@ -28,21 +28,23 @@ struct TDateistand
 };
 
 // Writes the order to Pfad, replacing the file atomically: a failed write
-// leaves the earlier file as it was. On success Filename is set to Pfad and
-// Stand, if given, describes what was written.
-TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung, TDateistand* Stand = nullptr);
+// leaves the earlier file as it was. On success Filename is set to Pfad,
+// Stand, if given, describes what was written and Geschrieben, if given,
+// receives the bytes written.
+TErgebnis Bestellung_Speichern(const QString& Pfad, TBestellung& Bestellung, TDateistand* Stand = nullptr,
+                               QByteArray* Geschrieben = nullptr);
 
 // Reads Pfad into a fresh order and, only if the whole file can be priced and
 // shown, copies it into Aktuell and sets its Filename to Pfad. On failure
 // Aktuell stays exactly as it was.
 TErgebnis Bestellung_Laden(const QString& Pfad, TBestellung& Aktuell);
 
-// The order as the text of an order file; throws what writing the text throws.
-QByteArray Bytes(const TBestellung& Bestellung);
+// As Bestellung_Laden, from the bytes of an order file (an archived version);
+// Name stands for the file in messages. Filename is taken from the bytes.
+TErgebnis Bestellung_Lesen(const QByteArray& Bytes, TBestellung& Aktuell, const QString& Name);
 
-// Reads the text of an order file into Ziel with every check of opening a
-// file; on failure Ziel stays exactly as it was.
-TErgebnis Bytes_Lesen(const QByteArray& Text, TBestellung& Ziel);
+// The bytes Bestellung_Speichern writes for the order.
+TErgebnis Bytes_Erzeugen(const TBestellung& Bestellung, QByteArray& Bytes);
 
 // The file at Pfad as it stands now; nothing when there is no regular file
 // there or it cannot be read. Taken before reading, it errs on the safe side.

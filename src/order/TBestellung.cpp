@@ -285,6 +285,7 @@ void TBestellung::Kopieren_Von(const TBestellung& Andere)
     GesamtUM = Andere.GesamtUM;
     Dateiname = Andere.Dateiname;
     MitNachtext = Andere.MitNachtext;
+    Kennung = Andere.Kennung;
     m_Positionen = Andere.m_Positionen;
 }
 
@@ -311,6 +312,8 @@ bool TBestellung::Ini_Speichern(TIniDatei& Ini) const
     Ini.Zahl_Schreiben(B, QStringLiteral("GesamtUM"), GesamtUM);
     Ini.Text_Schreiben(B, QStringLiteral("Dateiname"), Dateiname);
     Ini.Bool_Schreiben(B, QStringLiteral("MitNachtext"), MitNachtext);
+    if (!Kennung.isEmpty())
+        Ini.Text_Schreiben(B, QStringLiteral("Kennung"), Kennung);
 
     for (int i = 0; i < Anzahl_Positionen(); ++i) {
         const QString P = Abschnitt_Position(i);
@@ -346,6 +349,7 @@ bool TBestellung::Ini_Laden(const TIniDatei& Ini)
                               Lesegrenzen::Gesamt_UM_Max);
     Dateiname = Ini.Text_Lesen(B, QStringLiteral("Dateiname"), Dateiname);
     MitNachtext = Ini.Bool_Lesen(B, QStringLiteral("MitNachtext"), MitNachtext);
+    Kennung = Ini.Text_Lesen(B, QStringLiteral("Kennung"), Kennung);
 
     m_Positionen.reserve(std::size_t(Anzahl));
     for (int i = 0; i < Anzahl; ++i) {

@@ -82,6 +82,9 @@ public:
     long double GesamtUM = 0;
     QString Dateiname;
     bool MitNachtext = true;
+    // The order's identity in the archive; written to the file only once the
+    // order has been archived, so a file never archived keeps its old layout.
+    QString Kennung;
 
     const std::vector<TPositionseintrag>& Positionen() const { return m_Positionen; }
     int Anzahl_Positionen() const { return int(m_Positionen.size()); }

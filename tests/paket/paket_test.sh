@@ -32,12 +32,13 @@ dpkg-deb -c "$deb" | awk '{print $6}' >"$arbeit/inhalt"
 echo "--- Inhalt"
 cat "$arbeit/inhalt"
 metainfo=./usr/share/metainfo/de.talvern_fenster.quadrolis_c2.metainfo.xml
-for datei in ./usr/bin/quadrolis-c2 ./usr/bin/bestellblatt \
+for datei in ./usr/bin/quadrolis-c2 ./usr/bin/bestellblatt ./usr/bin/quadrolis-ablage \
     ./usr/share/applications/quadrolis-c2.desktop \
     ./usr/share/icons/hicolor/64x64/apps/quadrolis-c2.png \
     ./usr/share/mime/packages/quadrolis-c2.xml "$metainfo" \
     ./usr/share/doc/quadrolis-c2/copyright ./usr/share/doc/quadrolis-c2/changelog.gz \
-    ./usr/share/man/man1/quadrolis-c2.1.gz ./usr/share/man/man1/bestellblatt.1.gz; do
+    ./usr/share/man/man1/quadrolis-c2.1.gz ./usr/share/man/man1/bestellblatt.1.gz \
+    ./usr/share/man/man1/quadrolis-ablage.1.gz; do
     pruefe "enthält $datei" grep -qxF -- "$datei" "$arbeit/inhalt"
 done
 pruefe "kein Zeichenprogramm der Bilder" test -z "$(grep -F bilder_erzeugen "$arbeit/inhalt")"
@@ -48,11 +49,13 @@ echo "--- Depends: $(cat "$arbeit/depends")"
 pruefe "hängt an Qt Widgets (aus den Bibliotheken)" grep -q 'libqt6widgets6' "$arbeit/depends"
 pruefe "hängt an libjpeg (aus den Bibliotheken)" grep -q 'libjpeg' "$arbeit/depends"
 pruefe "hängt an den Übersetzungen" grep -q 'qt6-translations-l10n' "$arbeit/depends"
+pruefe "hängt am SQLite-Treiber der Ablage" grep -q 'libqt6sql6-sqlite' "$arbeit/depends"
 pruefe "Version" gleich "$(dpkg-deb -f "$deb" Version)" "$version"
 
 dpkg-deb -x "$deb" "$arbeit/wurzel"
 w="$arbeit/wurzel"
 pruefe "bestellblatt --version" gleich "$("$w/usr/bin/bestellblatt" --version)" "bestellblatt (Quadrolis C2) $version"
+pruefe "quadrolis-ablage --version" gleich "$("$w/usr/bin/quadrolis-ablage" --version)" "quadrolis-ablage (Quadrolis C2) $version"
 pruefe "quadrolis-c2 --version" gleich "$("$w/usr/bin/quadrolis-c2" --version)" "Quadrolis C2 $version"
 
 desktop="$w/usr/share/applications/quadrolis-c2.desktop"

@@ -13,12 +13,13 @@ declare -A erlaubt=(
   [positions]="base catalog positions"
   [order]="base catalog positions order"
   [sheet]="$kern"
+  [archive]="base catalog positions order archive"
   [fonts]="fonts"
   [sketch]="base catalog positions fonts sketch"
   [print]="$gui"
   [ui/shared]="$gui ui/shared"
   [ui/editor]="$gui ui/shared ui/editor"
-  [ui/main]="$gui ui/shared ui/editor ui/main"
+  [ui/main]="$gui archive ui/shared ui/editor ui/main"
 )
 
 fehler=0

@@ -21,6 +21,13 @@ using namespace Hauptfenster_Test;
 
 namespace {
 
+QByteArray Dateitext(const TBestellung& Bestellung)
+{
+    QByteArray Text;
+    EXPECT_TRUE(Bestelldatei::Bytes_Erzeugen(Bestellung, Text));
+    return Text;
+}
+
 // The Bearbeiten menu, the editor's Abbrechen and the clipboard in the whole program.
 class BearbeitenTest : public ::testing::Test
 {
@@ -31,7 +38,7 @@ protected:
     TBestellung& B() { return Haupt().Bestellung(); }
     QTableView* Raster() { return Suchen<QTableView>(Haupt(), "StringGrid1"); }
     QAction* Aktion(const char* Name) { return Suchen<QAction>(Haupt(), Name); }
-    QByteArray Datei() const { return Bestelldatei::Bytes(const_cast<BearbeitenTest*>(this)->B()); }
+    QByteArray Datei() const { return Dateitext(const_cast<BearbeitenTest*>(this)->B()); }
     QWidget* Editor()
     {
         for (const auto& F : Anwendung.Fenster())
@@ -164,7 +171,7 @@ TEST_F(BearbeitenTest, KopierenUndEinfuegenZwischenBestellungen)
     Aktion("Rueckgaengig1")->trigger();
     EXPECT_EQ(B().Anzahl_Positionen(), 3);
 
-    const QByteArray Vorher = Bestelldatei::Bytes(Anderes.Bestellung());
+    const QByteArray Vorher = Dateitext(Anderes.Bestellung());
     for (const QByteArray& Kaputt : {QByteArray("[Version]\r\nInfo=1.2\r\n"),
                                      QByteArray("[Bestellung]\r\nlengthPositionen=1\r\n"),
                                      QByteArray("[Bestellung]\r\nlengthPositionen=1\r\n[Bestellung/Positionen0]\r\nPositionstyp=2\r\n")}) {
@@ -174,7 +181,7 @@ TEST_F(BearbeitenTest, KopierenUndEinfuegenZwischenBestellungen)
         Suchen<QAction>(Anderes, "Einfuegen1")->trigger();
         ASSERT_FALSE(Dienste.Meldungen.empty());
         EXPECT_EQ(Dienste.Meldungen.back().Art, QStringLiteral("Fehler"));
-        EXPECT_EQ(Bestelldatei::Bytes(Anderes.Bestellung()), Vorher);
+        EXPECT_EQ(Dateitext(Anderes.Bestellung()), Vorher);
     }
 }
 

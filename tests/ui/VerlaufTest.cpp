@@ -9,6 +9,13 @@
 
 namespace {
 
+QByteArray Dateitext(const TBestellung& Bestellung)
+{
+    QByteArray Text;
+    EXPECT_TRUE(Bestelldatei::Bytes_Erzeugen(Bestellung, Text));
+    return Text;
+}
+
 // Drives the history the way the main window does: only the entry given an
 // object of its own is changed in place, every other change replaces entries.
 class VerlaufTest : public ::testing::Test
@@ -19,7 +26,7 @@ protected:
     {
     }
 
-    QByteArray Datei() const { return Bestelldatei::Bytes(B); }
+    QByteArray Datei() const { return Dateitext(B); }
 
     // One random edit of the kinds the program makes.
     void Zufaellige_Aenderung(std::mt19937& Zufall)

@@ -2,6 +2,7 @@
 
 #include "order/TPositionseintrag.h"
 #include "ui/editor/TForm_Positionen.h"
+#include "ui/main/TAblageanbindung.h"
 #include "ui/main/TAboutBox_Drehrichtungen.h"
 #include "ui/main/TAboutBox_Quadrolis.h"
 #include "ui/main/TAboutBox_Talvern.h"
@@ -54,6 +55,7 @@ T* TAnwendung::Positionsdialog_Anlegen(std::uint32_t Typ, void (T::*Aktivieren)(
 TAnwendung::TAnwendung()
 {
     m_Haupt = Besitzen(std::make_unique<TForm_Haupt>());
+    m_Haupt->Ablage_Anbinden(new TAblageanbindung(QString(), m_Haupt));
     Slotschutz::Verbinden(m_Haupt, &TForm_Haupt::Geschlossen, QCoreApplication::instance(), &QCoreApplication::quit);
 
     Infofenster_Anlegen<TForm_Profilskizzen>();

@@ -7,7 +7,10 @@
 #include "sheet/THtmlDatei.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/shared/TZahleingabe.h"
+#include "ui/main/TAblageanbindung.h"
+#include "archive/Ablageimport.h"
 #include "ui/main/TAufAbPfeile.h"
+#include "ui/main/TForm_Ablage.h"
 #include "ui/shared/TDienste.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
@@ -21,24 +24,32 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QToolTip>
 #include <QUrl>
 
@@ -464,15 +475,15 @@ void TForm_Haupt::Verlauf_Neu(bool Gesichert)
     Titel_Aktualisieren();
 }
 
-QString TForm_Haupt::Fenstertitel(const QString& Dateiname)
+QString TForm_Haupt::Fenstertitel(const QString& Dateiname, const QString& Nummer)
 {
     const QString Name = Dateiname.isEmpty() ? Unbenannt : QFileInfo(Dateiname).fileName();
-    return Name + QStringLiteral("[*] – Quadrolis C2");
+    return (Nummer.isEmpty() ? QString() : Nummer + QStringLiteral(" – ")) + Name + QStringLiteral("[*] – Quadrolis C2");
 }
 
 void TForm_Haupt::Titel_Aktualisieren()
 {
-    setWindowTitle(Fenstertitel(m_Bestellung->Filename));
+    setWindowTitle(Fenstertitel(m_Bestellung->Filename, m_Ablage ? m_Ablage->Nummer() : QString()));
     setWindowModified(m_Verlauf->Ungesichert());
 }
 
@@ -739,11 +750,14 @@ void TForm_Haupt::Neu1Click()
     m_Bestellung->Kopieren_Von(Neu);
     m_Zeile = 0;
     Verlauf_Neu(true);
+    if (m_Ablage)
+        m_Ablage->Neu();
     NeuePos_Zuruecksetzen();
     Hauptfenster_Aktualisieren();
     m_Sicherung->Gesichert();
     m_Dateistand.reset();
     m_Ziel_Erfragen = false;
+    Titel_Aktualisieren();
 }
 
 bool TForm_Haupt::Ungesichert() const
@@ -795,6 +809,10 @@ bool TForm_Haupt::Datei_Laden(const QString& Name)
         m_Zeile = 0;
         Verlauf_Neu(true);
     }
+    if (Ergebnis && m_Ablage) {
+        QFile Datei(Name);
+        m_Ablage->Geoeffnet(*m_Bestellung, Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray());
+    }
     Hauptfenster_Aktualisieren();
     if (Ergebnis) {
         m_Sicherung->Gesichert();
@@ -802,7 +820,43 @@ bool TForm_Haupt::Datei_Laden(const QString& Name)
         m_Ziel_Erfragen = false;
     } else
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + Name, Ergebnis.Fehlertext));
+    Titel_Aktualisieren();
     return bool(Ergebnis);
+}
+
+bool TForm_Haupt::Aus_Ablage_Oeffnen(const QByteArray& Bytes, const QString& Kennung, bool Neueste)
+{
+    if (!Aenderungen_Sichern())
+        return false;
+    TBestellung Gelesen;
+    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Lesen(Bytes, Gelesen, QStringLiteral("Ablage"));
+    if (!Ergebnis) {
+        TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + QStringLiteral("Ablage"), Ergebnis.Fehlertext));
+        return false;
+    }
+    Gelesen.Kennung = Kennung;
+    // The file is the order's only where it still holds exactly these bytes.
+    QFile Datei(Gelesen.Filename);
+    const bool Datei_Passt = Neueste && !Gelesen.Filename.isEmpty() && Datei.open(QIODevice::ReadOnly)
+                             && Datei.readAll() == Bytes;
+    if (!Datei_Passt)
+        Gelesen.Filename.clear();
+    m_Bestellung->Kopieren_Von(Gelesen);
+    m_Zeile = 0;
+    // Only the file as it stands is saved; an older version is a change to it.
+    Verlauf_Neu(Datei_Passt);
+    if (m_Ablage)
+        m_Ablage->Geoeffnet(*m_Bestellung, Bytes);
+    NeuePos_Zuruecksetzen();
+    Hauptfenster_Aktualisieren();
+    m_Dateistand.reset();
+    m_Ziel_Erfragen = false;
+    if (Datei_Passt) {
+        m_Sicherung->Gesichert();
+        m_Dateistand = Bestelldatei::Dateistand(Gelesen.Filename);
+    }
+    Titel_Aktualisieren();
+    return true;
 }
 
 void TForm_Haupt::Wiederherstellung_Anbieten()
@@ -837,6 +891,8 @@ void TForm_Haupt::Wiederherstellung_Anbieten()
         m_Bestellung->Kopieren_Von(Gelesen);
         m_Zeile = 0;
         Verlauf_Neu(false);
+        if (m_Ablage)
+            m_Ablage->Geoeffnet(*m_Bestellung, {});
         m_Sicherung->Uebernehmen(*Fund);
         m_Dateistand.reset();
         m_Ziel_Erfragen = true;
@@ -887,17 +943,26 @@ void TForm_Haupt::Speichern_Unter(const QString& Vorschlag, const QString& Titel
 void TForm_Haupt::Speichern_Nach(const QString& Name)
 {
     m_Verlauf->Festhalten(Auswahl_Lesen());
+    const QString Kennung = m_Bestellung->Kennung;
+    if (m_Ablage)
+        m_Ablage->Vor_Speichern(*m_Bestellung);
+    QByteArray Bytes;
     Bestelldatei::TDateistand Stand;
-    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung, &Stand);
-    if (Ergebnis) {
-        m_Verlauf->Gesichert();
-        m_Sicherung->Gesichert();
-        m_Dateistand = Stand;
-        m_Ziel_Erfragen = false;
-    } else {
+    const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Speichern(Name, *m_Bestellung, &Stand, &Bytes);
+    if (!Ergebnis) {
+        m_Bestellung->Kennung = Kennung;
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
+        return;
     }
+    m_Verlauf->Gesichert();
+    m_Sicherung->Gesichert();
+    m_Dateistand = Stand;
+    m_Ziel_Erfragen = false;
+    // Only once the file is safe: the archive never fails or holds up the save.
+    if (m_Ablage)
+        m_Ablage->Gespeichert(*m_Bestellung, Bytes);
     Titel_Aktualisieren();
+    Vorschlaege_Laden();
 }
 
 QString TForm_Haupt::Variantenname(const QString& Dateiname)
@@ -923,6 +988,124 @@ void TForm_Haupt::Variante_Speichern()
     Speichern_Unter(Variantenname(m_Bestellung->Filename), QStringLiteral("Als Variante speichern unter"));
 }
 
+void TForm_Haupt::Ablage_Anbinden(TAblageanbindung* Ablage)
+{
+    m_Ablage = Ablage;
+    Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Fehler, this,
+                          [this](const QString& Meldung) { TDienste::Aktuell().Fehler(this, Meldung); });
+    Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Nummer_Geaendert, this, &TForm_Haupt::Titel_Aktualisieren);
+    // The modified mark follows the order a moment after each change, not on every keystroke.
+    m_Titelzeitgeber = new QTimer(this);
+    m_Titelzeitgeber->setSingleShot(true);
+    m_Titelzeitgeber->setInterval(300);
+    Slotschutz::Verbinden(m_Titelzeitgeber, &QTimer::timeout, this, &TForm_Haupt::Titel_Aktualisieren);
+    Titel_Aktualisieren();
+    Ablage_Einrichten();
+}
+
+void TForm_Haupt::Ablage_Einrichten()
+{
+    QMenu* Datei = findChild<QMenu*>(QStringLiteral("Datei1"));
+    QAction* Vor = findChild<QAction*>(QStringLiteral("N3"));
+    auto* Trenner = new QAction(QStringLiteral(" "), Datei);
+    auto* Ablage1 = new QAction(QStringLiteral("Ablage…"), Datei);
+    Ablage1->setObjectName(QStringLiteral("Ablage1"));
+    Ablage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    auto* Uebernehmen1 = new QAction(QStringLiteral("Ordner in die Ablage übernehmen…"), Datei);
+    Uebernehmen1->setObjectName(QStringLiteral("OrdnerUebernehmen1"));
+    Datei->insertActions(Vor, {Trenner, Ablage1, Uebernehmen1});
+
+    m_Ablagefenster = new TForm_Ablage(*this, this);
+    Slotschutz::Verbinden(Ablage1, &QAction::triggered, m_Ablagefenster, &TForm_Ablage::Zeigen);
+    Slotschutz::Verbinden(Uebernehmen1, &QAction::triggered, this, &TForm_Haupt::Ordner_Uebernehmen);
+
+    for (QLineEdit* Feld : {m_Ui.Edit_Rechnungsempfaenger, m_Ui.Edit_Ansprechpartner, m_Ui.Edit_Bauvorhaben}) {
+        auto* Vervollstaendigung = new QCompleter(new QStringListModel(Feld), Feld);
+        Vervollstaendigung->setCaseSensitivity(Qt::CaseInsensitive);
+        Vervollstaendigung->setFilterMode(Qt::MatchContains);
+        Feld->setCompleter(Vervollstaendigung);
+    }
+    // Activated is a choice from the list, not any text typed.
+    Slotschutz::Verbinden(m_Ui.Edit_Rechnungsempfaenger->completer(),
+                          qOverload<const QString&>(&QCompleter::activated), this, &TForm_Haupt::Empfaenger_Gewaehlt);
+    Vorschlaege_Laden();
+}
+
+void TForm_Haupt::Vorschlaege_Laden()
+{
+    TAblage* A = m_Ablage ? m_Ablage->Ablage() : nullptr;
+    if (!A)
+        return;
+    const std::pair<QLineEdit*, TAblage::TSpalte> Felder[] = {
+        {m_Ui.Edit_Rechnungsempfaenger, TAblage::TSpalte::Rechnungsempfaenger},
+        {m_Ui.Edit_Ansprechpartner, TAblage::TSpalte::Ansprechpartner},
+        {m_Ui.Edit_Bauvorhaben, TAblage::TSpalte::Bauvorhaben}};
+    try {
+        for (const auto& [Feld, Spalte] : Felder)
+            if (Feld->completer())
+                static_cast<QStringListModel*>(Feld->completer()->model())->setStringList(A->Werte(Spalte));
+    } catch (const EFehler&) {
+        // Without completions the fields work as before; saving reports what is wrong with the archive.
+    }
+}
+
+void TForm_Haupt::Empfaenger_Gewaehlt(const QString& Empfaenger)
+{
+    TAblage* A = m_Ablage ? m_Ablage->Ablage() : nullptr;
+    const auto Kontakt = A ? A->Kontakt(Empfaenger) : std::nullopt;
+    if (!Kontakt)
+        return;
+    // One step: recipient, contact and telephone change together.
+    m_Bestellung->Rechnungsempfaenger = Empfaenger;
+    m_Bestellung->Ansprechpartner = Kontakt->first;
+    m_Bestellung->Telefon = Kontakt->second;
+    Hauptfenster_Aktualisieren();
+}
+
+void TForm_Haupt::Ordner_Uebernehmen()
+{
+    TAblage* A = m_Ablage ? m_Ablage->Ablage() : nullptr;
+    if (!A)
+        return;
+    const QString Ordner = TDienste::Aktuell().Ordner_Waehlen(this, QStringLiteral("Ordner in die Ablage übernehmen"));
+    if (Ordner.isEmpty())
+        return;
+    const QStringList Dateien = Ablageimport::Dateien({Ordner});
+    QProgressDialog Fortschritt(QStringLiteral("Bestelldateien werden in die Ablage übernommen …"),
+                                QStringLiteral("Abbrechen"), 0, int(Dateien.size()), this);
+    Fortschritt.setObjectName(QStringLiteral("Fortschritt_Import"));
+    Fortschritt.setWindowTitle(QStringLiteral("Ablage"));
+    Fortschritt.setWindowModality(Qt::WindowModal);
+    Fortschritt.setMinimumDuration(300);
+    Ablageimport::TErgebnis Ergebnis;
+    try {
+        Ergebnis = Ablageimport::Importieren(*A, Dateien, [&Fortschritt](int Fertig, int) {
+            Fortschritt.setValue(Fertig);
+            return !Fortschritt.wasCanceled();
+        });
+    } catch (const EFehler& F) {
+        TDienste::Aktuell().Fehler(this, F.Meldung());
+        return;
+    }
+    Fortschritt.reset();
+    QString Text = QStringLiteral("%1 Dateien: %2 neu aufgenommen, %3 schon in der Ablage, %4 abgelehnt.")
+                       .arg(Dateien.size())
+                       .arg(Ergebnis.Aufgenommen)
+                       .arg(Ergebnis.Vorhanden)
+                       .arg(Ergebnis.Abgelehnt.size());
+    if (Ergebnis.Abgebrochen)
+        Text += QStringLiteral("\nAbgebrochen: die übrigen Dateien wurden nicht übernommen.");
+    constexpr std::size_t Gezeigt = 15;
+    for (std::size_t i = 0; i < std::min(Gezeigt, Ergebnis.Abgelehnt.size()); ++i)
+        Text += QStringLiteral("\n%1: %2").arg(QDir::toNativeSeparators(Ergebnis.Abgelehnt[i].first),
+                                                Ergebnis.Abgelehnt[i].second);
+    if (Ergebnis.Abgelehnt.size() > Gezeigt)
+        Text += QStringLiteral("\n… und %1 weitere").arg(Ergebnis.Abgelehnt.size() - Gezeigt);
+    TDienste::Aktuell().Information(this, Text, false);
+    Vorschlaege_Laden();
+}
+
+// "2026-0042 – Bestellung.dat* – Quadrolis C2"; the number once the order is archived.
 void TForm_Haupt::Button_BestellblattClick()
 {
     Bestellblatt_Erzeugen();

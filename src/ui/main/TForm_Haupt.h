@@ -16,9 +16,12 @@
 #include <optional>
 #include <vector>
 
+class TAblageanbindung;
 class TBestellung;
 class QMimeData;
+class QTimer;
 class TPositionsmodell;
+class TForm_Ablage;
 class TSicherung;
 
 // The main window: the one current order, its positions in the grid, its
@@ -41,8 +44,9 @@ public:
     void Bearbeitung_Abbrechen() override;
 
     TVerlauf& Verlauf() { return *m_Verlauf; }
-    // The window title: the file name, or "Unbenannt", with the mark [*] of unsaved changes.
-    static QString Fenstertitel(const QString& Dateiname);
+    // The window title: the archive's order number if there is one, the file
+    // name or "Unbenannt", with the mark [*] of unsaved changes.
+    static QString Fenstertitel(const QString& Dateiname, const QString& Nummer = QString());
 
     // The selected rows in ascending order; the current row alone when none is marked.
     std::vector<int> Markierte_Zeilen() const;
@@ -89,6 +93,15 @@ public:
     bool Ungesichert() const;
     TSicherung& Sicherung() { return *m_Sicherung; }
 
+    // Every save records a version in this archive, and the title shows the
+    // order's number; without one (as in most tests) files alone are kept.
+    void Ablage_Anbinden(TAblageanbindung* Ablage);
+    TAblageanbindung* Ablageanbindung() const { return m_Ablage; }
+    // Takes over an archived version as the current order, once unsaved changes
+    // may go: the latest keeps its file if that still holds the same bytes,
+    // any other opens unsaved (then "Speichern" asks where).
+    bool Aus_Ablage_Oeffnen(const QByteArray& Bytes, const QString& Kennung, bool Neueste);
+
     // The name a save dialog returned, with Endung appended unless it already ends in it.
     static QString Mit_Endung(const QString& Name, const QString& Endung);
 
@@ -132,6 +145,11 @@ private:
     void Eingefuegte_Waehlen(int Ziel, int Anzahl);
     // Loads the file into the current order, refreshes, reports a failure.
     bool Datei_Laden(const QString& Name);
+    // The archive's menu entries, its window and the completions of the header fields.
+    void Ablage_Einrichten();
+    void Vorschlaege_Laden();
+    void Empfaenger_Gewaehlt(const QString& Empfaenger);
+    void Ordner_Uebernehmen();
 
     // Handlers.
     void CBC_Haupt_NeuePosChange(int Index);
@@ -148,6 +166,7 @@ private:
     void Speichern1Click();
     void Speichernunter1Click();
     void Speichern_Unter(const QString& Vorschlag, const QString& Titel = QString());
+    // Saves the order to Name and, once the file is safe, records the version in the archive.
     void Speichern_Nach(const QString& Name);
     void Neu1Click();
     void Beenden1Click();
@@ -174,6 +193,9 @@ private:
     int m_Zeile = 0;
     bool m_Beenden_Bestaetigt = false;
     TSicherung* m_Sicherung = nullptr;
+    TAblageanbindung* m_Ablage = nullptr;
+    TForm_Ablage* m_Ablagefenster = nullptr;
+    QTimer* m_Titelzeitgeber = nullptr;
     // The order file as it was opened or last saved, to notice another program's save.
     std::optional<Bestelldatei::TDateistand> m_Dateistand;
     // A restored order's file name was not chosen in this run: the first save asks unless it is safe.

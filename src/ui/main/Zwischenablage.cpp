@@ -1,5 +1,6 @@
 #include "ui/main/Zwischenablage.h"
 
+#include "base/Fehler.h"
 #include "ui/main/TPositionsmodell.h"
 
 #include <QMimeData>
@@ -37,8 +38,11 @@ QMimeData* Einpacken(const TBestellung& Quelle, const std::vector<int>& Zeilen)
         Tabelle << Spalten.join(QLatin1Char('\t'));
     }
     Auszug.Positionen_Ersetzen(0, 0, std::move(Eintraege));
+    QByteArray Text;
+    if (const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bytes_Erzeugen(Auszug, Text); !Ergebnis)
+        throw EKonvertierungsfehler(Ergebnis.Fehlertext);
     auto* Daten = new QMimeData;
-    Daten->setData(Mimetyp, Bestelldatei::Bytes(Auszug));
+    Daten->setData(Mimetyp, Text);
     Daten->setText(Tabelle.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     return Daten;
 }
@@ -54,7 +58,8 @@ Bestelldatei::TErgebnis Auspacken(const QMimeData* Daten, std::vector<TPositions
     if (!Enthaelt_Positionen(Daten))
         return {false, QStringLiteral("Die Zwischenablage enthält keine Positionen.")};
     TBestellung Gelesen;
-    Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bytes_Lesen(Daten->data(Mimetyp), Gelesen);
+    Bestelldatei::TErgebnis Ergebnis =
+        Bestelldatei::Bestellung_Lesen(Daten->data(Mimetyp), Gelesen, QStringLiteral("Zwischenablage"));
     if (Ergebnis)
         Ziel = Gelesen.Positionen();
     return Ergebnis;

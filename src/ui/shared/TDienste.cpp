@@ -72,6 +72,17 @@ public:
         return Datei_Waehlen(Eltern, Wahl, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
 
+    QString Ordner_Waehlen(QWidget* Eltern, const QString& Titel) override
+    {
+        QFileDialog Dialog(Eltern, Titel);
+        Dialog.setFileMode(QFileDialog::Directory);
+        Dialog.setOption(QFileDialog::ShowDirsOnly);
+        Dialog.setOption(QFileDialog::DontUseNativeDialog);
+        Dialog.resize(Dialog.sizeHint().expandedTo(QSize(720, 440)));
+        return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().front()
+                                                                                      : QString();
+    }
+
     bool Druckdialog(QWidget* Eltern, QPrinter& Drucker) override
     {
         QPrintDialog Dialog(&Drucker, Eltern);
@@ -95,6 +106,11 @@ TStandarddienste Standard;
 TDienste* Installiert = nullptr;
 
 } // namespace
+
+QString TDienste::Ordner_Waehlen(QWidget*, const QString&)
+{
+    return {};
+}
 
 bool TDienste::Druckdialog(QWidget*, QPrinter&)
 {

@@ -18,6 +18,8 @@ class TDienste
 public:
     virtual ~TDienste() = default;
 
+    // Every message shows its text as it is: file names and file contents may
+    // look like markup, which must neither format nor load anything.
     // Caption "Informationen"; with Abbrechen the buttons are OK and "Abbrechen".
     // True only when the user chose OK.
     virtual bool Information(QWidget* Eltern, const QString& Text, bool mitAbbrechen) = 0;
@@ -33,8 +35,6 @@ public:
     // Caption "Informationen" with a button for each of Knoepfe, the first the
     // default, the last the one for Escape: the index of the one chosen.
     virtual int Auswahl(QWidget* Eltern, const QString& Text, const QStringList& Knoepfe);
-    // Every message shows its text as it is: file names and file contents may
-    // look like markup, which must neither format nor load anything.
 
     struct TDateiwahl
     {
@@ -46,6 +46,8 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString Datei_Oeffnen(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
     virtual QString Datei_Speichern(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
+    // A folder to read from, or an empty text; services without a file system decline.
+    virtual QString Ordner_Waehlen(QWidget* Eltern, const QString& Titel);
 
     // The system print dialog set up for Drucker; true when the user chose to
     // print. Services that know no printer decline.

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "base/Fehler.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+#include <QStringList>
+
+// Everything in which the archive's database engines differ, in one place:
+// the driver, the set-up of a connection, how a writing transaction begins,
+// the type of the stored file bytes, a substring test and what an error
+// code means. The schema and every query use portable SQL besides.
+class TAblagedialekt
+{
+public:
+    enum class TArt { SQLite };
+
+    // Why an operation failed, as far as the engine tells.
+    enum class TUrsache { Gesperrt, Beschaedigt, Schreibgeschuetzt, Sonstige };
+
+    explicit TAblagedialekt(TArt Art = TArt::SQLite)
+        : m_Art(Art)
+    {
+    }
+
+    TArt Art() const { return m_Art; }
+    QString Treiber() const;
+    QString Verbindungsoptionen() const;
+    // A query that fails on a file that is no database of the engine, changing nothing.
+    QString Pruefabfrage() const;
+    // Run once the schema is known to be one the program may write: journal, foreign keys.
+    void Einrichten(QSqlDatabase& Db) const;
+    // Begins a transaction that takes the write lock at once, so two writers
+    // wait for each other instead of failing half way.
+    QString Schreibtransaktion() const;
+    QString Binaertyp() const;
+    // A condition true where Spalte holds the bound text.
+    QString Enthaelt(const QString& Spalte) const;
+    // What makes the search as one types fast over the orders' search text.
+    QStringList Suchindex() const;
+    TUrsache Ursache(const QSqlError& Fehler) const;
+
+    static constexpr int Wartezeit_ms = 5000;
+
+private:
+    TArt m_Art;
+};
+
+// A failure of the archive, told in German; the order files are never concerned.
+class EAblagefehler : public EFehler
+{
+public:
+    explicit EAblagefehler(const QString& Meldung,
+                           TAblagedialekt::TUrsache Ursache = TAblagedialekt::TUrsache::Sonstige)
+        : EFehler(Meldung)
+        , m_Ursache(Ursache)
+    {
+    }
+    EAblagefehler(const QSqlError& Fehler, const TAblagedialekt& Dialekt);
+    TAblagedialekt::TUrsache Ursache() const { return m_Ursache; }
+
+private:
+    TAblagedialekt::TUrsache m_Ursache;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "archive/TAblage.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class TBestellung;
+
+// The main window's way into the archive. Opens it on first use and keeps
+// each saved version; when the archive cannot be written the file save is not
+// concerned: the window is told once why, and the version waits for the next save.
+class TAblageanbindung : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Pfad: the archive's file; empty means the program's (TAblage::Standardpfad).
+    explicit TAblageanbindung(const QString& Pfad = QString(), QObject* parent = nullptr);
+    ~TAblageanbindung() override;
+
+    // The open archive, or nullptr when it cannot be opened (reported once).
+    TAblage* Ablage();
+
+    // Before the order is written: an order the archive can take gets its key,
+    // so the file carries it; an order without an archive stays without one.
+    void Vor_Speichern(TBestellung& Bestellung);
+    // After the file was written: records the version, and those still waiting.
+    void Gespeichert(const TBestellung& Bestellung, const QByteArray& Bytes);
+    // An order was opened from a file (Bytes) or the archive: learns its number,
+    // and the identity of a file without key whose bytes the archive holds.
+    void Geoeffnet(TBestellung& Bestellung, const QByteArray& Bytes);
+    // A new, empty order.
+    void Neu();
+    // The next first save makes a variant of this order (its predecessor).
+    void Als_Variante_Von(const QString& Kennung) { m_Vorgaenger = Kennung; }
+
+    // The archive number of the current order, once it has one.
+    const QString& Nummer() const { return m_Nummer; }
+    int Wartende_Versionen() const { return int(m_Wartend.size()); }
+
+signals:
+    // The archive could not be opened or written; said once until it works again.
+    void Fehler(const QString& Meldung);
+    // The number of the current order changed.
+    void Nummer_Geaendert();
+
+private:
+    struct TWartend
+    {
+        QString Kennung;
+        QString Vorgaenger;
+        TNeueVersion Version;
+    };
+    void Melden(const QString& Meldung);
+    void Nummer_Setzen(const QString& Nummer);
+
+    QString m_Pfad;
+    std::unique_ptr<TAblage> m_Ablage;
+    std::vector<TWartend> m_Wartend;
+    QString m_Kennung;
+    QString m_Vorgaenger;
+    QString m_Nummer;
+    bool m_Gemeldet = false;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "archive/TAblage.h"
+
+#include <QSqlQueryModel>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class TForm_Haupt;
+
+// The archive's orders as the list shows them: fetched as the view scrolls,
+// amounts and times in German, sorted by the database.
+class TAblagemodell : public QSqlQueryModel
+{
+    Q_OBJECT
+
+public:
+    using QSqlQueryModel::QSqlQueryModel;
+    QVariant data(const QModelIndex& Index, int Rolle = Qt::DisplayRole) const override;
+    QVariant headerData(int Abschnitt, Qt::Orientation Richtung, int Rolle = Qt::DisplayRole) const override;
+    void sort(int Spalte, Qt::SortOrder Richtung) override;
+
+    // Runs the search with the sorting last chosen.
+    void Suchen(TAblage& Ablage, TAblage::TSuche Suche);
+    QString Kennung(int Zeile) const;
+
+private:
+    TAblage* m_Ablage = nullptr;
+    TAblage::TSuche m_Suche;
+};
+
+// "Ablage…": every archived order, found as one types, with its versions,
+// their comparison and the order's status.
+class TForm_Ablage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent = nullptr);
+
+    // Shows the window with the search run afresh.
+    void Zeigen();
+    TAblagemodell& Modell() { return *m_Modell; }
+
+private:
+    void Suchen();
+    void Auswahl_Geaendert();
+    void Versionen_Fuellen(const QString& Kennung);
+    void Oeffnen();
+    void Version_Oeffnen();
+    void Vergleichen();
+    void Status_Setzen();
+    QString Gewaehlte_Kennung() const;
+    TAblage* Ablage() const;
+
+    TForm_Haupt& m_Haupt;
+    TAblagemodell* m_Modell;
+    QLineEdit* m_Suche;
+    QComboBox* m_Status;
+    QCheckBox* m_Zeitraum;
+    QDateEdit* m_Von;
+    QDateEdit* m_Bis;
+    QTableView* m_Tabelle;
+    QTableWidget* m_Versionen;
+    QPushButton* m_Oeffnen;
+    QPushButton* m_Version_Oeffnen;
+    QPushButton* m_Vergleichen;
+    QComboBox* m_Neuer_Status;
+    QPushButton* m_Status_Setzen;
+    QLabel* m_Verlauf;
+};

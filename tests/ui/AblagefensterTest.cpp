@@ -1,0 +1,219 @@
+#include "Hauptfenster_Testhilfen.h"
+
+#include "archive/TAblage.h"
+#include "order/Bestelldatei.h"
+#include "order/TBestellung.h"
+#include "ui/main/TAblageanbindung.h"
+#include "ui/main/TForm_Ablage.h"
+#include "ui/main/TForm_Haupt.h"
+#include "Testdateien.h"
+
+#include <QAction>
+#include <QCompleter>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QStringListModel>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+using namespace Hauptfenster_Test;
+
+namespace {
+
+class AblagefensterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Ordner.isValid());
+        Fenster.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Fenster));
+    }
+    void Anbinden(const QString& Ablagepfad)
+    {
+        Fenster.Ablage_Anbinden(new TAblageanbindung(Ablagepfad, &Fenster));
+    }
+    template <class T>
+    T* S(const char* Name)
+    {
+        return Suchen<T>(Fenster, Name);
+    }
+    void Speichern_Unter(const QString& Name)
+    {
+        Dienste.Pfade = {Pfad(Name)};
+        S<QAction>("Speichernunter1")->trigger();
+    }
+    void Tippen_In(const char* Feld, const QString& Text)
+    {
+        auto* Edit = S<QLineEdit>(Feld);
+        Edit->setFocus();
+        Edit->selectAll();
+        Tippen(Edit, Text);
+    }
+    QString Pfad(const QString& Name) const { return Ordner.filePath(Name); }
+    QString Ablagepfad() const { return Pfad(QStringLiteral("ablage.sqlite")); }
+    int Fehlermeldungen() const
+    {
+        return int(std::count_if(Dienste.Meldungen.begin(), Dienste.Meldungen.end(),
+                                 [](const TTestdienste::TMeldung& M) { return M.Art == QLatin1String("Fehler"); }));
+    }
+
+    QTemporaryDir Ordner;
+    TTestdienste Dienste;
+    TForm_Haupt Fenster;
+};
+
+QString Nummer(int n)
+{
+    return QStringLiteral("%1-%2").arg(QDate::currentDate().year()).arg(n, 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+// Every save that changes the order is a version; the key goes into the file
+// and keeps the order one across renaming; the title shows number and file.
+TEST_F(AblagefensterTest, SpeichernLegtFassungenAbUndDieKennungFolgtDerDatei)
+{
+    Anbinden(Ablagepfad());
+    EXPECT_EQ(Fenster.windowTitle(), QStringLiteral("Unbenannt[*] – Quadrolis C2"));
+    Tippen_In("Edit_Rechnungsempfaenger", QStringLiteral("Müller"));
+    Speichern_Unter(QStringLiteral("a.dat"));
+    const QString Kennung = Fenster.Bestellung().Kennung;
+    ASSERT_TRUE(TAblage::Ist_Kennung(Kennung));
+    EXPECT_TRUE(Inhalt(Pfad(QStringLiteral("a.dat"))).contains("Kennung=" + Kennung.toLatin1()));
+    EXPECT_EQ(Fenster.windowTitle(), Nummer(1) + QStringLiteral(" – a.dat[*] – Quadrolis C2"));
+    EXPECT_FALSE(Fenster.isWindowModified());
+
+    S<QAction>("Speichern1")->trigger();
+    Tippen_In("Edit_Bauvorhaben", QStringLiteral("Am Hang"));
+    S<QAction>("Speichern1")->trigger();
+    ASSERT_TRUE(QFile::rename(Pfad(QStringLiteral("a.dat")), Pfad(QStringLiteral("b.dat"))));
+    ASSERT_TRUE(Fenster.Bestellung_Oeffnen(Pfad(QStringLiteral("b.dat"))));
+    Speichern_Unter(QStringLiteral("c.dat"));
+
+    TAblage A(Ablagepfad());
+    EXPECT_EQ(Fenster.Bestellung().Kennung, Kennung);
+    EXPECT_EQ(Fenster.windowTitle(), Nummer(1) + QStringLiteral(" – c.dat[*] – Quadrolis C2"));
+    const auto Versionen = A.Versionen(Kennung);
+    ASSERT_EQ(Versionen.size(), 3u) << "unverändertes Speichern fügt keine Fassung hinzu";
+    EXPECT_EQ(A.Inhalt(Kennung), Inhalt(Pfad(QStringLiteral("c.dat"))));
+    EXPECT_EQ(Versionen.back().Pfad, Pfad(QStringLiteral("c.dat")));
+    EXPECT_EQ(Fehlermeldungen(), 0);
+}
+
+// An archive that cannot be opened is reported once; the files are saved as
+// without an archive, without a key, and the archive file stays as it was.
+TEST_F(AblagefensterTest, UnbrauchbareAblageLaesstDasSpeichernGelingen)
+{
+    const QString Kaputt = Pfad(QStringLiteral("kaputt.sqlite"));
+    Schreiben(Kaputt, QByteArray(4096, 'x'));
+    for (const QString& Ort : {Kaputt, Ordner.path()}) {
+        SCOPED_TRACE(Ort.toStdString());
+        Dienste.Meldungen.clear();
+        TForm_Haupt Ohne;
+        TForm_Haupt Mit;
+        Mit.Ablage_Anbinden(new TAblageanbindung(Ort, &Mit));
+        for (TForm_Haupt* F : {&Ohne, &Mit}) {
+            F->Bestellung().Rechnungsempfaenger = QStringLiteral("Müller");
+            for (int Mal = 0; Mal < 2; ++Mal) {
+                Dienste.Pfade = {Pfad(F == &Ohne ? QStringLiteral("ohne.dat") : QStringLiteral("mit.dat"))};
+                Suchen<QAction>(*F, "Speichernunter1")->trigger();
+            }
+        }
+        EXPECT_EQ(Inhalt(Pfad(QStringLiteral("mit.dat"))),
+                  Inhalt(Pfad(QStringLiteral("ohne.dat"))).replace("ohne.dat", "mit.dat"));
+        EXPECT_EQ(Fehlermeldungen(), 1);
+        ASSERT_FALSE(Dienste.Meldungen.empty());
+        EXPECT_TRUE(Dienste.Meldungen.front().Text.contains(QStringLiteral("ohne Ablage"))) << Dienste.Meldungen.front().Text.toStdString();
+        EXPECT_EQ(Inhalt(Kaputt), QByteArray(4096, 'x'));
+    }
+}
+
+// The window through its controls: search as one types, status filter, the
+// version list, the comparison, a status change and opening from the archive.
+TEST_F(AblagefensterTest, SuchenVergleichenStatusUndOeffnen)
+{
+    QByteArray Gold = Inhalt(Testdatei("bestellblatt_gold.dat"));
+    QByteArray Geaendert = Gold;
+    Geaendert += "\r\n[Bestellung/Positionen0/Position/Hoelzer]\r\nItemIndex=1\r\n";
+    const QString Kennung = TAblage::Neue_Kennung();
+    {
+        TAblage A(Ablagepfad());
+        for (const QByteArray& Bytes : {Gold, Geaendert}) {
+            TBestellung B;
+            ASSERT_TRUE(Bestelldatei::Bestellung_Lesen(Bytes, B, QString()));
+            A.Ablegen(Kennung, {Bytes, QStringLiteral("/weg/gold.dat"), QDateTime::currentDateTime(),
+                                QStringLiteral("tester"), TAblagefelder::Von(B)});
+        }
+        TAblagefelder Andere;
+        Andere.Rechnungsempfaenger = QStringLiteral("Schulze");
+        A.Ablegen(TAblage::Neue_Kennung(), {"x", {}, QDateTime::currentDateTime(), {}, Andere});
+    }
+    Anbinden(Ablagepfad());
+    S<QAction>("Ablage1")->trigger();
+    auto* Ablage = S<TForm_Ablage>("TForm_Ablage");
+    ASSERT_TRUE(Ablage->isVisible());
+    auto* Tabelle = Suchen<QTableView>(*Ablage, "Tabelle_Bestellungen");
+    EXPECT_EQ(Tabelle->model()->rowCount(), 2);
+
+    Tippen(Suchen<QLineEdit>(*Ablage, "Edit_Suche"), QStringLiteral("muller sohne"));
+    ASSERT_EQ(Tabelle->model()->rowCount(), 1);
+    EXPECT_EQ(Zelle(Tabelle, 0, 0), Nummer(1));
+    EXPECT_EQ(Zelle(Tabelle, 0, 6), QStringLiteral("1005,18"));
+    auto* Versionen = Suchen<QTableWidget>(*Ablage, "Tabelle_Versionen");
+    ASSERT_EQ(Versionen->rowCount(), 2);
+    EXPECT_EQ(Versionen->item(0, 3)->text(), QStringLiteral("1005,18"));
+
+    QTest::mouseClick(Suchen<QPushButton>(*Ablage, "Button_Vergleichen"), Qt::LeftButton);
+    auto* Vergleich = Suchen<QDialog>(*Ablage, "Vergleich");
+    EXPECT_TRUE(Suchen<QPlainTextEdit>(*Vergleich, "Text_Unterschiede")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("Pos. 1: Holzart Fichte keilgezinkt → Fichte; Einzelpreis 396,00 → 450,00")));
+    Vergleich->close();
+
+    Eintrag_Waehlen(Suchen<QComboBox>(*Ablage, "CB_Neuer_Status"), QStringLiteral("Bestellt"));
+    QTest::mouseClick(Suchen<QPushButton>(*Ablage, "Button_Status_Setzen"), Qt::LeftButton);
+    EXPECT_EQ(Zelle(Tabelle, 0, 7), QStringLiteral("Bestellt"));
+    auto* Status = Suchen<QComboBox>(*Ablage, "CB_Status");
+    for (const auto& [Wert, Zeilen] : {std::pair{"Bestellt", 1}, std::pair{"Angebot", 0}}) {
+        Eintrag_Waehlen(Status, QString::fromUtf8(Wert));
+        EXPECT_EQ(Tabelle->model()->rowCount(), Zeilen) << Wert;
+    }
+    Eintrag_Waehlen(Status, QStringLiteral("Bestellt"));
+
+    // The file is gone: the order opens from the archive's bytes, and saving asks where.
+    Zeile_Doppelklicken(Tabelle, 0);
+    EXPECT_EQ(Fenster.Bestellung().Rechnungsempfaenger, QStringLiteral("Müller & Söhne GbR"));
+    EXPECT_EQ(Fenster.Bestellung().Kennung, Kennung);
+    EXPECT_EQ(Fenster.Bestellung().Filename, QString());
+    EXPECT_EQ(Fenster.windowTitle(), Nummer(1) + QStringLiteral(" – Unbenannt[*] – Quadrolis C2"));
+    Speichern_Unter(QStringLiteral("zurueck.dat"));
+    EXPECT_TRUE(Dienste.Pfade.empty());
+    EXPECT_EQ(TAblage(Ablagepfad()).Versionen(Kennung).size(), 3u);
+}
+
+// A known invoice recipient fills contact and telephone from the latest order.
+TEST_F(AblagefensterTest, BekannterEmpfaengerFuelltKontakt)
+{
+    {
+        TAblage A(Ablagepfad());
+        TAblagefelder F;
+        F.Rechnungsempfaenger = QStringLiteral("Bäckerei Weiß");
+        F.Ansprechpartner = QStringLiteral("Frau Weiß");
+        F.Telefon = QStringLiteral("0351 42");
+        A.Ablegen(TAblage::Neue_Kennung(), {"b", {}, QDateTime::currentDateTime(), {}, F});
+    }
+    Anbinden(Ablagepfad());
+    auto* Empfaenger = S<QLineEdit>("Edit_Rechnungsempfaenger");
+    EXPECT_EQ(static_cast<QStringListModel*>(Empfaenger->completer()->model())->stringList(),
+              QStringList{QStringLiteral("Bäckerei Weiß")});
+    emit Empfaenger->completer()->activated(QStringLiteral("Bäckerei Weiß"));
+    EXPECT_EQ(S<QLineEdit>("Edit_Ansprechpartner")->text(), QStringLiteral("Frau Weiß"));
+    EXPECT_EQ(S<QLineEdit>("Edit_Telefon")->text(), QStringLiteral("0351 42"));
+    EXPECT_EQ(Fenster.Bestellung().Rechnungsempfaenger, QStringLiteral("Bäckerei Weiß"));
+}
