@@ -55,9 +55,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/quadrolis-c2")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Found by dpkg-shlibdeps: the Qt, JPEG and C++ libraries. Not found, as both
-# are loaded at run time: Qt's German texts for its own dialogs and the SQLite
-# driver of Qt SQL that the archive needs.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite")
+# Found by dpkg-shlibdeps: the Qt, JPEG and C++ libraries. Not found, as they
+# are loaded or run at run time: Qt's German texts for its own dialogs, the
+# SQLite and PostgreSQL drivers of Qt SQL that the archive needs, and
+# xdg-email, which hands an order to the desktop's mail program.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite, libqt6sql6-psql, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

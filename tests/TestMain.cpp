@@ -6,6 +6,7 @@
 #ifdef QT_WIDGETS_LIB
 #ifdef QUADROLIS_FENSTERTEST
 #include "ui/main/TQuadrolisApp.h"
+#include "ui/shared/TEinstellungen.h"
 #endif
 
 #include <QApplication>
@@ -14,6 +15,15 @@
 #include <QGuiApplication>
 #else
 #include <QCoreApplication>
+#endif
+
+#ifdef QUADROLIS_FENSTERTEST
+// Each test starts from no remembered settings: what one test's window keeps
+// (its size, the tax, the recent files) is gone before the next one starts.
+class TEinstellungen_Leeren : public ::testing::EmptyTestEventListener
+{
+    void OnTestEnd(const ::testing::TestInfo&) override { TEinstellungen().clear(); }
+};
 #endif
 
 // Every test sees the German locale, so "12,50" is what is compared.
@@ -28,9 +38,13 @@ int main(int argc, char** argv)
     // tests keep theirs out of the real one.
     QTemporaryDir Datenordner;
     qputenv("XDG_DATA_HOME", Datenordner.path().toLocal8Bit());
+    // Nor do they read or change the user's settings.
+    QTemporaryDir Einstellungsordner;
+    qputenv("XDG_CONFIG_HOME", Einstellungsordner.path().toLocal8Bit());
     QApplication app(argc, argv);
 #ifdef QUADROLIS_FENSTERTEST
     TQuadrolisApp::Oberflaeche_Einrichten();
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TEinstellungen_Leeren);
 #endif
 #elif defined(QT_GUI_LIB)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")

@@ -6,15 +6,16 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qt6-translations-l10n
-  # the order archive: Qt SQL's SQLite driver
+  # the order archive: Qt SQL's SQLite and PostgreSQL drivers; the server for its tests
   libqt6sql6-sqlite libsqlite3-dev
+  libqt6sql6-psql postgresql-15
   libjpeg-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth
   poppler-utils
   # the Debian package and its checks
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin
-  xdg-utils libfile-mimeinfo-perl
+  xdg-utils libfile-mimeinfo-perl  # xdg-email for "Per E-Mail senden…", the package checks
 )
 
 missing=()

@@ -46,6 +46,11 @@ const char* const Hilfetext =
     "                   einen Ordner, ein Gerät, eine Pipe oder die Ablage selbst.\n"
     "\n"
     "Optionen:\n"
+    "  --ablage ORT     die Ablage in der Datei ORT oder, als libpq-Adresse\n"
+    "                   (postgresql://benutzer@server:5432/datenbank), auf einem\n"
+    "                   PostgreSQL-Server; sonst die in der Umgebungsvariablen\n"
+    "                   QUADROLIS_ABLAGE genannte, sonst die Datei oben. Das Passwort\n"
+    "                   steht am besten in ~/.pgpass, nicht in der Adresse.\n"
     "  -h, --help       zeigt diese Hilfe\n"
     "  -V, --version    zeigt die Version\n"
     "\n"
@@ -150,10 +155,18 @@ int Ausfuehren(const QStringList& Argumente)
         std::fputs("quadrolis-ablage (Quadrolis C2) " QUADROLIS_VERSION "\n", stdout);
         return Erfolg;
     }
-    if (Argumente.isEmpty())
+    QStringList Uebrige = Argumente;
+    QString Ort = TAblage::Standardort();
+    if (const qsizetype Stelle = Uebrige.indexOf(QStringLiteral("--ablage")); Stelle >= 0) {
+        if (Stelle + 1 >= Uebrige.size() || Uebrige[Stelle + 1].isEmpty())
+            return Falsch(QStringLiteral("--ablage verlangt eine Datei oder eine postgresql://-Adresse"));
+        Ort = Uebrige[Stelle + 1];
+        Uebrige.remove(Stelle, 2);
+    }
+    if (Uebrige.isEmpty())
         return Falsch(QStringLiteral("Befehl fehlt: import, liste oder export"));
-    const QString Befehl = Argumente.front();
-    const QStringList Rest = Argumente.mid(1);
+    const QString Befehl = Uebrige.front();
+    const QStringList Rest = Uebrige.mid(1);
     if (Befehl == QLatin1String("import") && Rest.isEmpty())
         return Falsch(QStringLiteral("import verlangt mindestens einen Ordner oder eine Datei"));
     if (Befehl == QLatin1String("liste") && Rest.size() > 1)
@@ -163,14 +176,14 @@ int Ausfuehren(const QStringList& Argumente)
 
     std::unique_ptr<TAblage> Ablage;
     try {
-        Ablage = std::make_unique<TAblage>(TAblage::Standardpfad());
+        Ablage = std::make_unique<TAblage>(Ort);
         if (Befehl == QLatin1String("import"))
             return Importieren(*Ablage, Rest);
         if (Befehl == QLatin1String("liste"))
             return Auflisten(*Ablage, Rest.value(0));
         return Exportieren(*Ablage, Rest);
     } catch (const EFehler& F) {
-        return Melden(QStringLiteral("Ablage %1: %2").arg(TAblage::Standardpfad(), F.Meldung()));
+        return Melden(QStringLiteral("Ablage %1: %2").arg(TAblagedialekt::Anzeigename(Ort), F.Meldung()));
     }
 }
 

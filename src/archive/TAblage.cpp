@@ -152,17 +152,25 @@ QString TAblage::Suchtext_Aus(const QStringList& Felder)
     return Suchtext::Normalisieren(Felder.join(QLatin1Char('\n')));
 }
 
+QString TAblage::Standardort()
+{
+    const QString Ort = qEnvironmentVariable("QUADROLIS_ABLAGE").trimmed();
+    return Ort.isEmpty() ? Standardpfad() : Ort;
+}
+
 TAblage::TAblage(const QString& Pfad, int Schema_Bis)
     : m_Pfad(Pfad)
+    , m_Dialekt(TAblagedialekt::Art_Von(Pfad))
 {
     static QAtomicInteger<int> Zaehler;
     m_Verbindung = QStringLiteral("ablage-%1").arg(Zaehler.fetchAndAddRelaxed(1));
 
+    const bool Datei = m_Dialekt.Art() == TAblagedialekt::TArt::SQLite;
     const QFileInfo Info(Pfad);
-    if (Info.exists() && !Info.isFile())
+    if (Datei && Info.exists() && !Info.isFile())
         throw EAblagefehler(QStringLiteral("Die Ablage \"%1\" ist keine Datei.").arg(Pfad),
                             TAblagedialekt::TUrsache::Schreibgeschuetzt);
-    if (!Info.exists() && !QDir().mkpath(Info.absolutePath()))
+    if (Datei && !Info.exists() && !QDir().mkpath(Info.absolutePath()))
         throw EAblagefehler(QStringLiteral("Der Ordner der Ablage \"%1\" kann nicht angelegt werden.")
                                 .arg(Info.absolutePath()),
                             TAblagedialekt::TUrsache::Schreibgeschuetzt);
@@ -170,9 +178,9 @@ TAblage::TAblage(const QString& Pfad, int Schema_Bis)
     m_Db = QSqlDatabase::addDatabase(m_Dialekt.Treiber(), m_Verbindung);
     try {
         if (!m_Db.isValid())
-            throw EAblagefehler(QStringLiteral("Der SQLite-Treiber von Qt fehlt (Paket libqt6sql6-sqlite)."));
-        m_Db.setDatabaseName(Pfad);
-        m_Db.setConnectOptions(m_Dialekt.Verbindungsoptionen());
+            throw EAblagefehler(Datei ? QStringLiteral("Der SQLite-Treiber von Qt fehlt (Paket libqt6sql6-sqlite).")
+                                      : QStringLiteral("Der PostgreSQL-Treiber von Qt fehlt (Paket libqt6sql6-psql)."));
+        m_Dialekt.Ort_Setzen(m_Db, Pfad);
         if (!m_Db.open())
             throw EAblagefehler(m_Db.lastError(), m_Dialekt);
         TSchema(m_Db, m_Dialekt).Aktualisieren(Schema_Bis < 0 ? TSchema::Aktuelle_Version : Schema_Bis);
@@ -301,7 +309,16 @@ TAblage::TAbgelegt TAblage::Ablegen(const QString& Kennung, const TNeueVersion& 
         A.addBindValue(Kennung);
     Ausfuehren(A);
 
-    Ergebnis.Version = Vorhanden ? Vorhanden->Versionen + 1 : 1;
+    Ergebnis.Version = 1;
+    if (Vorhanden) {
+        // Read once the row is ours: a writer on another connection may have added a version meanwhile.
+        A.prepare(QStringLiteral("SELECT versionen FROM bestellungen WHERE kennung = ?"));
+        A.addBindValue(Kennung);
+        Ausfuehren(A);
+        if (!A.next())
+            Fehler(A);
+        Ergebnis.Version = A.value(0).toInt();
+    }
     Ergebnis.Neue_Version = true;
     A.prepare(QStringLiteral("INSERT INTO versionen (kennung, nr, gespeichert, benutzer, pfad, pruefsumme, inhalt, "
                              "positionen, gesamtsumme) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -334,13 +351,19 @@ void TAblage::Status_Setzen(const QString& Kennung, const QString& Status, const
     Ausfuehren(A);
     if (A.numRowsAffected() != 1)
         throw EAblagefehler(QStringLiteral("Die Bestellung ist nicht in der Ablage."));
-    A.prepare(QStringLiteral("INSERT INTO statuswechsel (kennung, nr, zeit, benutzer, status) "
-                             "SELECT ?, COALESCE(MAX(nr), 0) + 1, ?, ?, ? FROM statuswechsel WHERE kennung = ?"));
+    // Untyped values in a SELECT list are text to the server; the number is read first instead.
+    A.prepare(QStringLiteral("SELECT COALESCE(MAX(nr), 0) + 1 FROM statuswechsel WHERE kennung = ?"));
     A.addBindValue(Kennung);
+    Ausfuehren(A);
+    if (!A.next())
+        Fehler(A);
+    const int Nr = A.value(0).toInt();
+    A.prepare(QStringLiteral("INSERT INTO statuswechsel (kennung, nr, zeit, benutzer, status) VALUES (?, ?, ?, ?, ?)"));
+    A.addBindValue(Kennung);
+    A.addBindValue(Nr);
     A.addBindValue(QDateTime::currentMSecsSinceEpoch());
     A.addBindValue(Text(Benutzer));
     A.addBindValue(Status);
-    A.addBindValue(Kennung);
     Ausfuehren(A);
     T.Abschliessen();
 }

@@ -73,6 +73,9 @@ public:
 
     // The archive of the user: ablage.sqlite in the program's data folder.
     static QString Standardpfad();
+    // Where the archive is: the libpq URI in QUADROLIS_ABLAGE, set by an
+    // administrator, or else the file of the user.
+    static QString Standardort();
     // The login name that versions and status changes record.
     static QString Anmeldename();
     // A new identity for an order.
@@ -84,8 +87,10 @@ public:
     static QString Suchtext_Aus(const QStringList& Felder);
 
     // Opens the archive at Pfad, creating it on first use, and brings its schema
-    // up to date. Throws EAblagefehler, in German, for a database that is newer,
-    // damaged, locked or cannot be written; such a file is left as it was.
+    // up to date. Pfad is a SQLite file or a libpq URI (postgresql://…) of a
+    // database on a server, whose tables are created in it when it is empty.
+    // Throws EAblagefehler, in German, for a database that is newer, damaged,
+    // locked, unreachable or cannot be written; such a database is left as it was.
     explicit TAblage(const QString& Pfad, int Schema_Bis = -1);
     ~TAblage();
     TAblage(const TAblage&) = delete;
@@ -166,6 +171,7 @@ public:
     std::optional<std::pair<QString, QString>> Kontakt(const QString& Rechnungsempfaenger) const;
 
     QSqlDatabase& Datenbank() { return m_Db; }
+    const TAblagedialekt& Dialekt() const { return m_Dialekt; }
 
 private:
     QSqlQuery Abfrage() const;

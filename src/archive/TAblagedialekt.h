@@ -14,19 +14,26 @@
 class TAblagedialekt
 {
 public:
-    enum class TArt { SQLite };
+    enum class TArt { SQLite, PostgreSQL };
 
     // Why an operation failed, as far as the engine tells.
-    enum class TUrsache { Gesperrt, Beschaedigt, Schreibgeschuetzt, Sonstige };
+    enum class TUrsache { Gesperrt, Beschaedigt, Schreibgeschuetzt, Unerreichbar, Anmeldung, Datenbank_fehlt,
+                          Keine_Rechte, Sonstige };
 
     explicit TAblagedialekt(TArt Art = TArt::SQLite)
         : m_Art(Art)
     {
     }
 
+    // A libpq connection URI (postgresql://…) names a server; anything else is a SQLite file.
+    static TArt Art_Von(const QString& Ort);
+    // The place without a password, for messages.
+    static QString Anzeigename(const QString& Ort);
+
     TArt Art() const { return m_Art; }
     QString Treiber() const;
-    QString Verbindungsoptionen() const;
+    // Hands the place to the driver; throws EAblagefehler for a URI it cannot read.
+    void Ort_Setzen(QSqlDatabase& Db, const QString& Ort) const;
     // A query that fails on a file that is no database of the engine, changing nothing.
     QString Pruefabfrage() const;
     // Run once the schema is known to be one the program may write: journal, foreign keys.
@@ -34,6 +41,9 @@ public:
     // Begins a transaction that takes the write lock at once, so two writers
     // wait for each other instead of failing half way.
     QString Schreibtransaktion() const;
+    // Within a writing transaction: waits for any other program stepping the
+    // schema forward. Empty where the writing transaction already excludes it.
+    QString Schemasperre() const;
     QString Binaertyp() const;
     // A condition true where Spalte holds the bound text.
     QString Enthaelt(const QString& Spalte) const;
@@ -44,6 +54,9 @@ public:
     static constexpr int Wartezeit_ms = 5000;
 
 private:
+    static TUrsache Serverursache(const QSqlError& Fehler);
+    static constexpr int Sperrnummer = 20260419;
+
     TArt m_Art;
 };
 

@@ -50,6 +50,8 @@ void TSchema::Aktualisieren(int Bis)
                                                                                  &TSchema::Auf_V3};
     for (int Neu = Stand + 1; Neu <= Bis && Neu <= Aktuelle_Version; ++Neu) {
         TTransaktion T(m_Db, m_Dialekt);
+        if (const QString Sperre = m_Dialekt.Schemasperre(); !Sperre.isEmpty())
+            Ausfuehren(Sperre);
         // Another program may have stepped the database forward meanwhile.
         if (Version() >= Neu)
             continue;

@@ -255,6 +255,11 @@ TSummen TBestellung::Summen() const
     return S;
 }
 
+bool TBestellung::Berechnet(std::uint32_t Typ)
+{
+    return Ist_Ware(Typ) || Typ == Positionstyp::Lieferung || Typ == Positionstyp::Montage;
+}
+
 long double TBestellung::Summe_Rabattfaehig() const { return Warensummen(Gesamt_UM_Fenster()).Rabattfaehig; }
 long double TBestellung::Summe_Nicht_Rabattfaehig() const { return Warensummen(Gesamt_UM_Fenster()).Nicht_Rabattfaehig; }
 long double TBestellung::Betrag_RabattAuswahl() const { return Summen().Betrag_RabattAuswahl; }

@@ -106,6 +106,8 @@ public:
     void Sonderfarbe_Abgleichen();
 
     TSummen Summen() const;
+    // Whether positions of the kind enter any sum: goods, delivery and installation.
+    static bool Berechnet(std::uint32_t Typ);
     long double Summe_Rabattfaehig() const;
     long double Summe_Nicht_Rabattfaehig() const;
     long double Betrag_RabattAuswahl() const;

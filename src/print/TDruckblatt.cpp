@@ -13,8 +13,10 @@
 #include <QPageRanges>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -323,6 +325,7 @@ TBlock Summenblock(const TSatz& S, const TBlattsumme& Summe)
         Zeile = {{0, 2, Summe.Beschriftung, false, Qt::AlignHCenter, Text}, {3, 12, Summe.Betrag, false, Links}};
         break;
     case TArt::Zwischensumme:
+    case TArt::Umsatzsteuer:
         Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, false, Rechts, Text}, {12, 12, Summe.Betrag}};
         break;
     case TArt::Rabatt:
@@ -330,6 +333,7 @@ TBlock Summenblock(const TSatz& S, const TBlattsumme& Summe)
         Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, false, Rechts, Text}, {12, 12, Summe.Betrag, true}};
         break;
     case TArt::Summe:
+    case TArt::Brutto:
         Zeile = {{0, 6, {}}, {7, 11, Summe.Beschriftung, true, Rechts, Text}, {12, 12, Summe.Betrag, true}};
         Punkte = Schrift_Summe;
         break;
@@ -367,10 +371,27 @@ TBlock Absatzblock(const TSatz& S, const TAbsatz& A, int Punkte, qreal Einzug, q
     Normal.setFont(Schrift);
     Schreiber.insertText(A.Zeilen.join(QChar::LineSeparator), Normal);
     const qreal h = Dokument->size().height();
-    TBlock Block{h + Abstand_danach, false, [Dokument, Einzug](QPainter& M, qreal y) {
+    // Where a line to write on starts: at the end of its caption, in the document's coordinates.
+    std::vector<QPointF> Linien;
+    qsizetype Stelle = A.Fett.size();
+    const QTextLayout* Satz = Dokument->firstBlock().layout();
+    for (const QString& Zeile : A.Zeilen) {
+        Stelle += Zeile.size();
+        if (TBestellblatt::Schreiblinie(Zeile) && Satz) {
+            const QTextLine Z = Satz->lineForTextPosition(int(Stelle));
+            if (Z.isValid())
+                Linien.emplace_back(Z.cursorToX(int(Stelle)), Z.y() + Z.ascent() + S.pt(1.5));
+        }
+        ++Stelle;
+    }
+    const qreal Linienende = std::min(S.mm(90), S.Breite() - Einzug);
+    TBlock Block{h + Abstand_danach, false, [&S, Dokument, Einzug, Linien, Linienende](QPainter& M, qreal y) {
                      M.save();
                      M.translate(Einzug, y);
                      Dokument->drawContents(&M);
+                     M.setPen(QPen(Qt::black, S.pt(0.5)));
+                     for (const QPointF& Anfang : Linien)
+                         M.drawLine(QPointF(Anfang.x() + S.mm(2), Anfang.y()), QPointF(Linienende, Anfang.y()));
                      M.restore();
                  }};
     Block.Raster = S.Masse(Schrift).lineSpacing();
@@ -530,14 +551,14 @@ void Fusszeile(QPainter& M, const TSatz& S, const QString& Datum, int Seite, int
 
 } // namespace
 
-TDruckblatt::TDruckblatt(const TBestellung& Bestellung)
-    : m_Blatt(Bestellung)
+TDruckblatt::TDruckblatt(const TBestellung& Bestellung, std::optional<TUmsatzsteuer> Steuer)
+    : m_Blatt(Bestellung, Steuer)
 {
 }
 
-TDruckblatt TDruckblatt::Mit_Skizzen(const TBestellung& Bestellung)
+TDruckblatt TDruckblatt::Mit_Skizzen(const TBestellung& Bestellung, std::optional<TUmsatzsteuer> Steuer)
 {
-    TDruckblatt Blatt(Bestellung);
+    TDruckblatt Blatt(Bestellung, Steuer);
     Blatt.Skizzen_Setzen([](QPainter& Maler, const TPosition& Fenster, const QRectF& Ziel) {
         TSkizze::Zeichnen(Maler, Fenster, Ziel);
     });

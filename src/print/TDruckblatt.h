@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -23,10 +24,11 @@ public:
     // Draws a window's sketch into the box reserved beside its description.
     using TSkizzenzeichner = std::function<void(QPainter&, const TPosition&, const QRectF&)>;
 
-    explicit TDruckblatt(const TBestellung& Bestellung);
+    // With a tax rate the sums end in the tax and the gross total.
+    explicit TDruckblatt(const TBestellung& Bestellung, std::optional<TUmsatzsteuer> Steuer = std::nullopt);
     // The sheet as the program and bestellblatt print it: every window position
     // carries its sketch beside its description.
-    static TDruckblatt Mit_Skizzen(const TBestellung& Bestellung);
+    static TDruckblatt Mit_Skizzen(const TBestellung& Bestellung, std::optional<TUmsatzsteuer> Steuer = std::nullopt);
 
     // With a sketcher every window position gets a box for its sketch.
     void Skizzen_Setzen(TSkizzenzeichner Zeichner) { m_Skizze = std::move(Zeichner); }

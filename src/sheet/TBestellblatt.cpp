@@ -62,7 +62,10 @@ TBlattposition Position(const TPositionseintrag& E, const TSummen& S)
     return Z;
 }
 
-std::vector<TBlattsumme> Summenzeilen(const TBestellung& B, const TSummen& S)
+} // namespace
+
+std::vector<TBlattsumme> TBestellblatt::Summenzeilen(const TBestellung& B, const TSummen& S,
+                                                     std::optional<TUmsatzsteuer> Steuer)
 {
     using TArt = TBlattsumme::TArt;
     std::vector<TBlattsumme> Z;
@@ -80,8 +83,22 @@ std::vector<TBlattsumme> Summenzeilen(const TBestellung& B, const TSummen& S)
         Z.push_back({TArt::Objektrabatt, QStringLiteral("Objektrabatt ") + Umgekehrt(B.RabattObjekt) + QStringLiteral("%: "),
                      Zahlformat::Betrag(S.Betrag_RabattObjekt)});
     Z.push_back({TArt::Summe, QStringLiteral("Summe: "), Zahlformat::Betrag(S.Gesamtsumme)});
+    if (Steuer) {
+        const TUmsatzsteuer::TBetraege Betraege = Steuer->Berechnen(S.Gesamtsumme);
+        const auto Euro = [](std::int64_t Cent) { return Zahlformat::Betrag(static_cast<long double>(Cent) / 100.0L); };
+        Z.push_back({TArt::Umsatzsteuer, QStringLiteral("zzgl. USt. ") + Steuer->Satztext() + QStringLiteral(" %: "),
+                     Euro(Betraege.Steuer_Cent)});
+        Z.push_back({TArt::Brutto, QStringLiteral("Summe brutto: "), Euro(Betraege.Brutto_Cent)});
+    }
     return Z;
 }
+
+bool TBestellblatt::Schreiblinie(const QString& Zeile)
+{
+    return Zeile == QLatin1String("Datum:") || Zeile == QLatin1String("Auftrag erteilt:");
+}
+
+namespace {
 
 TAbsatz Absatz(const QString& Text)
 {
@@ -164,7 +181,7 @@ const QString TBestellblatt::Ankreuzen_Bestellung = QStringLiteral("Bestellung (
 const QString TBestellblatt::Angebotsdatum_Luecke = QStringLiteral("____-____-____");
 const QString TBestellblatt::Ankreuzen_Hinweis = QStringLiteral(") (Zutreffendes bitte ankreuzen)");
 
-TBestellblatt::TBestellblatt(const TBestellung& B)
+TBestellblatt::TBestellblatt(const TBestellung& B, std::optional<TUmsatzsteuer> Steuer)
     : Datum(B.Datum)
 {
     Absender = {
@@ -206,7 +223,7 @@ TBestellblatt::TBestellblatt(const TBestellung& B)
         ++Nummer;
         Grau = !Grau;
     }
-    Summen = Summenzeilen(B, S);
+    Summen = Summenzeilen(B, S, Steuer);
     Bedingungen = Bedingungstext();
     if (B.MitNachtext)
         Nachtext = Schlusstext();

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "sheet/TUmsatzsteuer.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class TBestellung;
 class TPosition;
+struct TSummen;
 
 // A header field of the sheet; a value with Mindestlaenge > 0 stands on a
 // line at least that many characters long, for filling in by hand.
@@ -51,7 +55,7 @@ struct TBlattposition
 
 struct TBlattsumme
 {
-    enum class TArt { Umlaufmeter, Zwischensumme, Rabatt, Objektrabatt, Summe };
+    enum class TArt { Umlaufmeter, Zwischensumme, Rabatt, Objektrabatt, Summe, Umsatzsteuer, Brutto };
     TArt Art = TArt::Summe;
     QString Beschriftung;
     QString Betrag;
@@ -75,7 +79,14 @@ struct TAbsatz
 class TBestellblatt
 {
 public:
-    explicit TBestellblatt(const TBestellung& Bestellung);
+    // With a tax rate the sums end in the tax on the net total and the gross total.
+    explicit TBestellblatt(const TBestellung& Bestellung, std::optional<TUmsatzsteuer> Steuer = std::nullopt);
+
+    // The sums of the order as the sheet shows them, in its order.
+    static std::vector<TBlattsumme> Summenzeilen(const TBestellung& Bestellung, const TSummen& Summen,
+                                                 std::optional<TUmsatzsteuer> Steuer);
+    // A line of the closing text that is followed by a line to write on by hand.
+    static bool Schreiblinie(const QString& Zeile);
 
     static const QString Titel;
     static const QString Ankreuzen_Angebot;

@@ -263,7 +263,11 @@ void Summen(QString& H, const TBestellblatt& B)
                         QStringLiteral("<td>&nbsp;</td><td style=\"font-weight: bold;\">") + S.Betrag
                             + QStringLiteral("</td>"));
             break;
+        case TArt::Umsatzsteuer:
+            Summenzeile(H, QStringLiteral("<tr>"), Rabattkopf(S.Beschriftung), Zelle2(S.Betrag));
+            break;
         case TArt::Summe:
+        case TArt::Brutto:
             Summenzeile(H, QStringLiteral("<tr style=\"font-weight: bold; font-size: 10pt;\">"),
                         QStringLiteral("<th colspan=\"2\">") + S.Beschriftung + QStringLiteral("</th>"),
                         Zelle2(S.Betrag));
@@ -369,7 +373,7 @@ QByteArray Latin1(const QString& Html)
 
 QString THtmlDatei::Html_Erzeugen(const TBestellung& Bestellung)
 {
-    const TBestellblatt Blatt(Bestellung);
+    const TBestellblatt Blatt(Bestellung, m_Steuer);
     QString H;
     // About half a kilobyte of markup per row: a long order is not copied
     // again and again while its sheet grows.

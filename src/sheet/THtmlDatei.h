@@ -1,6 +1,10 @@
 #pragma once
 
+#include "sheet/TUmsatzsteuer.h"
+
 #include <QString>
+
+#include <optional>
 
 class QIODevice;
 class TBestellung;
@@ -10,6 +14,10 @@ class TBestellung;
 class THtmlDatei
 {
 public:
+    // With a tax rate the sums end in the tax and the gross total; without
+    // one (the default) the document is as it always was.
+    void Umsatzsteuer_Setzen(std::optional<TUmsatzsteuer> Steuer) { m_Steuer = Steuer; }
+
     // Builds the whole document.
     QString Html_Erzeugen(const TBestellung& Bestellung);
 
@@ -26,6 +34,7 @@ public:
     const QString& Fehlertext() const { return m_Fehlertext; }
 
 private:
+    std::optional<TUmsatzsteuer> m_Steuer;
     QString m_Pfad;
     QString m_Fehlertext;
 };

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,6 +22,8 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <set>
+#include <thread>
 
 inline void PrintTo(const QString& Text, std::ostream* Aus)
 {
@@ -33,11 +36,127 @@ inline void PrintTo(const QStringList& Liste, std::ostream* Aus)
 
 namespace {
 
-class Ablage : public ::testing::Test
+// Opens Ort without the archive, runs Befehle and returns its tables and
+// applied migrations; empty when it cannot be opened.
+QStringList Roh(const QString& Ort, const QStringList& Befehle = {})
+{
+    const TAblagedialekt D(TAblagedialekt::Art_Von(Ort));
+    QStringList Stand;
+    {
+        QSqlDatabase Db = QSqlDatabase::addDatabase(D.Treiber(), QStringLiteral("roh"));
+        D.Ort_Setzen(Db, Ort);
+        if (Db.open()) {
+            QSqlQuery Q(Db);
+            for (const QString& Befehl : Befehle)
+                EXPECT_TRUE(Q.exec(Befehl)) << Q.lastError().text().toStdString();
+            Stand = Db.tables();
+            Stand.sort();
+            Q.exec(QStringLiteral("SELECT version FROM migrationen ORDER BY version"));
+            while (Q.next())
+                Stand << Q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("roh"));
+    return Stand;
+}
+
+// A PostgreSQL 15 cluster of this test program alone, started by
+// postgres_temp.sh when a test first needs it and stopped when the program
+// ends; the script stops it as well when the program dies.
+class TServer
+{
+public:
+    static TServer& Gemeinsam()
+    {
+        static TServer Server;
+        return Server;
+    }
+    ~TServer()
+    {
+        if (m_Eingabe >= 0) {
+            close(m_Eingabe);
+            waitpid(m_Kind, nullptr, 0);
+        }
+    }
+    bool Laeuft() const { return m_Eingabe >= 0; }
+    QString Uri(const QString& Datenbank, const QString& Benutzer = QStringLiteral("postgres"),
+                const QString& Passwort = QStringLiteral("geheim")) const
+    {
+        return QStringLiteral("postgresql://%1:%2@/%3?host=%4").arg(Benutzer, Passwort, Datenbank, m_Ordner);
+    }
+    QString Neue_Datenbank()
+    {
+        const QString Name = QStringLiteral("ablage_%1").arg(++m_Datenbanken);
+        Roh(Uri(QStringLiteral("postgres")), {QStringLiteral("CREATE DATABASE ") + Name});
+        return Uri(Name);
+    }
+
+private:
+    TServer()
+    {
+        char Vorlage[] = "/tmp/quadrolis-pg-XXXXXX";
+        if (!mkdtemp(Vorlage))
+            return;
+        m_Ordner = QString::fromLocal8Bit(Vorlage);
+        Schreiben(m_Ordner + QStringLiteral("/passwort"), "geheim\n");
+        const QByteArray Skript = QUADROLIS_TESTDATEN "/../archive/postgres_temp.sh";
+        const QByteArray Ordner = m_Ordner.toLocal8Bit();
+        const QByteArray Passwort = Ordner + "/passwort";
+        int Ein[2], Aus[2];
+        if (pipe2(Ein, O_CLOEXEC) != 0 || pipe2(Aus, O_CLOEXEC) != 0)
+            return;
+        m_Kind = fork();
+        if (m_Kind == 0) {
+            dup2(Ein[0], 0);
+            dup2(Aus[1], 1);
+            execl("/bin/bash", "bash", Skript.constData(), Ordner.constData(), Passwort.constData(), nullptr);
+            _exit(127);
+        }
+        close(Ein[0]);
+        close(Aus[1]);
+        QByteArray Antwort;
+        char Zeichen = 0;
+        while (!Antwort.endsWith('\n') && read(Aus[0], &Zeichen, 1) == 1)
+            Antwort += Zeichen;
+        close(Aus[0]);
+        if (Antwort == "bereit\n")
+            m_Eingabe = Ein[1];
+        else {
+            close(Ein[1]);
+            waitpid(m_Kind, nullptr, 0);
+        }
+    }
+
+    QString m_Ordner;
+    pid_t m_Kind = -1;
+    int m_Eingabe = -1;
+    int m_Datenbanken = 0;
+};
+
+enum class TMotor { SQLite, PostgreSQL };
+
+class Ablage : public ::testing::TestWithParam<TMotor>
 {
 protected:
     QTemporaryDir Ordner;
-    QString Pfad = Ordner.filePath(QStringLiteral("ablage.sqlite"));
+    QString Pfad;
+
+    void SetUp() override
+    {
+        if (GetParam() == TMotor::PostgreSQL) {
+            ASSERT_TRUE(TServer::Gemeinsam().Laeuft())
+                << "PostgreSQL 15 startet nicht (/usr/lib/postgresql/15/bin, tools/install-deps.sh)";
+        }
+        Pfad = Neuer_Ort();
+    }
+
+    // An empty archive of the engine under test.
+    QString Neuer_Ort()
+    {
+        if (GetParam() == TMotor::PostgreSQL)
+            return TServer::Gemeinsam().Neue_Datenbank();
+        return Ordner.filePath(QStringLiteral("ablage%1.sqlite").arg(++m_Orte));
+    }
 
     static TNeueVersion Version(const QByteArray& Inhalt, const QString& Empfaenger = QString())
     {
@@ -61,7 +180,25 @@ protected:
         Liste.sort();
         return Liste;
     }
+
+private:
+    int m_Orte = 0;
 };
+
+// What only a file can be: damaged, a folder, killed at its commit.
+class Ablagedatei : public Ablage
+{
+};
+
+std::string Motorname(const ::testing::TestParamInfo<TMotor>& Info)
+{
+    return Info.param == TMotor::SQLite ? "SQLite" : "PostgreSQL";
+}
+
+void PrintTo(TMotor Motor, std::ostream* Aus)
+{
+    *Aus << (Motor == TMotor::SQLite ? "SQLite" : "PostgreSQL");
+}
 
 TAblage::TSuche Suche(const QString& Text, const QString& Status = QString())
 {
@@ -78,13 +215,17 @@ QString Jahresnummer(int n)
 
 } // namespace
 
+INSTANTIATE_TEST_SUITE_P(Motoren, Ablage, ::testing::Values(TMotor::SQLite, TMotor::PostgreSQL), Motorname);
+INSTANTIATE_TEST_SUITE_P(Datei, Ablagedatei, ::testing::Values(TMotor::SQLite), Motorname);
+
 // From an empty database and from every earlier schema: the archive ends at
 // the current version, keeps what it held and finds it through the search.
-TEST_F(Ablage, SchemaWirdVonJedemStandAusAktualisiert)
+TEST_P(Ablage, SchemaWirdVonJedemStandAusAktualisiert)
 {
     for (int Start = 0; Start < TSchema::Aktuelle_Version; ++Start) {
         SCOPED_TRACE(Start);
-        QFile::remove(Pfad);
+        if (Start > 0)
+            Pfad = Neuer_Ort();
         if (Start > 0) {
             TAblage Alt(Pfad, Start);
             QSqlQuery Q(Alt.Datenbank());
@@ -100,15 +241,32 @@ TEST_F(Ablage, SchemaWirdVonJedemStandAusAktualisiert)
                 << Q.lastError().text().toStdString();
         }
         TAblage A(Pfad);
-        EXPECT_EQ(TSchema(A.Datenbank(), TAblagedialekt()).Version(), TSchema::Aktuelle_Version);
+        EXPECT_EQ(TSchema(A.Datenbank(), A.Dialekt()).Version(), TSchema::Aktuelle_Version);
         EXPECT_EQ(Zeilen(A, "migrationen"), TSchema::Aktuelle_Version);
         const QStringList Gefunden = Nummern(A.Suchen(Suche(QStringLiteral("mueller"))));
         EXPECT_EQ(Gefunden, Start > 0 ? QStringList{QStringLiteral("2025-0007")} : QStringList{});
     }
 }
 
+TEST_P(Ablage, NeueresSchemaBleibtUnberuehrt)
+{
+    {
+        TAblage A(Pfad);
+        ASSERT_TRUE(QSqlQuery(A.Datenbank()).exec(QStringLiteral("INSERT INTO migrationen VALUES (99, 0, '9.9')")));
+    }
+    const QStringList Vorher = Roh(Pfad);
+    ASSERT_TRUE(Vorher.contains(QStringLiteral("99")));
+    try {
+        TAblage A(Pfad);
+        ADD_FAILURE() << "geöffnet";
+    } catch (const EAblagefehler& E) {
+        EXPECT_TRUE(E.Meldung().contains(QStringLiteral("neueren Programmversion"))) << E.Meldung().toStdString();
+    }
+    EXPECT_EQ(Roh(Pfad), Vorher);
+}
+
 // Neither a newer schema nor a damaged file is written to; each is refused in German.
-TEST_F(Ablage, NeueresOderBeschaedigtesBleibtUnberuehrt)
+TEST_P(Ablagedatei, NeueresOderBeschaedigtesBleibtUnberuehrt)
 {
     {
         TAblage A(Pfad);
@@ -140,14 +298,14 @@ TEST_F(Ablage, NeueresOderBeschaedigtesBleibtUnberuehrt)
     }
 }
 
-TEST_F(Ablage, OrtOhneDateiWirdAbgelehnt)
+TEST_P(Ablagedatei, OrtOhneDateiWirdAbgelehnt)
 {
     Schreiben(Ordner.filePath(QStringLiteral("datei")), "x");
     for (const QString& Ort : {Ordner.path(), Ordner.filePath(QStringLiteral("datei/ablage.sqlite"))})
         EXPECT_THROW(TAblage{Ort}, EAblagefehler) << Ort.toStdString();
 }
 
-TEST_F(Ablage, VersionenNummernStatusUndVorgaenger)
+TEST_P(Ablage, VersionenNummernStatusUndVorgaenger)
 {
     TAblage A(Pfad);
     const QString K1 = TAblage::Neue_Kennung();
@@ -183,9 +341,15 @@ TEST_F(Ablage, VersionenNummernStatusUndVorgaenger)
         Verlauf << W.Status;
     EXPECT_EQ(Verlauf, (QStringList{"Angebot", "Bestellt", "Erledigt"}));
     EXPECT_EQ(A.Bestellung(K1)->Status, QStringLiteral("Erledigt"));
+
+    // Long remarks of little repetition are kept whole on every engine.
+    TNeueVersion Lang = Version("lang");
+    for (int i = 0; i < 300; ++i)
+        Lang.Felder.Bemerkungen += TAblage::Neue_Kennung();
+    EXPECT_NO_THROW(A.Ablegen(TAblage::Neue_Kennung(), Lang));
 }
 
-TEST_F(Ablage, SucheFindetUmlauteUmschriftenUndNummern)
+TEST_P(Ablage, SucheFindetUmlauteUmschriftenUndNummern)
 {
     TAblage A(Pfad);
     const char* Empfaenger[] = {"Müller & Söhne GbR", "Mueller Bau", "Bäckerei Weiß", "Schulze", "Groß_Bau 100%"};
@@ -222,7 +386,7 @@ TEST_F(Ablage, SucheFindetUmlauteUmschriftenUndNummern)
 
 // A writer killed at the moment of a commit leaves the archive as the
 // previous commit left it, and the next writer gets on with it.
-TEST_F(Ablage, AbgebrochenerSchreiberHinterlaesstDenVorigenStand)
+TEST_P(Ablagedatei, AbgebrochenerSchreiberHinterlaesstDenVorigenStand)
 {
     const QString K = TAblage::Neue_Kennung();
     {
@@ -255,7 +419,7 @@ TEST_F(Ablage, AbgebrochenerSchreiberHinterlaesstDenVorigenStand)
 
 // tests/data: the readable orders are archived, the broken ones named with
 // the reader's reason, and a second import adds nothing.
-TEST_F(Ablage, ImportDerTestdaten)
+TEST_P(Ablage, ImportDerTestdaten)
 {
     TAblage A(Pfad);
     const QStringList Dateien = Ablageimport::Dateien({QStringLiteral(QUADROLIS_TESTDATEN)});
@@ -284,8 +448,80 @@ TEST_F(Ablage, ImportDerTestdaten)
     EXPECT_TRUE(Halb.Abgebrochen);
 }
 
+// Two connections saving at the same moment: new orders get distinct
+// numbers, and versions of one order distinct version numbers.
+TEST_P(Ablage, GleichzeitigeSchreiberBekommenVerschiedeneNummern)
+{
+    const QString Gemeinsame = TAblage::Neue_Kennung();
+    TAblage(Pfad).Ablegen(Gemeinsame, Version("0"));
+    constexpr int Je = 20;
+    std::vector<TAblage::TAbgelegt> Ergebnisse[2];
+    QString Fehler[2];
+    std::vector<std::thread> Schreiber;
+    for (int s = 0; s < 2; ++s)
+        Schreiber.emplace_back([&, s] {
+            try {
+                TAblage A(Pfad);
+                for (int i = 0; i < Je; ++i) {
+                    const QByteArray Bytes = QByteArray::number(s) + '-' + QByteArray::number(i);
+                    Ergebnisse[s].push_back(A.Ablegen(TAblage::Neue_Kennung(), Version(Bytes)));
+                    Ergebnisse[s].push_back(A.Ablegen(Gemeinsame, Version(Bytes)));
+                }
+            } catch (const EFehler& F) {
+                Fehler[s] = F.Meldung();
+            }
+        });
+    for (std::thread& T : Schreiber)
+        T.join();
+    EXPECT_EQ(Fehler[0] + Fehler[1], QString());
+    std::set<QString> Nummern;
+    std::set<int> Versionen;
+    for (const auto& Liste : Ergebnisse)
+        for (const TAblage::TAbgelegt& E : Liste)
+            if (!(E.Kennung == Gemeinsame ? Versionen.insert(E.Version).second : Nummern.insert(E.Nummer).second))
+                ADD_FAILURE() << "doppelt: " << E.Nummer.toStdString() << " Fassung " << E.Version;
+    EXPECT_EQ(Nummern.size(), std::size_t(2 * Je));
+    EXPECT_EQ(Nummern.count(Jahresnummer(2 * Je + 1)), 1u);
+    TAblage A(Pfad);
+    EXPECT_EQ(A.Versionen(Gemeinsame).size(), std::size_t(2 * Je + 1));
+    EXPECT_EQ(Versionen.size(), std::size_t(2 * Je));
+}
+
+// A refused connection says in German what went wrong, without the password.
+TEST(AblageServer, VerbindungsfehlerWerdenBenannt)
+{
+    TServer& S = TServer::Gemeinsam();
+    ASSERT_TRUE(S.Laeuft());
+    const QString Leer = S.Neue_Datenbank();
+    Roh(Leer, {QStringLiteral("CREATE ROLE gast LOGIN PASSWORD 'gast'")});
+    struct TFall
+    {
+        QString Ort;
+        const char* Meldung;
+    };
+    const TFall Faelle[] = {
+        {S.Uri(QStringLiteral("postgres"), QStringLiteral("postgres"), QStringLiteral("falsch")),
+         "Benutzername oder Passwort ist falsch"},
+        {S.Uri(QStringLiteral("gibt_es_nicht")), "gibt es auf dem Server nicht"},
+        {QStringLiteral("postgresql://postgres:geheim@/postgres?host=/gibt/es/nicht"), "nicht erreichbar"},
+        {QString(Leer).replace(QStringLiteral("postgres:geheim"), QStringLiteral("gast:gast")),
+         "nicht die Rechte"},
+    };
+    for (const TFall& F : Faelle) {
+        SCOPED_TRACE(F.Ort.toStdString());
+        try {
+            TAblage A(F.Ort);
+            ADD_FAILURE() << "geöffnet";
+        } catch (const EAblagefehler& E) {
+            EXPECT_TRUE(E.Meldung().contains(QString::fromUtf8(F.Meldung))) << E.Meldung().toStdString();
+        }
+    }
+    EXPECT_EQ(Roh(Leer), QStringList{}) << "nichts angelegt";
+    EXPECT_EQ(TAblagedialekt::Anzeigename(S.Uri(QStringLiteral("x"))).contains(QStringLiteral("geheim")), false);
+}
+
 // The key is written only when the order has one and read back on open.
-TEST_F(Ablage, KennungInDerBestelldatei)
+TEST(Ablagekennung, KennungInDerBestelldatei)
 {
     TBestellung B;
     QByteArray Ohne, Mit;

@@ -50,6 +50,7 @@ pruefe "hängt an Qt Widgets (aus den Bibliotheken)" grep -q 'libqt6widgets6' "$
 pruefe "hängt an libjpeg (aus den Bibliotheken)" grep -q 'libjpeg' "$arbeit/depends"
 pruefe "hängt an den Übersetzungen" grep -q 'qt6-translations-l10n' "$arbeit/depends"
 pruefe "hängt am SQLite-Treiber der Ablage" grep -q 'libqt6sql6-sqlite' "$arbeit/depends"
+pruefe "hängt an xdg-email" grep -q 'xdg-utils' "$arbeit/depends"
 pruefe "Version" gleich "$(dpkg-deb -f "$deb" Version)" "$version"
 
 dpkg-deb -x "$deb" "$arbeit/wurzel"

@@ -25,6 +25,7 @@
 #include <csignal>
 #include <optional>
 #include <map>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -130,12 +131,13 @@ std::map<QString, int> Haeufigkeit(const QStringList& Liste)
 // Every word the HTML sheet shows appears in the PDF in the same order when
 // read in drawing order; a word too long for a narrow cell even in a smaller
 // size is drawn as consecutive pieces, hyphenated where it breaks at a syllable. Every figure also stands whole in the page layout.
-void Vergleichen_Mit_Html(const TBestellung& B)
+void Vergleichen_Mit_Html(const TBestellung& B, std::optional<TUmsatzsteuer> Steuer = std::nullopt)
 {
     THtmlDatei Html;
+    Html.Umsatzsteuer_Setzen(Steuer);
     const QStringList Erwartet = Woerter(Sichtbarer_Text(Html.Html_Erzeugen(B)));
     ASSERT_GT(Erwartet.size(), 100);
-    const QByteArray Pdf = TDruckblatt(B).Pdf();
+    const QByteArray Pdf = TDruckblatt(B, Steuer).Pdf();
     ASSERT_FALSE(Pdf.isEmpty());
 
     const QStringList Gezeichnet = Woerter(Pdftext(Pdf, "-raw"));
@@ -336,6 +338,8 @@ TEST(TDruckblatt_Inhalt, VieleSeitenZeigenAlleTexteUndZahlenDesHtmlBlatts)
     B.Rabatt = 4;
     B.RabattObjekt = 2;
     Vergleichen_Mit_Html(B);
+    // With the tax its two rows follow the sum on paper as well.
+    Vergleichen_Mit_Html(B, TUmsatzsteuer{1900});
 }
 
 TEST(TDruckblatt_Inhalt, TexteErscheinenWieGeschrieben)

@@ -376,6 +376,27 @@ TEST(THtmlDatei_Summen, RabattzeilenNurWennNichtNullMitUmgekehrtemVorzeichen)
     }
 }
 
+// Off, the sheet is the one of old to the byte; on, the tax and the gross sum follow "Summe".
+TEST(THtmlDatei_Summen, UmsatzsteuerNurWennEingeschaltetNachDerSumme)
+{
+    TBestellung B;
+    Fenster(B);
+    const QString Ohne = Blatt(B);
+    THtmlDatei Mit;
+    Mit.Umsatzsteuer_Setzen(TUmsatzsteuer{1900});
+    const QString Summe = QStringLiteral("<th colspan=\"2\">Summe: </th><td colspan=\"2\">396,00</td></tr>");
+    const QString Steuerzeilen =
+        QStringLiteral("<tr><td colspan=\"11\"></td><th colspan=\"2\" style=\"font-weight: normal;\">zzgl. USt. 19 %: "
+                       "</th><td colspan=\"2\">75,24</td></tr>")
+        + Summenzeile
+        + QStringLiteral("<td colspan=\"11\"></td><th colspan=\"2\">Summe brutto: </th><td colspan=\"2\">471,24</td></tr>");
+    ASSERT_EQ(Ohne.count(Summe), 1);
+    EXPECT_EQ(Mit.Html_Erzeugen(B), QString(Ohne).replace(Summe, Summe + Steuerzeilen));
+    THtmlDatei Aus;
+    Aus.Umsatzsteuer_Setzen(std::nullopt);
+    EXPECT_EQ(Aus.Html_Erzeugen(B), Ohne);
+}
+
 // ------------------------------------------------------------------ escaping
 
 TEST(THtmlDatei_Maskierung, TexteDesAuftragsErscheinenAlsText)

@@ -18,6 +18,8 @@
 #include <QTableWidget>
 #include <QStringListModel>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QLabel>
 
 #include <algorithm>
 
@@ -142,12 +144,13 @@ TEST_F(AblagefensterTest, SuchenVergleichenStatusUndOeffnen)
     QByteArray Geaendert = Gold;
     Geaendert += "\r\n[Bestellung/Positionen0/Position/Hoelzer]\r\nItemIndex=1\r\n";
     const QString Kennung = TAblage::Neue_Kennung();
+    const QString Markup_Pfad = QStringLiteral("/weg/<b>gold</b><img src=\"x.png\">.dat");
     {
         TAblage A(Ablagepfad());
         for (const QByteArray& Bytes : {Gold, Geaendert}) {
             TBestellung B;
             ASSERT_TRUE(Bestelldatei::Bestellung_Lesen(Bytes, B, QString()));
-            A.Ablegen(Kennung, {Bytes, QStringLiteral("/weg/gold.dat"), QDateTime::currentDateTime(),
+            A.Ablegen(Kennung, {Bytes, Markup_Pfad, QDateTime::currentDateTime(),
                                 QStringLiteral("tester"), TAblagefelder::Von(B)});
         }
         TAblagefelder Andere;
@@ -168,6 +171,12 @@ TEST_F(AblagefensterTest, SuchenVergleichenStatusUndOeffnen)
     auto* Versionen = Suchen<QTableWidget>(*Ablage, "Tabelle_Versionen");
     ASSERT_EQ(Versionen->rowCount(), 2);
     EXPECT_EQ(Versionen->item(0, 3)->text(), QStringLiteral("1005,18"));
+    // A stored path is shown as the text it is, as a tool tip would render it.
+    const QString Tipp = Versionen->item(0, 0)->toolTip();
+    QTextDocument Tooltip;
+    Qt::mightBeRichText(Tipp) ? Tooltip.setHtml(Tipp) : Tooltip.setPlainText(Tipp);
+    EXPECT_EQ(Tooltip.toPlainText(), Markup_Pfad);
+    EXPECT_EQ(Suchen<QLabel>(*Ablage, "Label_Verlauf")->textFormat(), Qt::PlainText);
 
     QTest::mouseClick(Suchen<QPushButton>(*Ablage, "Button_Vergleichen"), Qt::LeftButton);
     auto* Vergleich = Suchen<QDialog>(*Ablage, "Vergleich");

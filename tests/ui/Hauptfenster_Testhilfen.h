@@ -87,6 +87,17 @@ public:
     QString Datei_Oeffnen(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
     QString Datei_Speichern(QWidget*, const TDateiwahl& Wahl) override { return Pfad_Nehmen(Wahl); }
     void Oeffnen(const QUrl& Ziel) override { Geoeffnet.push_back(Ziel); }
+    // Records the message; whether a mail program takes it comes from Mailantworten (default yes).
+    void E_Mail(QWidget*, const TMail& Mail, std::function<void(bool)> Fertig) override
+    {
+        Mails.push_back(Mail);
+        bool Angenommen = true;
+        if (!Mailantworten.empty()) {
+            Angenommen = Mailantworten.front();
+            Mailantworten.pop_front();
+        }
+        Fertig(Angenommen);
+    }
 
     // Printing goes to Druckziel as PDF; the dialog's answer comes from Druckantworten.
     bool Druckdialog(QWidget*, QPrinter& Drucker) override
@@ -115,6 +126,8 @@ public:
     std::deque<QString> Pfade; // an empty path cancels the dialog
     std::vector<TDateiwahl> Dateiwahlen;
     std::vector<QUrl> Geoeffnet;
+    std::vector<TMail> Mails;
+    std::deque<bool> Mailantworten;
     std::deque<bool> Druckantworten;
     QString Druckziel;
     int Druckdialoge = 0;

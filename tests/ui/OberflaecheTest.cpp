@@ -72,11 +72,13 @@ TEST(Oberflaeche, DateimenueMitDeutschenTastenkuerzeln)
     };
     const TPunkt Erwartet[] = {
         {QStringLiteral("&Öffnen ..."), QStringLiteral("Strg+O")},
+        {QStringLiteral("&Zuletzt geöffnet"), QString()},
         {QStringLiteral("&Speichern"), QStringLiteral("Strg+S")},
         {QStringLiteral("Speichern unter ..."), QStringLiteral("Strg+Alt+S")},
         {QStringLiteral("Als &Variante speichern unter…"), QString()},
         {QStringLiteral(" "), QString()},
         {QStringLiteral("Bestellblatt als PDF…"), QString()},
+        {QStringLiteral("Per &E-Mail senden…"), QStringLiteral("Strg+E")},
         {QStringLiteral("Drucken…"), QStringLiteral("Strg+P")},
         {QStringLiteral("Druckvorschau"), QString()},
         {QStringLiteral(" "), QString()},

@@ -7,6 +7,7 @@
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TForm_Haupt.h"
+#include "ui/main/THaupt_Layout.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
 #include "ui/main/TQuadrolisApp.h"
@@ -23,6 +24,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <map>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -104,12 +106,11 @@ TEST_F(TForm_HauptTest, LeereBestellungZeigtDenHinweisStattDesRasters)
 TEST_F(TForm_HauptTest, FensterHatDieVorgegebenenMasse)
 {
     EXPECT_EQ(Fenster.windowTitle(), QStringLiteral("Unbenannt[*] – Quadrolis C2"));
-    EXPECT_EQ(Fenster.centralWidget()->size(), QSize(496, 572));
-    EXPECT_EQ(Fenster.size(), QSize(496, 572 + Fenster.menuBar()->height() + Fenster.statusBar()->height()));
-    EXPECT_EQ(Raster()->size(), QSize(465, 193));
-    const int Breiten[] = {25, 45, 30, 216, 57, 66};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Raster()->columnWidth(i), Breiten[i]) << i;
+    const QSize Kleinste(496, 572 + THaupt_Layout::Aufstellungshoehe);
+    EXPECT_EQ(Fenster.centralWidget()->size(), Kleinste);
+    EXPECT_EQ(Fenster.centralWidget()->minimumSize(), Kleinste);
+    EXPECT_EQ(Fenster.size(), QSize(496, Kleinste.height() + Fenster.menuBar()->height() + Fenster.statusBar()->height()));
+    EXPECT_TRUE(Fenster.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(Raster()->selectionBehavior(), QAbstractItemView::SelectRows);
     auto* Rabattliste = S<TComboBoxColor>("CBC_RabattAuswahl");
     EXPECT_FALSE(Rabattliste->isVisibleTo(&Fenster));
@@ -117,18 +118,58 @@ TEST_F(TForm_HauptTest, FensterHatDieVorgegebenenMasse)
     EXPECT_EQ(Rabattliste->Hintergrundfarben()[0], QColor(166, 202, 240));
     EXPECT_EQ(Rabattliste->Hintergrundfarben()[1], QColor(Qt::white));
 
-    // Every control lies inside the client area and no two visible ones overlap.
-    const QRect Client(QPoint(0, 0), Fenster.centralWidget()->size());
-    std::vector<QWidget*> Sichtbare;
-    for (QWidget* W : Fenster.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        EXPECT_TRUE(Client.contains(W->geometry())) << W->objectName().toStdString();
-        if (!W->isHidden() && W->objectName() != QStringLiteral("Panel1"))
-            Sichtbare.push_back(W);
+    // Where each control stands at the smallest size, seen from the grid's corners.
+    const auto Lagen = [this] {
+        std::map<QString, QRect> L;
+        for (QWidget* W : Fenster.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            L[W->objectName()] = W->geometry();
+        return L;
+    };
+    const std::map<QString, QRect> Klein = Lagen();
+    const QRect Raster_Klein = Klein.at(QStringLiteral("StringGrid1"));
+    for (const QSize Groesse : {Kleinste, QSize(1260, 940)}) {
+        SCOPED_TRACE(Groesse.width());
+        Fenster.resize(Groesse.width(), Groesse.height() + Fenster.menuBar()->height());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(Fenster.centralWidget()->size(), Groesse);
+        const int dx = Groesse.width() - Kleinste.width();
+        const int dy = Groesse.height() - Kleinste.height();
+        // The grid and its description column take the room; nothing else changes size.
+        EXPECT_EQ(Raster()->size(), QSize(465 + dx, 193 + dy));
+        const int Breiten[] = {25, 45, 30, 216 + dx, 57, 66};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(Raster()->columnWidth(i), Breiten[i]) << i;
+        const QRect Raster_Jetzt = Raster()->geometry();
+        for (const auto& [Name, Lage] : Lagen()) {
+            const QRect Vorher = Klein.at(Name);
+            if (Name == QStringLiteral("StringGrid1") || Name == QStringLiteral("Panel1")
+                || Name == QStringLiteral("Label3"))
+                continue;
+            EXPECT_EQ(Lage.size(), Vorher.size()) << Name.toStdString();
+            // Under the grid a control keeps its distance from the grid's bottom, the
+            // breakdown and the price heads from its right edge as well.
+            const bool Rechts = Name.startsWith(QStringLiteral("Aufstellung_")) || Name == QStringLiteral("Label4")
+                                || Name == QStringLiteral("Label5");
+            const bool Unten = Vorher.top() >= Raster_Klein.bottom();
+            EXPECT_EQ(Lage.left() - (Rechts ? Raster_Jetzt.right() : 0), Vorher.left() - (Rechts ? Raster_Klein.right() : 0))
+                << Name.toStdString();
+            EXPECT_EQ(Lage.top() - (Unten ? Raster_Jetzt.bottom() : 0), Vorher.top() - (Unten ? Raster_Klein.bottom() : 0))
+                << Name.toStdString();
+        }
+
+        // Every control lies inside the client area and no two visible ones overlap.
+        const QRect Client(QPoint(0, 0), Fenster.centralWidget()->size());
+        std::vector<QWidget*> Sichtbare;
+        for (QWidget* W : Fenster.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(Client.contains(W->geometry())) << W->objectName().toStdString();
+            if (!W->isHidden() && W->objectName() != QStringLiteral("Panel1"))
+                Sichtbare.push_back(W);
+        }
+        for (std::size_t i = 0; i < Sichtbare.size(); ++i)
+            for (std::size_t j = i + 1; j < Sichtbare.size(); ++j)
+                EXPECT_FALSE(Sichtbare[i]->geometry().intersects(Sichtbare[j]->geometry()))
+                    << Sichtbare[i]->objectName().toStdString() << " / " << Sichtbare[j]->objectName().toStdString();
     }
-    for (std::size_t i = 0; i < Sichtbare.size(); ++i)
-        for (std::size_t j = i + 1; j < Sichtbare.size(); ++j)
-            EXPECT_FALSE(Sichtbare[i]->geometry().intersects(Sichtbare[j]->geometry()))
-                << Sichtbare[i]->objectName().toStdString() << " / " << Sichtbare[j]->objectName().toStdString();
 
     // Every caption fits its control, and "Bitte anfragen" its price column.
     for (QWidget* W : Fenster.centralWidget()->findChildren<QWidget*>()) {
@@ -145,6 +186,17 @@ TEST_F(TForm_HauptTest, FensterHatDieVorgegebenenMasse)
         }
     }
     EXPECT_LE(Raster()->fontMetrics().horizontalAdvance(QStringLiteral("Bitte anfragen")) + 6, 57);
+}
+
+// The size and place of the window are those of the last run.
+TEST_F(TForm_HauptTest, GroesseGiltAuchImNaechstenLauf)
+{
+    Fenster.resize(900, 860);
+    QCoreApplication::processEvents();
+    Dienste.Antworten.push_back(true);
+    ASSERT_TRUE(Fenster.close());
+    TForm_Haupt Naechster;
+    EXPECT_EQ(Naechster.size(), QSize(900, 860));
 }
 
 // ------------------------------------------------------------ adding positions

@@ -10,6 +10,7 @@
 #include "ui/shared/TSkizzenflaeche.h"
 #include "ui/shared/TWindows1252Validator.h"
 #include "ui/shared/Slotschutz.h"
+#include "ui/shared/TStandardknopf.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -163,6 +164,7 @@ void TForm_Positionen::Handler_Binden()
     Klick(m_Ui.CheckBox_Abschliessbar, &TForm_Positionen::CheckBox_AbschliessbarClick);
     Klick(m_Ui.BitBtn1, &TForm_Positionen::BitBtn1Click);
     Klick(m_Ui.Button_Abbrechen, &TForm_Positionen::Abbrechen);
+    TStandardknopf::Einrichten(*this, *m_Ui.BitBtn1);
 
     Slotschutz::Verbinden(m_Ui.EditA_Breite, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Breite);
     Slotschutz::Verbinden(m_Ui.EditA_Hoehe, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Hoehe);

@@ -17,7 +17,7 @@ const QString Fehler_Oeffnen = QStringLiteral(
 
 TAblageanbindung::TAblageanbindung(const QString& Pfad, QObject* parent)
     : QObject(parent)
-    , m_Pfad(Pfad.isEmpty() ? TAblage::Standardpfad() : Pfad)
+    , m_Pfad(Pfad.isEmpty() ? TAblage::Standardort() : Pfad)
 {
 }
 
@@ -37,7 +37,7 @@ TAblage* TAblageanbindung::Ablage()
         try {
             m_Ablage = std::make_unique<TAblage>(m_Pfad);
         } catch (const EFehler& F) {
-            Melden(Fehler_Oeffnen.arg(QDir::toNativeSeparators(m_Pfad), F.Meldung()));
+            Melden(Fehler_Oeffnen.arg(QDir::toNativeSeparators(TAblagedialekt::Anzeigename(m_Pfad)), F.Meldung()));
         }
     }
     return m_Ablage.get();
@@ -108,7 +108,7 @@ void TAblageanbindung::Geoeffnet(TBestellung& Bestellung, const QByteArray& Byte
                 Nummer = Info->Nummer;
             }
         } catch (const EFehler& F) {
-            Melden(Fehler_Oeffnen.arg(QDir::toNativeSeparators(m_Pfad), F.Meldung()));
+            Melden(Fehler_Oeffnen.arg(QDir::toNativeSeparators(TAblagedialekt::Anzeigename(m_Pfad)), F.Meldung()));
         }
     }
     Nummer_Setzen(Nummer);

@@ -96,7 +96,7 @@ TForm_Ablage::TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm_Ablage"));
     setWindowTitle(QStringLiteral("Ablage"));
-    resize(1040, 600);
+    resize(1240, 640);
 
     m_Suche = new QLineEdit(this);
     m_Suche->setObjectName(QStringLiteral("Edit_Suche"));
@@ -116,6 +116,7 @@ TForm_Ablage::TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent)
         Feld->setCalendarPopup(true);
         Feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         Feld->setEnabled(false);
+        Feld->setMinimumWidth(Feld->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 40);
     }
     auto* Filter = new QHBoxLayout;
     Filter->addWidget(m_Suche, 1);
@@ -135,7 +136,6 @@ TForm_Ablage::TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent)
     m_Tabelle->horizontalHeader()->setSortIndicator(int(S::Gespeichert), Qt::DescendingOrder);
     m_Tabelle->verticalHeader()->hide();
     m_Tabelle->verticalHeader()->setDefaultSectionSize(m_Tabelle->fontMetrics().height() + 6);
-
     m_Versionen = new QTableWidget(0, 4, this);
     m_Versionen->setObjectName(QStringLiteral("Tabelle_Versionen"));
     m_Versionen->setHorizontalHeaderLabels({"Fassung", "Gespeichert", "von", "Summe"});
@@ -143,6 +143,7 @@ TForm_Ablage::TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent)
     m_Versionen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_Versionen->verticalHeader()->hide();
     m_Versionen->horizontalHeader()->setStretchLastSection(true);
+    m_Versionen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_Oeffnen = new QPushButton(QStringLiteral("Öffnen"), this);
     m_Oeffnen->setObjectName(QStringLiteral("Button_Oeffnen"));
@@ -159,6 +160,7 @@ TForm_Ablage::TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent)
     m_Verlauf = new QLabel(this);
     m_Verlauf->setObjectName(QStringLiteral("Label_Verlauf"));
     m_Verlauf->setWordWrap(true);
+    m_Verlauf->setTextFormat(Qt::PlainText);
     m_Verlauf->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* Rechts = new QWidget(this);
@@ -182,7 +184,7 @@ TForm_Ablage::TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent)
     Teiler->addWidget(Rechts);
     Teiler->setStretchFactor(0, 3);
     Teiler->setStretchFactor(1, 1);
-    Teiler->setSizes({740, 300});
+    Teiler->setSizes({920, 300});
 
     auto* Aussen = new QVBoxLayout(this);
     Aussen->addLayout(Filter);
@@ -243,6 +245,17 @@ void TForm_Ablage::Suchen()
         Suche.Bis = m_Bis->date();
     }
     m_Modell->Suchen(*A, Suche);
+    if (!m_Breiten_Gesetzt) {
+        // Rows are read as the list scrolls, so the columns take widths of their own, never narrower than their title.
+        static constexpr int Breiten[] = {80, 85, 190, 150, 170, 45, 85, 80, 115, 80};
+        for (int Spalte = 0; Spalte < int(std::size(Breiten)); ++Spalte) {
+            const QString Titel = m_Modell->headerData(Spalte, Qt::Horizontal).toString();
+            m_Tabelle->setColumnWidth(Spalte,
+                                      std::max(Breiten[Spalte], m_Tabelle->fontMetrics().horizontalAdvance(Titel) + 28));
+        }
+        m_Tabelle->setColumnHidden(int(TAblage::TSpalte::Anzahl), true);
+        m_Breiten_Gesetzt = true;
+    }
     if (m_Modell->rowCount() > 0)
         m_Tabelle->selectRow(0);
 }
@@ -278,7 +291,8 @@ void TForm_Ablage::Versionen_Fuellen(const QString& Kennung)
         for (int Spalte = 0; Spalte < Texte.size(); ++Spalte) {
             auto* Zelle = new QTableWidgetItem(Texte[Spalte]);
             Zelle->setData(Qt::UserRole, V.Nr);
-            Zelle->setToolTip(V.Pfad);
+            // A tool tip guesses rich text; a path is shown as the text it is.
+            Zelle->setToolTip(QStringLiteral("<qt>%1</qt>").arg(V.Pfad.toHtmlEscaped()));
             m_Versionen->setItem(Zeile, Spalte, Zelle);
         }
     }

@@ -75,4 +75,5 @@ private:
     QComboBox* m_Neuer_Status;
     QPushButton* m_Status_Setzen;
     QLabel* m_Verlauf;
+    bool m_Breiten_Gesetzt = false;
 };

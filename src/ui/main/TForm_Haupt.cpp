@@ -4,6 +4,7 @@
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "print/TDruckblatt.h"
+#include "sheet/Herstellerdaten.h"
 #include "sheet/THtmlDatei.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/shared/TZahleingabe.h"
@@ -18,6 +19,7 @@
 #include "ui/main/TSicherung.h"
 #include "ui/main/Zwischenablage.h"
 #include "ui/shared/Slotschutz.h"
+#include "ui/shared/TEinstellungen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,6 +34,8 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
+#include <QPointer>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -86,6 +90,18 @@ const QString Filter_Bestellblatt = QStringLiteral("Bestellblatt (*.htm);;Alle (
 const QString Filter_Bestellblatt_PDF = QStringLiteral("Bestellblatt (*.pdf);;Alle (*)");
 const QString Fehler_Drucken = QStringLiteral("Das Bestellblatt konnte nicht gedruckt werden.");
 const QString Unbenannt = QStringLiteral("Unbenannt");
+const QString Kein_Mailprogramm = QStringLiteral(
+    "Es ist kein E-Mail-Programm eingerichtet, das die Nachricht übernehmen kann.\n\nDer Ordner mit der "
+    "Bestellung und dem Bestellblatt wird jetzt geöffnet; bitte hängen Sie die beiden Dateien selbst an eine "
+    "E-Mail an %1 an.");
+const QString Datei_Fort = QStringLiteral(
+    "Die Datei %1 gibt es nicht mehr. Sie wurde aus der Liste \"Zuletzt geöffnet\" entfernt.");
+const QString Davon_Lieferung_Montage = QStringLiteral("davon Lieferung und Montage:");
+
+const QString Schluessel_Geometrie = QStringLiteral("Hauptfenster/Geometrie");
+const QString Schluessel_Steuer = QStringLiteral("Umsatzsteuer/ausweisen");
+const QString Schluessel_Steuersatz = QStringLiteral("Umsatzsteuer/Satz_Hundertstel");
+const QString Schluessel_Zuletzt = QStringLiteral("Zuletzt/Dateien");
 
 QString Heute()
 {
@@ -137,6 +153,7 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
     NeuePos_Aufbauen();
     m_Ui.CBC_RabattAuswahl->Farben_Zuruecksetzen();
     m_Ui.CBC_RabattAuswahl->Hintergrund_Setzen(0, QColor(166, 202, 240));
+    Einstellungen_Lesen();
     Hauptfenster_Aktualisieren();
 
     Verlauf_Neu(true);
@@ -173,6 +190,7 @@ void TForm_Haupt::Verbinden()
         {m_Ui.Speichern1, &TForm_Haupt::Speichern1Click},
         {m_Ui.Speichernunter1, &TForm_Haupt::Speichernunter1Click},
         {m_Ui.BestellblattPDF1, &TForm_Haupt::Bestellblatt_PDF1Click},
+        {m_Ui.Mail1, &TForm_Haupt::Mail1Click},
         {m_Ui.Drucken1, &TForm_Haupt::Drucken1Click},
         {m_Ui.Druckvorschau1, &TForm_Haupt::Druckvorschau1Click},
         {m_Ui.Neu1, &TForm_Haupt::Neu1Click},
@@ -251,6 +269,24 @@ void TForm_Haupt::Verbinden()
     m_Ui.Edit_Rabatt->installEventFilter(this);
     m_Ui.Edit_RabattObjekt->installEventFilter(this);
     Slotschutz::Verbinden(m_Ui.CBC_RabattAuswahl, &QComboBox::currentIndexChanged, this, &TForm_Haupt::CBC_RabattAuswahlChange);
+    Slotschutz::Verbinden(m_Ui.CB_Umsatzsteuer, &QCheckBox::toggled, this, &TForm_Haupt::CB_UmsatzsteuerClick);
+    Slotschutz::Verbinden(m_Ui.Edit_UStSatz, &QLineEdit::editingFinished, this, &TForm_Haupt::Edit_UStSatzExit);
+}
+
+void TForm_Haupt::Einstellungen_Lesen()
+{
+    const TEinstellungen E;
+    restoreGeometry(E.value(Schluessel_Geometrie).toByteArray());
+    m_Steuer_Ausweisen = E.value(Schluessel_Steuer, false).toBool();
+    bool Zahl = false;
+    const int Satz = E.value(Schluessel_Steuersatz, TUmsatzsteuer::Regelsatz).toInt(&Zahl);
+    m_Steuersatz = Zahl && Satz >= 0 && Satz <= 10000 ? Satz : TUmsatzsteuer::Regelsatz;
+    m_Ui.CB_Umsatzsteuer->setChecked(m_Steuer_Ausweisen);
+    m_Ui.Edit_UStSatz->setText(TUmsatzsteuer{m_Steuersatz}.Satztext());
+    for (const QString& Pfad : E.value(Schluessel_Zuletzt).toStringList())
+        if (!Pfad.isEmpty() && m_Zuletzt.size() < Zuletzt_Anzahl)
+            m_Zuletzt << Pfad;
+    Zuletzt_Aufbauen();
 }
 
 // ------------------------------------------------------------ seams
@@ -352,6 +388,16 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     const QString Rabatt = Prozenttext(B.Rabatt);
     const QString RabattObjekt = Prozenttext(B.RabattObjekt);
     const TKopfdaten Kopf = B.Kopfdaten();
+    // The breakdown under the grid: the sheet's sums, and what delivery and installation add to them.
+    std::vector<std::pair<QString, QString>> Aufstellung;
+    for (const TBlattsumme& Zeile : TBestellblatt::Summenzeilen(B, Summen, Umsatzsteuer())) {
+        if (Zeile.Art == TBlattsumme::TArt::Umlaufmeter)
+            continue;
+        Aufstellung.emplace_back(Zeile.Beschriftung.trimmed(), Zeile.Betrag);
+        const QString Lieferung_Montage = Zahlformat::Betrag(Summen.Summe_Lieferung_Montage);
+        if (Zeile.Art == TBlattsumme::TArt::Zwischensumme && Lieferung_Montage != Zahlformat::Betrag(0))
+            Aufstellung.emplace_back(Davon_Lieferung_Montage, Lieferung_Montage);
+    }
 
     m_Zeile = Zeile;
     // The dialogs change the selected position in place: it gets an object of its own.
@@ -360,7 +406,7 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     m_Ui.Button_Position_Bearbeiten->setEnabled(hatPositionen);
     m_Ui.Button_Position_Loeschen->setEnabled(hatPositionen);
     m_Ui.Button_Bestellblatt->setEnabled(hatPositionen);
-    for (QAction* Aktion : {m_Ui.BestellblattPDF1, m_Ui.Drucken1, m_Ui.Druckvorschau1, m_Ui.Kopieren1,
+    for (QAction* Aktion : {m_Ui.BestellblattPDF1, m_Ui.Mail1, m_Ui.Drucken1, m_Ui.Druckvorschau1, m_Ui.Kopieren1,
                             m_Ui.Ausschneiden1, m_Ui.Duplizieren1})
         Aktion->setEnabled(hatPositionen);
     m_Modell->Summen_Setzen(Summen);
@@ -381,6 +427,7 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
 
     m_Ui.Edit_Summe->setText(Summe);
     m_Ui.Edit_Zwischensumme->setText(Zwischensumme);
+    Aufstellung_Anzeigen(Aufstellung);
 
     m_Ui.CB_Mit_Nachtext->setChecked(Kopf.MitNachtext);
     m_Ui.CB_Rabatt->setChecked(Kopf.RabattChecked);
@@ -407,6 +454,24 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     NeuePos_Aufbauen();
     Titel_Aktualisieren();
     emit Aktualisiert();
+}
+
+void TForm_Haupt::Aufstellung_Anzeigen(const std::vector<std::pair<QString, QString>>& Zeilen)
+{
+    for (std::size_t i = 0; i < m_Ui.Aufstellung_Text.size(); ++i) {
+        const bool Belegt = i < Zeilen.size();
+        QLabel* Text = m_Ui.Aufstellung_Text[i];
+        QLabel* Betrag = m_Ui.Aufstellung_Betrag[i];
+        Text->setText(Belegt ? Zeilen[i].first : QString());
+        Betrag->setText(Belegt ? Zeilen[i].second : QString());
+        // The sums stand out, as on the sheet.
+        const bool Fett = Belegt && Zeilen[i].first.startsWith(QLatin1String("Summe"));
+        for (QLabel* L : {Text, Betrag}) {
+            QFont F = L->font();
+            F.setBold(Fett);
+            L->setFont(F);
+        }
+    }
 }
 
 void TForm_Haupt::Auswahl_Anzeigen()
@@ -818,6 +883,7 @@ bool TForm_Haupt::Datei_Laden(const QString& Name)
         m_Sicherung->Gesichert();
         m_Dateistand = std::move(Stand);
         m_Ziel_Erfragen = false;
+        Zuletzt_Merken(Name);
     } else
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Oeffnen + Name, Ergebnis.Fehlertext));
     Titel_Aktualisieren();
@@ -961,6 +1027,7 @@ void TForm_Haupt::Speichern_Nach(const QString& Name)
     // Only once the file is safe: the archive never fails or holds up the save.
     if (m_Ablage)
         m_Ablage->Gespeichert(*m_Bestellung, Bytes);
+    Zuletzt_Merken(Name);
     Titel_Aktualisieren();
     Vorschlaege_Laden();
 }
@@ -1117,11 +1184,12 @@ void TForm_Haupt::Bestellblatt_Erzeugen()
         return;
     QString Name = TDienste::Aktuell().Datei_Speichern(
         this, {QStringLiteral("Bestellblatt speichern unter"), Filter_Bestellblatt, QStringLiteral("htm"),
-               QStringLiteral("Bestellblatt_") + Heute()});
+               Blattvorschlag()});
     if (Name.isEmpty())
         return;
     Name = Mit_Endung(Name, QStringLiteral(".htm"));
     THtmlDatei Blatt;
+    Blatt.Umsatzsteuer_Setzen(Umsatzsteuer());
     if (Blatt.Html_Speichern(Name, *m_Bestellung)) {
         TDienste::Aktuell().Information(this, Name + Blatt_Gespeichert, false);
         TDienste::Aktuell().Oeffnen(QUrl::fromLocalFile(Name));
@@ -1136,15 +1204,83 @@ void TForm_Haupt::Bestellblatt_PDF1Click()
         return;
     QString Name = TDienste::Aktuell().Datei_Speichern(
         this, {QStringLiteral("Bestellblatt als PDF speichern unter"), Filter_Bestellblatt_PDF, QStringLiteral("pdf"),
-               QStringLiteral("Bestellblatt_") + Heute()});
+               Blattvorschlag()});
     if (Name.isEmpty())
         return;
     Name = Mit_Endung(Name, QStringLiteral(".pdf"));
-    TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung);
+    TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung, Umsatzsteuer());
     if (Blatt.Pdf_Speichern(Name))
         TDienste::Aktuell().Information(this, Name + Blatt_Gespeichert, false);
     else
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Blatt.Fehlertext()));
+}
+
+QString TForm_Haupt::Blattvorschlag() const
+{
+    const QString Name = QStringLiteral("Bestellblatt_") + Heute();
+    if (m_Bestellung->Filename.isEmpty())
+        return Name;
+    return QFileInfo(m_Bestellung->Filename).absoluteDir().filePath(Name);
+}
+
+QString TForm_Haupt::Mail_Betreff(const TBestellung& B)
+{
+    QStringList Teile;
+    for (const QString& Teil : {B.Bauvorhaben.trimmed(), B.Rechnungsempfaenger.trimmed()})
+        if (!Teil.isEmpty())
+            Teile << Teil;
+    if (Teile.isEmpty())
+        Teile << QFileInfo(B.Filename).fileName();
+    return QStringLiteral("Bestellung ") + Teile.join(QStringLiteral(" – "));
+}
+
+QString TForm_Haupt::Mail_Text() const
+{
+    const TBestellblatt Blatt(*m_Bestellung, Umsatzsteuer());
+    const std::size_t Anzahl = Blatt.Positionen.size();
+    QString Summe;
+    for (const TBlattsumme& Zeile : Blatt.Summen) {
+        if (Zeile.Art == TBlattsumme::TArt::Summe)
+            Summe = Zeile.Betrag + QStringLiteral(" € netto");
+        else if (Zeile.Art == TBlattsumme::TArt::Brutto)
+            Summe += QStringLiteral(" (") + Zeile.Betrag + QStringLiteral(" € brutto)");
+    }
+    QString Text = QStringLiteral("Guten Tag,\n\nanbei erhalten Sie unsere Bestellung mit ")
+                   + (Anzahl == 1 ? QStringLiteral("1 Position") : QString::number(Anzahl) + QStringLiteral(" Positionen"))
+                   + QStringLiteral(" über ") + Summe
+                   + QStringLiteral(".\nDie Bestelldatei und das Bestellblatt als PDF sind angehängt.\n\n"
+                                    "Mit freundlichen Grüßen");
+    if (!m_Bestellung->Ansprechpartner.trimmed().isEmpty())
+        Text += QLatin1Char('\n') + m_Bestellung->Ansprechpartner.trimmed();
+    return Text;
+}
+
+void TForm_Haupt::Mail1Click()
+{
+    if (m_Bestellung->Anzahl_Positionen() == 0)
+        return;
+    if (Ungesichert() || m_Bestellung->Filename.isEmpty()) {
+        Speichern1Click();
+        if (Ungesichert() || m_Bestellung->Filename.isEmpty())
+            return;
+    }
+    const QFileInfo Auftrag(m_Bestellung->Filename);
+    const QString Blattname = Auftrag.absoluteDir().filePath(Auftrag.completeBaseName() + QStringLiteral(".pdf"));
+    TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung, Umsatzsteuer());
+    if (!Blatt.Pdf_Speichern(Blattname)) {
+        TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Blattname, Blatt.Fehlertext()));
+        return;
+    }
+    const TDienste::TMail Mail{Herstellerdaten::EMail, Mail_Betreff(*m_Bestellung), Mail_Text(),
+                               {Auftrag.absoluteFilePath(), Blattname}};
+    const QUrl Ordner = QUrl::fromLocalFile(Auftrag.absolutePath());
+    QPointer<TForm_Haupt> Fenster(this);
+    TDienste::Aktuell().E_Mail(this, Mail, [Fenster, Ordner](bool Angenommen) {
+        if (Angenommen || !Fenster)
+            return;
+        TDienste::Aktuell().Information(Fenster, Kein_Mailprogramm.arg(Herstellerdaten::EMail), false);
+        TDienste::Aktuell().Oeffnen(Ordner);
+    });
 }
 
 void TForm_Haupt::Drucken1Click()
@@ -1156,7 +1292,7 @@ void TForm_Haupt::Drucken1Click()
     Drucker.setDocName(TBestellblatt::Titel);
     if (!TDienste::Aktuell().Druckdialog(this, Drucker))
         return;
-    const TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung);
+    const TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung, Umsatzsteuer());
     if (Blatt.Zeichnen(Drucker) == 0)
         TDienste::Aktuell().Fehler(this, Fehler_Drucken);
 }
@@ -1168,7 +1304,7 @@ void TForm_Haupt::Druckvorschau1Click()
     QPrinter Drucker(QPrinter::HighResolution);
     Drucker.setPageLayout(TDruckblatt::Seitenformat());
     Drucker.setDocName(TBestellblatt::Titel);
-    const TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung);
+    const TDruckblatt Blatt = TDruckblatt::Mit_Skizzen(*m_Bestellung, Umsatzsteuer());
     TDienste::Aktuell().Druckvorschau(this, Drucker, [&Blatt](QPrinter& Ziel) { Blatt.Zeichnen(Ziel); });
 }
 
@@ -1188,6 +1324,7 @@ void TForm_Haupt::closeEvent(QCloseEvent* Ereignis)
         return;
     }
     Ereignis->accept();
+    TEinstellungen().setValue(Schluessel_Geometrie, saveGeometry());
     m_Sicherung->Beenden();
     emit Geschlossen();
 }
@@ -1279,6 +1416,66 @@ void TForm_Haupt::CBC_RabattAuswahlChange(int Index)
     Hauptfenster_Aktualisieren();
 }
 
+std::optional<TUmsatzsteuer> TForm_Haupt::Umsatzsteuer() const
+{
+    return m_Steuer_Ausweisen ? std::optional<TUmsatzsteuer>(TUmsatzsteuer{m_Steuersatz}) : std::nullopt;
+}
+
+void TForm_Haupt::CB_UmsatzsteuerClick(bool Ticked)
+{
+    m_Steuer_Ausweisen = Ticked;
+    TEinstellungen().setValue(Schluessel_Steuer, Ticked);
+    Hauptfenster_Aktualisieren();
+}
+
+void TForm_Haupt::Edit_UStSatzExit()
+{
+    if (const std::optional<std::int32_t> Satz = TUmsatzsteuer::Satz_Deuten(m_Ui.Edit_UStSatz->text())) {
+        m_Steuersatz = *Satz;
+        TEinstellungen().setValue(Schluessel_Steuersatz, m_Steuersatz);
+    }
+    m_Ui.Edit_UStSatz->setText(TUmsatzsteuer{m_Steuersatz}.Satztext());
+    Hauptfenster_Aktualisieren();
+}
+
+void TForm_Haupt::Zuletzt_Merken(const QString& Name)
+{
+    const QString Pfad = QFileInfo(Name).absoluteFilePath();
+    m_Zuletzt.removeAll(Pfad);
+    m_Zuletzt.prepend(Pfad);
+    while (m_Zuletzt.size() > Zuletzt_Anzahl)
+        m_Zuletzt.removeLast();
+    TEinstellungen().setValue(Schluessel_Zuletzt, m_Zuletzt);
+    Zuletzt_Aufbauen();
+}
+
+void TForm_Haupt::Zuletzt_Aufbauen()
+{
+    QMenu* Menue = m_Ui.Zuletzt1;
+    Menue->clear();
+    for (qsizetype i = 0; i < m_Zuletzt.size(); ++i) {
+        const QString Pfad = m_Zuletzt[i];
+        QString Text = QDir::toNativeSeparators(Pfad);
+        Text.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* Aktion = Menue->addAction(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') + Text);
+        Aktion->setObjectName(QStringLiteral("Zuletzt_") + QString::number(i + 1));
+        Slotschutz::Verbinden(Aktion, &QAction::triggered, this, [this, Pfad] { Zuletzt_Oeffnen(Pfad); });
+    }
+    Menue->setEnabled(!m_Zuletzt.isEmpty());
+}
+
+void TForm_Haupt::Zuletzt_Oeffnen(const QString& Pfad)
+{
+    if (QFileInfo(Pfad).isFile()) {
+        Bestellung_Oeffnen(Pfad);
+        return;
+    }
+    m_Zuletzt.removeAll(Pfad);
+    TEinstellungen().setValue(Schluessel_Zuletzt, m_Zuletzt);
+    Zuletzt_Aufbauen();
+    TDienste::Aktuell().Information(this, Datei_Fort.arg(QDir::toNativeSeparators(Pfad)), false);
+}
+
 QString TForm_Haupt::Abgelegte_Datei(const QMimeData* Daten)
 {
     if (!Daten || !Daten->hasUrls())
@@ -1346,6 +1543,14 @@ bool TForm_Haupt::eventFilter(QObject* Objekt, QEvent* Ereignis)
     if (Objekt == m_Ui.StringGrid1) {
         if (Taste == Qt::Key_Delete && m_Ui.Button_Position_Loeschen->isEnabled())
             Button_Position_LoeschenClick();
+        // Enter on a row opens its dialog, as a double click does.
+        if (Ereignis->type() == QEvent::KeyPress) {
+            const int Gedrueckt = static_cast<QKeyEvent*>(Ereignis)->key();
+            if (Gedrueckt == Qt::Key_Return || Gedrueckt == Qt::Key_Enter) {
+                Button_Position_BearbeitenClick();
+                return true;
+            }
+        }
     } else if (Objekt == m_Ui.Edit_Rabatt || Objekt == m_Ui.Edit_RabattObjekt) {
         bool Verlassen = Taste == Qt::Key_Return || Taste == Qt::Key_Enter;
         if (Ereignis->type() == QEvent::FocusOut) {

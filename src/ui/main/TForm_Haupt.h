@@ -1,6 +1,7 @@
 #pragma once
 
 #include "order/Bestelldatei.h"
+#include "sheet/TUmsatzsteuer.h"
 #include "ui/shared/TDialogkontext.h"
 #include "ui/main/THaupt_Layout.h"
 #include "ui/main/TNeuePosTabelle.h"
@@ -8,12 +9,14 @@
 
 #include <QByteArray>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class TAblageanbindung;
@@ -105,6 +108,16 @@ public:
     // The name a save dialog returned, with Endung appended unless it already ends in it.
     static QString Mit_Endung(const QString& Name, const QString& Endung);
 
+    // The tax the window and the sheets show, none while "Umsatzsteuer ausweisen" is off.
+    std::optional<TUmsatzsteuer> Umsatzsteuer() const;
+    // The orders opened or saved last, newest first, as absolute paths.
+    const QStringList& Zuletzt_Geoeffnet() const { return m_Zuletzt; }
+    static constexpr int Zuletzt_Anzahl = 8;
+
+    // Subject and text of the message "Per E-Mail senden…" prepares.
+    static QString Mail_Betreff(const TBestellung& Bestellung);
+    QString Mail_Text() const;
+
 signals:
     // The window was closed for good: the program ends.
     void Geschlossen();
@@ -150,6 +163,13 @@ private:
     void Vorschlaege_Laden();
     void Empfaenger_Gewaehlt(const QString& Empfaenger);
     void Ordner_Uebernehmen();
+    // The file name a sheet dialog proposes: in the order file's folder once the order has one.
+    QString Blattvorschlag() const;
+    void Aufstellung_Anzeigen(const std::vector<std::pair<QString, QString>>& Zeilen);
+    void Zuletzt_Merken(const QString& Name);
+    void Zuletzt_Aufbauen();
+    void Zuletzt_Oeffnen(const QString& Pfad);
+    void Einstellungen_Lesen();
 
     // Handlers.
     void CBC_Haupt_NeuePosChange(int Index);
@@ -160,6 +180,9 @@ private:
     void Button_BestellblattClick();
     void Bestellblatt_Erzeugen();
     void Bestellblatt_PDF1Click();
+    void Mail1Click();
+    void CB_UmsatzsteuerClick(bool Ticked);
+    void Edit_UStSatzExit();
     void Drucken1Click();
     void Druckvorschau1Click();
     void Oeffnen1Click();
@@ -202,4 +225,7 @@ private:
     bool m_Ziel_Erfragen = false;
     std::map<std::uint32_t, TKopplung> m_Dialoge;   // ascending kind order is the order of the coupling
     std::map<QByteArray, QWidget*> m_Infofenster;
+    bool m_Steuer_Ausweisen = false;
+    std::int32_t m_Steuersatz = TUmsatzsteuer::Regelsatz;
+    QStringList m_Zuletzt;
 };

@@ -20,13 +20,16 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTableView>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
 
 const std::array<int, TPositionsmodell::Spaltenzahl> Spaltenbreiten = {25, 45, 30, 216, 57, 66};
+constexpr std::size_t Spalte_Beschreibung = 3;
 const std::array<const char*, TPositionsmodell::Spaltenzahl> Spaltenkoepfe = {
     "Pos.", "Bez.", "Stück", "Kurzbeschreibung", "Einzelpreis", "Gesamtpreis"};
 const std::array<const char*, TPositionsmodell::Spaltenzahl> Spaltenkopfnamen = {
@@ -76,7 +79,31 @@ QLineEdit* Anzeigefeld(QWidget* Eltern, const char* Name, const QRect& Lage, con
 // Client rows: label column, edit column, right label column, right edit column.
 constexpr int XL = 16, XE = 132, XR = 256, XRE = 366;
 constexpr int Zeilenhoehe = 26;
-constexpr int Y_Kopf = 376;
+// Everything under the grid's panel sits below the price breakdown.
+constexpr int Y_Aufstellung = 276;
+constexpr int Unter_Aufstellung = THaupt_Layout::Aufstellungshoehe;
+constexpr int Y_Kopf = 376 + Unter_Aufstellung;
+
+// The client area, which hands each new size to the layout.
+class TClient : public QWidget
+{
+public:
+    TClient(QWidget* Eltern, THaupt_Layout& Layout)
+        : QWidget(Eltern)
+        , m_Layout(Layout)
+    {
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* Ereignis) override
+    {
+        QWidget::resizeEvent(Ereignis);
+        m_Layout.Anordnen(size());
+    }
+
+private:
+    THaupt_Layout& m_Layout;
+};
 
 } // namespace
 
@@ -99,19 +126,56 @@ THaupt_Layout::THaupt_Layout(QMainWindow& Form, QAbstractItemModel& Rastermodell
     Oberflaeche_Anlegen(Rastermodell);
     Menues_Anlegen();
     m_Form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint);
+                          | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     m_Form.setWindowTitle(QStringLiteral("Quadrolis C2"));
-    m_Form.statusBar()->setSizeGripEnabled(false);
-    m_Form.setFixedSize(Clientbreite, Clienthoehe + m_Form.menuBar()->sizeHint().height()
-                                          + m_Form.statusBar()->sizeHint().height());
+    m_Form.setMinimumSize(Clientbreite, Clienthoehe + m_Form.menuBar()->sizeHint().height()
+                                            + m_Form.statusBar()->sizeHint().height());
+    m_Form.resize(m_Form.minimumSize());
+}
+
+void THaupt_Layout::Anker_Merken(QWidget* Client)
+{
+    const auto Anker_Von = [this](const QWidget* W) {
+        const QString Name = W->objectName();
+        if (W == StringGrid1 || W == Panel1)
+            return TAnker::Wachsend;
+        if (Name == QLatin1String("Label3"))
+            return TAnker::Breiter;
+        if (Name == QLatin1String("Label4") || Name == QLatin1String("Label5"))
+            return TAnker::Rechts;
+        if (Name.startsWith(QLatin1String("Aufstellung_")))
+            return TAnker::Unten_Rechts;
+        return W->y() >= StringGrid1->geometry().bottom() ? TAnker::Unten : TAnker::Fest;
+    };
+    for (QWidget* W : Client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        m_Anker.push_back({W, W->geometry(), Anker_Von(W)});
+}
+
+void THaupt_Layout::Anordnen(const QSize& Flaeche)
+{
+    const int dx = std::max(0, Flaeche.width() - Clientbreite);
+    const int dy = std::max(0, Flaeche.height() - Clienthoehe);
+    for (const TVerankert& A : m_Anker) {
+        QRect Lage = A.Lage;
+        switch (A.Anker) {
+        case TAnker::Fest: break;
+        case TAnker::Wachsend: Lage.adjust(0, 0, dx, dy); break;
+        case TAnker::Breiter: Lage.adjust(0, 0, dx, 0); break;
+        case TAnker::Rechts: Lage.translate(dx, 0); break;
+        case TAnker::Unten: Lage.translate(0, dy); break;
+        case TAnker::Unten_Rechts: Lage.translate(dx, dy); break;
+        }
+        A.Element->setGeometry(Lage);
+    }
+    if (StringGrid1)
+        StringGrid1->setColumnWidth(Spalte_Beschreibung, Spaltenbreiten[Spalte_Beschreibung] + dx);
 }
 
 void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
 {
-    auto* Client = new QWidget(&m_Form);
+    auto* Client = new TClient(&m_Form, *this);
     Client->setObjectName(QStringLiteral("Client"));
-    Client->setFixedSize(Clientbreite, Clienthoehe);
+    Client->setMinimumSize(Clientbreite, Clienthoehe);
     m_Form.setCentralWidget(Client);
 
     auto* Neu = Beschriftung(Client, "Label_NeuePosition", QStringLiteral("Neue Position hinzufügen:"),
@@ -156,6 +220,8 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     StringGrid1->setFrameShape(QFrame::NoFrame);
     StringGrid1->setWordWrap(false);
+    // Tab leaves the grid; the arrows move in it.
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->setShowGrid(true);
     StringGrid1->hide();
@@ -171,29 +237,29 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
                                  QStringLiteral("Die angegebenen Preisinformationen sind nur ein Angebot. Es kommt "
                                                 "durch eine Bestellung kein Vertrag zustande. Erst unsere "
                                                 "schriftliche Bestätigung wird durch Ihre Unterschrift zum Vertag. "),
-                                 QRect(XL, 278, 465, 26));
+                                 QRect(XL, 278 + Unter_Aufstellung, 465, 26));
     Vertrag->setFont(Schrift(7));
     Vertrag->setWordWrap(true);
     Beschriftung(Client, "Label12",
                  QStringLiteral("Workshop Chancen im Handwerk, Termine - Fördermittel unter ")
                      + Herstellerdaten::Webadresse,
-                 QRect(XL, 304, 465, 15));
-    Memo1 = Anlegen<TWeblink>(Client, "Memo1", QRect(XL - 2, 320, 200, 19));
+                 QRect(XL, 304 + Unter_Aufstellung, 465, 15));
+    Memo1 = Anlegen<TWeblink>(Client, "Memo1", QRect(XL - 2, 320 + Unter_Aufstellung, 200, 19));
     QPalette Knopfflaeche = Memo1->palette();
     Knopfflaeche.setColor(QPalette::Base, Knopfflaeche.color(QPalette::Button));
     Memo1->setPalette(Knopfflaeche);
 
-    constexpr int Y_Knopf = 342;
+    constexpr int Y_Knopf = 342 + Unter_Aufstellung;
     Button_Position_Bearbeiten = Anlegen<QPushButton>(Client, "Button_Position_Bearbeiten", QRect(XL, Y_Knopf, 97, 25));
-    Button_Position_Bearbeiten->setText(QStringLiteral("Pos. bearbeiten"));
+    Button_Position_Bearbeiten->setText(QStringLiteral("Pos. &bearbeiten"));
     UpDown1 = Anlegen<TAufAbPfeile>(Client, "UpDown1", QRect(XL + 99, Y_Knopf, 17, 25));
     Button_Position_Loeschen = Anlegen<QPushButton>(Client, "Button_Position_Loeschen", QRect(XL + 118, Y_Knopf, 90, 25));
-    Button_Position_Loeschen->setText(QStringLiteral("Pos. löschen"));
+    Button_Position_Loeschen->setText(QStringLiteral("Pos. &löschen"));
     CB_Mit_Nachtext = Anlegen<QCheckBox>(Client, "CB_Mit_Nachtext", QRect(XL + 222, Y_Knopf + 4, 100, 17));
     CB_Mit_Nachtext->setText(QStringLiteral("Mit Nachtext"));
     CB_Mit_Nachtext->setChecked(true);
     Button_Bestellblatt = Anlegen<QPushButton>(Client, "Button_Bestellblatt", QRect(341, Y_Knopf, 140, 25));
-    Button_Bestellblatt->setText(QStringLiteral("Bestellblatt erzeugen"));
+    Button_Bestellblatt->setText(QStringLiteral("Bestellblatt &erzeugen"));
     for (QPushButton* Knopf : {Button_Position_Bearbeiten, Button_Position_Loeschen, Button_Bestellblatt})
         Knopf->setEnabled(false);
 
@@ -256,6 +322,34 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
     Edit_GesamtUM = Anzeigefeld(Client, "Edit_GesamtUM", QRect(XE, Zeile(6), 112, 21), Hellgelb);
     Beschriftung(Client, "Label11", QStringLiteral("Umlf. Meter Montage:"), QRect(XR, Zeile(6, 3), XRE - XR, 15));
     Edit_Montage_UM = Anzeigefeld(Client, "Edit_Montage_UM", QRect(XRE, Zeile(6), 115, 21), Hellgelb);
+
+    Aufstellung_Anlegen(Client);
+    Anker_Merken(Client);
+}
+
+void THaupt_Layout::Aufstellung_Anlegen(QWidget* Client)
+{
+    constexpr int Y = Y_Aufstellung;
+    CB_Umsatzsteuer = Anlegen<QCheckBox>(Client, "CB_Umsatzsteuer", QRect(XL, Y + 2, 158, 17));
+    CB_Umsatzsteuer->setText(QStringLiteral("&Umsatzsteuer ausweisen"));
+    Label_UStSatz = Beschriftung(Client, "Label_UStSatz", QStringLiteral("Satz [%]:"), QRect(XL + 18, Y + 25, 52, 15));
+    Edit_UStSatz = Anlegen<QLineEdit>(Client, "Edit_UStSatz", QRect(XL + 72, Y + 22, 40, 20));
+    Edit_UStSatz->setMaxLength(6);
+    Label_UStSatz->setBuddy(Edit_UStSatz);
+
+    // Labels right-aligned up to the price columns, amounts under "Gesamtpreis".
+    constexpr int Zeile = 14;
+    for (int i = 0; i < Aufstellungszeilen; ++i) {
+        const QByteArray Nummer = QByteArray::number(i);
+        auto* Text = Beschriftung(Client, ("Aufstellung_Text_" + Nummer).constData(), QString(),
+                                  QRect(180, Y + i * Zeile, 201, Zeile));
+        auto* Betrag = Beschriftung(Client, ("Aufstellung_Betrag_" + Nummer).constData(), QString(),
+                                    QRect(385, Y + i * Zeile, 74, Zeile));
+        Text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Betrag->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Aufstellung_Text[std::size_t(i)] = Text;
+        Aufstellung_Betrag[std::size_t(i)] = Betrag;
+    }
 }
 
 void THaupt_Layout::Menues_Anlegen()
@@ -271,12 +365,15 @@ void THaupt_Layout::Menues_Anlegen()
     QMenu* Datei = Leiste->addMenu(QStringLiteral("&Datei"));
     Datei->setObjectName(QStringLiteral("Datei1"));
     Oeffnen1 = Punkt(Datei, "Oeffnen1", QStringLiteral("&Öffnen ..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    Zuletzt1 = Datei->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    Zuletzt1->setObjectName(QStringLiteral("Zuletzt1"));
     Speichern1 = Punkt(Datei, "Speichern1", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
     Speichernunter1 = Punkt(Datei, "Speichernunter1", QStringLiteral("Speichern unter ..."),
                             QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     Variante1 = Punkt(Datei, "Variante1", QStringLiteral("Als &Variante speichern unter…"));
     Punkt(Datei, "N3", QStringLiteral(" "));
     BestellblattPDF1 = Punkt(Datei, "BestellblattPDF1", QStringLiteral("Bestellblatt als PDF…"));
+    Mail1 = Punkt(Datei, "Mail1", QStringLiteral("Per &E-Mail senden…"), QKeySequence(Qt::CTRL | Qt::Key_E));
     Drucken1 = Punkt(Datei, "Drucken1", QStringLiteral("Drucken…"), QKeySequence(Qt::CTRL | Qt::Key_P));
     Druckvorschau1 = Punkt(Datei, "Druckvorschau1", QStringLiteral("Druckvorschau"));
     Punkt(Datei, "N1", QStringLiteral(" "));

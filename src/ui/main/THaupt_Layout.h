@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAbstractItemModel;
 class QAction;
@@ -11,8 +13,11 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
+class QMenu;
 class QPushButton;
+class QSize;
 class QTableView;
+class QWidget;
 class TAufAbPfeile;
 class TComboBoxColor;
 class TOptionenMenue;
@@ -25,8 +30,13 @@ class TWeblink;
 class THaupt_Layout
 {
 public:
+    // The smallest client area: the fixed window of old plus the price breakdown under the grid.
+    static constexpr int Aufstellungshoehe = 116;
     static constexpr int Clientbreite = 496;
-    static constexpr int Clienthoehe = 572;
+    static constexpr int Clienthoehe = 572 + Aufstellungshoehe;
+    // Rows of the price breakdown: subtotal, delivery and installation, three
+    // discounts, sum, tax and gross sum.
+    static constexpr int Aufstellungszeilen = 8;
 
     // A row of the discount choice: its text and what choosing it means for the order.
     struct TRabattAuswahl
@@ -64,11 +74,18 @@ public:
     QLineEdit* Edit_Bemerkungen = nullptr;
     QLineEdit* Edit_GesamtUM = nullptr;
     QLineEdit* Edit_Montage_UM = nullptr;
+    QCheckBox* CB_Umsatzsteuer = nullptr;
+    QLabel* Label_UStSatz = nullptr;
+    QLineEdit* Edit_UStSatz = nullptr;
+    std::array<QLabel*, Aufstellungszeilen> Aufstellung_Text{};
+    std::array<QLabel*, Aufstellungszeilen> Aufstellung_Betrag{};
 
     QAction* Oeffnen1 = nullptr;
     QAction* Speichern1 = nullptr;
     QAction* Speichernunter1 = nullptr;
+    QMenu* Zuletzt1 = nullptr;
     QAction* BestellblattPDF1 = nullptr;
+    QAction* Mail1 = nullptr;
     QAction* Drucken1 = nullptr;
     QAction* Druckvorschau1 = nullptr;
     QAction* Neu1 = nullptr;
@@ -91,9 +108,26 @@ public:
     QAction* Abrechnungsvorschlag1 = nullptr;
     QAction* Einfuehrungspreise1 = nullptr;
 
+    // Places the controls for a client area of the given size: the grid and its
+    // description column take what is beyond the smallest size, the price
+    // columns and the breakdown keep to the grid's right edge, and everything
+    // under the grid keeps its distance from the grid's bottom.
+    void Anordnen(const QSize& Flaeche);
+
 private:
+    enum class TAnker { Fest, Wachsend, Breiter, Rechts, Unten, Unten_Rechts };
+    struct TVerankert
+    {
+        QWidget* Element;
+        QRect Lage; // at the smallest size
+        TAnker Anker;
+    };
+
     void Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell);
+    void Aufstellung_Anlegen(QWidget* Client);
     void Menues_Anlegen();
+    void Anker_Merken(QWidget* Client);
 
     QMainWindow& m_Form;
+    std::vector<TVerankert> m_Anker;
 };

@@ -7,6 +7,7 @@
 #include "ui/main/TWindows1252Memo.h"
 #include "ui/shared/TWindows1252Validator.h"
 #include "ui/shared/Slotschutz.h"
+#include "ui/shared/TStandardknopf.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -219,6 +220,7 @@ QPushButton* TPositionsdialog::OK_Knopf(const QRect& Lage)
     Knopf->setFont(Fett);
     // Enter on the focused button presses it, as Enter in the label field leads there.
     Knopf->setAutoDefault(true);
+    TStandardknopf::Einrichten(*this, *Knopf);
     Slotschutz::Verbinden(Knopf, &QPushButton::clicked, this, &QWidget::close);
     auto* Zurueck = new QPushButton(QStringLiteral("Abbrechen"), this);
     Zurueck->setObjectName(QStringLiteral("Button_Abbrechen"));

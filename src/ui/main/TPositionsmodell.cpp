@@ -7,6 +7,7 @@
 #include <numeric>
 
 const QString TPositionsmodell::Bitte_Anfragen = QStringLiteral("Bitte anfragen");
+const QString TPositionsmodell::Nicht_Berechnet = QStringLiteral("nicht berechnet");
 
 TPositionsmodell::TPositionsmodell(QObject* Eltern)
     : QAbstractTableModel(Eltern)
@@ -135,7 +136,10 @@ TPositionsmodell::TZeile TPositionsmodell::Zeile(const TPositionseintrag& Eintra
         Texte[3] = Kurzbeschreibung(*Fenster);
     else
         Texte[3] = Eintrag.Beschreibung();
-    if (Eintrag.Preis_Anfragen()) {
+    if (!TBestellung::Berechnet(Eintrag.Positionstyp())) {
+        Texte[4] = Nicht_Berechnet;
+        Texte[5] = Nicht_Berechnet;
+    } else if (Eintrag.Preis_Anfragen()) {
         Texte[4] = Bitte_Anfragen;
         Texte[5] = Bitte_Anfragen;
     } else {

@@ -42,12 +42,13 @@ public:
 
     // The six texts of grid row Index: number, label, count, short
     // description, unit price, total price ("Bitte anfragen" where the typed
-    // price is missing).
+    // price is missing, "nicht berechnet" for a kind that no sum includes).
     static TZeile Zeile(const TPositionseintrag& Eintrag, int Index, const TSummen& Summen);
     // Window type, size, top light, opening direction, profile and wood.
     static QString Kurzbeschreibung(const TPosition& Position);
 
     static const QString Bitte_Anfragen;
+    static const QString Nicht_Berechnet;
 
 signals:
     // A row could not be made; the cells stay empty and the message is reported once per rebuild.

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTreeView>
@@ -166,8 +167,15 @@ void TDienste::Dateidialog_Einrichten(QFileDialog& Dialog, const TDateiwahl& Wah
         const QRegularExpressionMatch Treffer = Muster.match(Filter);
         Ziel->setDefaultSuffix(Treffer.hasMatch() ? Treffer.captured(1) : Wahl.Endung);
     });
-    if (!Wahl.Vorschlag.isEmpty())
-        Dialog.selectFile(Wahl.Vorschlag);
+    if (!Wahl.Vorschlag.isEmpty()) {
+        const QFileInfo Vorschlag(Wahl.Vorschlag);
+        if (Vorschlag.isAbsolute()) {
+            Dialog.setDirectory(Vorschlag.absolutePath());
+            Dialog.selectFile(Vorschlag.fileName());
+        } else {
+            Dialog.selectFile(Wahl.Vorschlag);
+        }
+    }
     Dialog.resize(Dialog.sizeHint().expandedTo(QSize(720, 440)));
     if (auto* Liste = Dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
         QHeaderView* Kopf = Liste->header();
@@ -175,6 +183,35 @@ void TDienste::Dateidialog_Einrichten(QFileDialog& Dialog, const TDateiwahl& Wah
         Kopf->setSectionResizeMode(QHeaderView::ResizeToContents);
         Kopf->setSectionResizeMode(0, QHeaderView::Stretch);
     }
+}
+
+QStringList TDienste::Mailaufruf(const TMail& Mail)
+{
+    QStringList Argumente = {QStringLiteral("--utf8"), QStringLiteral("--subject"), Mail.Betreff,
+                             QStringLiteral("--body"), Mail.Text};
+    for (const QString& Anhang : Mail.Anhaenge)
+        Argumente << QStringLiteral("--attach") << Anhang;
+    Argumente << Mail.Empfaenger;
+    return Argumente;
+}
+
+void TDienste::E_Mail(QWidget*, const TMail& Mail, std::function<void(bool Angenommen)> Fertig)
+{
+    // No parent: a mail program that outlives the window must not be ended with it.
+    auto* Aufruf = new QProcess();
+    Aufruf->setStandardOutputFile(QProcess::nullDevice());
+    Aufruf->setStandardErrorFile(QProcess::nullDevice());
+    Slotschutz::Verbinden(Aufruf, &QProcess::finished, Aufruf, [Aufruf, Fertig](int Code, QProcess::ExitStatus Art) {
+        Aufruf->deleteLater();
+        Fertig(Art == QProcess::NormalExit && Code == 0);
+    });
+    Slotschutz::Verbinden(Aufruf, &QProcess::errorOccurred, Aufruf, [Aufruf, Fertig](QProcess::ProcessError Fehler) {
+        if (Fehler != QProcess::FailedToStart)
+            return;
+        Aufruf->deleteLater();
+        Fertig(false);
+    });
+    Aufruf->start(QStringLiteral("xdg-email"), Mailaufruf(Mail));
 }
 
 TDienste& TDienste::Aktuell()

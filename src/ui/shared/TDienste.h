@@ -41,7 +41,7 @@ public:
         QString Titel;
         QString Filter;        // e.g. "Bestellung (*.dat)"
         QString Endung;        // default suffix without the dot
-        QString Vorschlag;     // preset file name
+        QString Vorschlag;     // preset file name; an absolute one opens the dialog in its folder
     };
     // The chosen path, or an empty text when the user cancelled.
     virtual QString Datei_Oeffnen(QWidget* Eltern, const TDateiwahl& Wahl) = 0;
@@ -61,6 +61,20 @@ public:
 
     // Hands the address or file to the desktop shell; does not wait.
     virtual void Oeffnen(const QUrl& Ziel) = 0;
+
+    struct TMail
+    {
+        QString Empfaenger;
+        QString Betreff;
+        QString Text;
+        QStringList Anhaenge;  // absolute paths of existing files
+    };
+    // Opens a new message in the desktop's mail program through xdg-email and
+    // does not wait for it; Fertig learns afterwards whether a mail program
+    // took the message (false also when xdg-email is missing).
+    virtual void E_Mail(QWidget* Eltern, const TMail& Mail, std::function<void(bool Angenommen)> Fertig);
+    // The arguments of xdg-email for Mail.
+    static QStringList Mailaufruf(const TMail& Mail);
 
     // The services in force; the standard ones unless a test installed others.
     static TDienste& Aktuell();
