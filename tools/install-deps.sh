@@ -12,7 +12,7 @@ packages=(
   libjpeg-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth
-  poppler-utils
+  poppler-utils libxml2-utils
   # the Debian package and its checks
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin
   xdg-utils libfile-mimeinfo-perl  # xdg-email for "Per E-Mail senden…", the package checks

@@ -54,8 +54,12 @@ class ELadefehler : public EFehler
 {
 public:
     ELadefehler(const QString& Abschnitt, const QString& Schluessel, const QString& Wert)
-        : EFehler(QStringLiteral("Abschnitt [%1], Schlüssel \"%2\": ungültiger Wert \"%3\"")
-                      .arg(Abschnitt, Schluessel, Wert))
+        : ELadefehler(Abschnitt, Schluessel, Wert, QStringLiteral("ungültiger Wert \"%1\"").arg(Wert))
+    {
+    }
+    // Grund says what is wrong, for a value that cannot be shown as it stands.
+    ELadefehler(const QString& Abschnitt, const QString& Schluessel, const QString& Wert, const QString& Grund)
+        : EFehler(QStringLiteral("Abschnitt [%1], Schlüssel \"%2\": %3").arg(Abschnitt, Schluessel, Grund))
         , m_Abschnitt(Abschnitt)
         , m_Schluessel(Schluessel)
         , m_Wert(Wert)

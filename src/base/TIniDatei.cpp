@@ -21,14 +21,15 @@ const char* const Zeichensatz = "windows-1252";
 
 // A line break or another control character would split or bend a line of
 // the file; a tab is kept, as the reader keeps it.
+bool Steuerzeichen(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t') || (u >= 0x7F && u <= 0x9F);
+}
+
 bool Steuerzeichen(const QString& Text)
 {
-    for (QChar c : Text) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t') || (u >= 0x7F && u <= 0x9F))
-            return true;
-    }
-    return false;
+    return std::any_of(Text.begin(), Text.end(), [](QChar c) { return Steuerzeichen(c); });
 }
 
 } // namespace
@@ -53,17 +54,14 @@ void TIniDatei::Bytes_Lesen(const QByteArray& Bytes)
     m_Index.clear();
     m_Zuletzt_Name.clear();
 
-    // One pass over the bytes counts what to reserve and tells whether any
-    // byte needs the Windows-1252 table.
+    // One pass over the bytes counts what to reserve.
     std::size_t Klammern = 0;
     std::size_t Gleichheitszeichen = 0;
-    bool Block_80_Belegt = false;
     for (const char c : Bytes) {
         Klammern += c == '[';
         Gleichheitszeichen += c == '=';
-        Block_80_Belegt |= (static_cast<unsigned char>(c) & 0xE0) == 0x80;
     }
-    m_Text = Block_80_Belegt ? Windows1252::Text(Bytes) : QString::fromLatin1(Bytes);
+    m_Text = Windows1252::Dateitext(Bytes);
     const QStringView Text(m_Text);
     // The sections of an order are seldom shorter than this; a text full of
     // brackets that open no sections reserves no more for them, and a file
@@ -181,8 +179,14 @@ QByteArray TIniDatei::Bytes() const
 
     QStringEncoder Kodierer(Zeichensatz);
     QByteArray Bytes = Kodierer.encode(Text());
-    if (!Kodierer.hasError())
+    if (!Kodierer.hasError()) {
+        // A text whose every byte above 0x7F happens to pair up as UTF-8
+        // ("Ã¶") would read back as other text; a closing comment with
+        // umlauts keeps the file Windows-1252.
+        if (Windows1252::Als_Utf8_Gelesen(Bytes))
+            Bytes += "; Windows-1252: \xE4\xF6\xFC\xDF\r\n";
         return Bytes;
+    }
 
     for (const TAbschnitt& A : m_Abschnitte) {
         if (!Windows1252::Kodierbar(A.Name))
@@ -352,17 +356,65 @@ QStringList TIniDatei::Abschnitte() const
     return Namen;
 }
 
-QString TIniDatei::Text_Lesen(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe) const
+void TIniDatei::Zeichen_Pruefen(const QString& Abschnitt, const QString& Schluessel, const QString& Wert,
+                                QStringView Text, bool Steuerzeichen_Erlaubt)
 {
-    return Wert(Abschnitt, Schluessel).value_or(Vorgabe);
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        const QChar c = Text[i];
+        const bool Steuer = Steuerzeichen(c);
+        if (Steuer ? Steuerzeichen_Erlaubt : Windows1252::Kodierbar(c))
+            continue;
+        char32_t Code = c.unicode();
+        QString Zeichen;
+        if (c.isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate()) {
+            Code = QChar::surrogateToUcs4(c, Text[i + 1]);
+            Zeichen = Text.mid(i, 2).toString();
+        } else if (!Steuer && !c.isSurrogate()) {
+            Zeichen = c;
+        }
+        const QString Nummer = QStringLiteral("U+%1").arg(std::uint32_t(Code), 4, 16, QLatin1Char('0')).toUpper();
+        throw ELadefehler(Abschnitt, Schluessel, Wert,
+                          Steuer ? QStringLiteral("Der Wert enthält das Steuerzeichen %1, das nicht gespeichert werden kann.")
+                                       .arg(Nummer)
+                                 : QStringLiteral("Der Wert enthält das Zeichen %1, das nicht gespeichert werden kann.")
+                                       .arg(Zeichen.isEmpty() ? Nummer : QStringLiteral("\u201E%1\u201C (%2)").arg(Zeichen, Nummer)));
+    }
 }
 
-std::int32_t TIniDatei::Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe) const
+QString TIniDatei::Text_Lesen(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe) const
 {
     const auto Text = Wert(Abschnitt, Schluessel);
     if (!Text)
         return Vorgabe;
-    return Ganzzahl_Deuten(*Text).value_or(Vorgabe);
+    Zeichen_Pruefen(Abschnitt, Schluessel, *Text, *Text);
+    return *Text;
+}
+
+std::optional<std::int32_t> TIniDatei::Ganzzahl_Wert(const QString& Abschnitt, const QString& Schluessel) const
+{
+    const auto Text = Wert(Abschnitt, Schluessel);
+    if (!Text || Text->trimmed().isEmpty())
+        return std::nullopt;
+    const auto Zahl = Ganzzahl_Deuten(*Text);
+    if (!Zahl)
+        throw ELadefehler(Abschnitt, Schluessel, *Text);
+    return Zahl;
+}
+
+std::optional<double> TIniDatei::Zahl_Wert(const QString& Abschnitt, const QString& Schluessel) const
+{
+    const auto Text = Wert(Abschnitt, Schluessel);
+    if (!Text || Text->trimmed().isEmpty())
+        return std::nullopt;
+    const auto Zahl = Zahl_Deuten(*Text);
+    if (!Zahl)
+        throw ELadefehler(Abschnitt, Schluessel, *Text);
+    return Zahl;
+}
+
+std::int32_t TIniDatei::Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe) const
+{
+    return Ganzzahl_Wert(Abschnitt, Schluessel).value_or(Vorgabe);
 }
 
 bool TIniDatei::Bool_Lesen(const QString& Abschnitt, const QString& Schluessel, bool Vorgabe) const
@@ -372,46 +424,29 @@ bool TIniDatei::Bool_Lesen(const QString& Abschnitt, const QString& Schluessel, 
 
 long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe) const
 {
-    const auto Text = Wert(Abschnitt, Schluessel);
-    if (!Text)
-        return Vorgabe;
-    const auto Zahl = Zahl_Deuten(*Text);
+    const auto Zahl = Zahl_Wert(Abschnitt, Schluessel);
     return Zahl ? static_cast<long double>(*Zahl) : Vorgabe;
 }
 
 std::int32_t TIniDatei::Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe,
                                        std::int32_t Unten, std::int32_t Oben) const
 {
-    const auto Text = Wert(Abschnitt, Schluessel);
-    if (!Text)
-        return Vorgabe;
-    const auto Zahl = Ganzzahl_Deuten(*Text);
+    const auto Zahl = Ganzzahl_Wert(Abschnitt, Schluessel);
     if (!Zahl)
         return Vorgabe;
     if (*Zahl < Unten || *Zahl > Oben)
-        throw ELadefehler(Abschnitt, Schluessel, *Text);
+        throw ELadefehler(Abschnitt, Schluessel, *Wert(Abschnitt, Schluessel));
     return *Zahl;
 }
 
 long double TIniDatei::Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe,
                                   long double Unten, long double Oben) const
 {
-    const auto Text = Wert(Abschnitt, Schluessel);
-    if (!Text)
+    const auto Zahl = Zahl_Wert(Abschnitt, Schluessel);
+    if (!Zahl)
         return Vorgabe;
-    const auto Zahl = Zahl_Deuten(*Text);
-    if (!Zahl) {
-        // "inf", "nan" and "1e999" are numbers of a kind, but none that an order holds.
-        QByteArray C = Text->trimmed().toLatin1();
-        C.replace(',', '.');
-        char* Ende = nullptr;
-        const double D = std::strtod(C.constData(), &Ende);
-        if (!C.isEmpty() && Ende == C.constData() + C.size() && !std::isfinite(D))
-            throw ELadefehler(Abschnitt, Schluessel, *Text);
-        return Vorgabe;
-    }
     if (static_cast<long double>(*Zahl) < Unten || static_cast<long double>(*Zahl) > Oben)
-        throw ELadefehler(Abschnitt, Schluessel, *Text);
+        throw ELadefehler(Abschnitt, Schluessel, *Wert(Abschnitt, Schluessel));
     return static_cast<long double>(*Zahl);
 }
 

@@ -42,14 +42,17 @@ public:
     QString Text() const;
     bool Schreiben(QIODevice& Geraet) const;
 
+    // A missing key, or a number key with an empty value, gives Vorgabe.
+    // Whatever could not be saved again is damage, and ELadefehler names
+    // section, key and the text as it stands in the file: a text holding a
+    // control character other than tab or a character outside Windows-1252,
+    // a number key whose text is not a number of its kind.
     QString Text_Lesen(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe) const;
     std::int32_t Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe) const;
     bool Bool_Lesen(const QString& Abschnitt, const QString& Schluessel, bool Vorgabe) const;
     long double Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe) const;
 
-    // As above, but a stored value outside Unten..Oben, or a float that is
-    // not finite, is damage: ELadefehler names section, key and the text as
-    // it stands in the file. Unreadable text still keeps the default.
+    // As above, and a stored value outside Unten..Oben is damage too.
     std::int32_t Ganzzahl_Lesen(const QString& Abschnitt, const QString& Schluessel, std::int32_t Vorgabe,
                                 std::int32_t Unten, std::int32_t Oben) const;
     long double Zahl_Lesen(const QString& Abschnitt, const QString& Schluessel, long double Vorgabe, long double Unten,
@@ -60,8 +63,13 @@ public:
     void Bool_Schreiben(const QString& Abschnitt, const QString& Schluessel, bool Wert);
     void Zahl_Schreiben(const QString& Abschnitt, const QString& Schluessel, long double Wert);
 
-    // The stored text of a key, if the key exists.
+    // The stored text of a key, if the key exists; unchecked.
     std::optional<QString> Wert(const QString& Abschnitt, const QString& Schluessel) const;
+    // ELadefehler for the first character of Text, read from Wert, that the
+    // writer refuses: one outside Windows-1252 and, unless a text escapes
+    // them, a control character other than tab.
+    static void Zeichen_Pruefen(const QString& Abschnitt, const QString& Schluessel, const QString& Wert,
+                                QStringView Text, bool Steuerzeichen_Erlaubt = false);
     bool Abschnitt_Vorhanden(const QString& Abschnitt) const;
     QStringList Abschnitte() const;
     QChar Dezimaltrenner() const { return m_Dezimaltrenner; }
@@ -139,6 +147,10 @@ private:
         static constexpr std::size_t Kleiner_Abschnitt = 24;
         QHash<TName, std::size_t> Index;
     };
+
+    // A present key's number; nothing for an empty value; ELadefehler for other text.
+    std::optional<std::int32_t> Ganzzahl_Wert(const QString& Abschnitt, const QString& Schluessel) const;
+    std::optional<double> Zahl_Wert(const QString& Abschnitt, const QString& Schluessel) const;
 
     const QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel) const;
     QString* Eintrag_Suchen(const TAbschnitt& Abschnitt, QStringView Schluessel);

@@ -331,7 +331,7 @@ bool TBestellung::Ini_Speichern(TIniDatei& Ini) const
 
 bool TBestellung::Ini_Laden(const TIniDatei& Ini)
 {
-    (void)Ini.Text_Lesen(Abschnitt_Version, QStringLiteral("Info"), QStringLiteral("1.2"));
+    (void)Ini.Wert(Abschnitt_Version, QStringLiteral("Info")); // every file is read by the same rules
     const QString B = Abschnitt_Bestellung;
     const std::int32_t Anzahl = Ini.Ganzzahl_Lesen(B, QStringLiteral("lengthPositionen"), Anzahl_Positionen(), 0, MaxPositionen);
 
@@ -346,9 +346,9 @@ bool TBestellung::Ini_Laden(const TIniDatei& Ini)
     RabattAuswahlText = Ini.Text_Lesen(B, QStringLiteral("RabattAuswahlText"), RabattAuswahlText);
     RabattAuswahl = Ini.Ganzzahl_Lesen(B, QStringLiteral("RabattAuswahl"), RabattAuswahl, -Lesegrenzen::Rabatt_Max,
                                        Lesegrenzen::Rabatt_Max);
-    Rabatt = Ini.Ganzzahl_Lesen(B, QStringLiteral("Rabatt"), Rabatt, -Lesegrenzen::Rabatt_Max, Lesegrenzen::Rabatt_Max);
-    RabattObjekt = Ini.Ganzzahl_Lesen(B, QStringLiteral("RabattObjekt"), RabattObjekt, -Lesegrenzen::Rabatt_Max,
-                                      Lesegrenzen::Rabatt_Max);
+    // The two discount fields take 0 to 100; the discount code's percentage is a surcharge when negative.
+    Rabatt = Ini.Ganzzahl_Lesen(B, QStringLiteral("Rabatt"), Rabatt, 0, Lesegrenzen::Rabatt_Max);
+    RabattObjekt = Ini.Ganzzahl_Lesen(B, QStringLiteral("RabattObjekt"), RabattObjekt, 0, Lesegrenzen::Rabatt_Max);
     Bemerkungen = Ini.Text_Lesen(B, QStringLiteral("Bemerkungen"), Bemerkungen);
     GesamtUM = Ini.Zahl_Lesen(B, QStringLiteral("GesamtUM"), GesamtUM, -Lesegrenzen::Gesamt_UM_Max,
                               Lesegrenzen::Gesamt_UM_Max);

@@ -112,6 +112,12 @@ void TFreier_Text::Text_Speichern(TIniDatei& Ini, const QString& Abschnitt) cons
 
 void TFreier_Text::Text_Laden(const TIniDatei& Ini, const QString& Abschnitt)
 {
-    if (const auto Wert = Ini.Wert(Textabschnitt(Abschnitt), Schluessel_Text))
-        Text_Setzen(Dekodieren(*Wert));
+    const QString A = Textabschnitt(Abschnitt);
+    if (!Ini.Wert(A, Schluessel_Text))
+        return;
+    const QString Wert = Ini.Text_Lesen(A, Schluessel_Text, QString());
+    // An escape may stand for any character, but only one the file can hold is taken.
+    const QString Text = Dekodieren(Wert);
+    TIniDatei::Zeichen_Pruefen(A, Schluessel_Text, Wert, Text, true);
+    Text_Setzen(Text);
 }

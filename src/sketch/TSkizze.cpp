@@ -28,6 +28,22 @@ const QColor Kastenfarbe(205, 205, 205);
 const QColor Symbolfarbe(70, 70, 70);
 const QColor Massfarbe(35, 35, 35);
 
+// A text as the sketch shows it: a control character, a lone surrogate or a
+// non-character shows nothing and has no place in an SVG document, so each
+// stands there as U+FFFD; blanks of every kind become one blank.
+QString Zeigbar(const QString& Text)
+{
+    QString Ergebnis = Text.simplified();
+    for (qsizetype i = 0; i < Ergebnis.size(); ++i) {
+        const QChar c = Ergebnis[i];
+        if (c.isHighSurrogate() && i + 1 < Ergebnis.size() && Ergebnis[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.category() == QChar::Other_Control || c.isSurrogate() || c.isNonCharacter())
+            Ergebnis[i] = QChar::ReplacementCharacter;
+    }
+    return Ergebnis;
+}
+
 // The parts of a line that lie inside a closed outline.
 std::vector<QLineF> Beschneiden(const QLineF& Linie, const QPolygonF& Umriss)
 {
@@ -400,7 +416,7 @@ void TSkizze::Zeichnen(QPainter& Maler, const TSkizzenplan& Plan, const QRectF& 
                   QString::number(Plan.HoeheOberlicht), QPointF(-1, 0), u);
     }
     if (!Plan.Unlesbare_Drehrichtung.isEmpty()) {
-        const QString Text = QStringLiteral("Drehrichtung nicht lesbar: ") + Plan.Unlesbare_Drehrichtung;
+        const QString Text = QStringLiteral("Drehrichtung nicht lesbar: ") + Zeigbar(Plan.Unlesbare_Drehrichtung);
         const QRectF Zeile(Ziel.left() + u * 0.3, Unten_Y + u * 1.5, Ziel.width() - u * 0.6, u * 1.4);
         Maler.setPen(QColor(170, 0, 0));
         Maler.drawText(Zeile, Qt::AlignCenter,
@@ -430,7 +446,7 @@ bool TSkizze::Svg_Schreiben(QIODevice& Ziel, const TSkizzenplan& Plan, const QSi
     Generator.setSize(Groesse);
     Generator.setViewBox(QRect(QPoint(0, 0), Groesse));
     Generator.setResolution(96);
-    Generator.setTitle(Titel);
+    Generator.setTitle(Zeigbar(Titel));
     QPainter Maler;
     if (!Maler.begin(&Generator))
         return false;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -15,6 +16,18 @@ TIniDatei Gelesen(const QByteArray& Text, QChar Trenner = QLatin1Char(','))
     TIniDatei Ini(Trenner);
     Ini.Bytes_Lesen(Text);
     return Ini;
+}
+
+// The message of the ELadefehler that Lesen throws, or nothing.
+template <typename F>
+std::optional<QString> Ladefehler(F Lesen)
+{
+    try {
+        Lesen();
+    } catch (const ELadefehler& E) {
+        return E.Meldung();
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -77,47 +90,65 @@ TEST(TIniDateiLesen, ZeilenregelnUndGrossKleinschreibung)
     EXPECT_EQ(Ini.Abschnitte(), QStringList{QStringLiteral("Bestellung")});
 }
 
-TEST(TIniDateiLesen, GanzzahlenDezimalHexOderVorgabe)
+TEST(TIniDateiLesen, GanzzahlenDezimalHexLeerOderSchaden)
 {
+    // nullopt: not an integer, which is damage naming section, key and text.
     struct Fall
     {
         const char* Text;
-        std::int32_t Erwartet;
+        std::optional<std::int32_t> Erwartet;
     };
     const Fall Faelle[] = {
         {"42", 42}, {"-7", -7}, {"+3", 3}, {"0x1F", 31}, {"0XfF", 255}, {"0xFFFFFFFF", -1},
-        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"2147483648", 99}, {"12a", 99}, {"", 99}, {"0x", 99}, {"1.5", 99}, {"- 1", 99},
+        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"", 99}, {"  ", 99},
+        {"2147483648", {}}, {"99999999999", {}}, {"1e5", {}}, {"nan", {}}, {"12a", {}}, {"0x", {}},
+        {"1.5", {}}, {"- 1", {}},
     };
     for (const Fall& F : Faelle) {
         const TIniDatei Ini = Gelesen(QByteArray("[A]\r\nk=") + F.Text + "\r\n");
-        EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("k"), 99), F.Erwartet) << F.Text;
+        std::int32_t Gelesen = 0;
+        const auto Meldung = Ladefehler([&] { Gelesen = Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("k"), 99); });
+        if (F.Erwartet) {
+            EXPECT_EQ(Gelesen, *F.Erwartet) << F.Text;
+            EXPECT_FALSE(Meldung) << F.Text;
+        } else {
+            EXPECT_EQ(Meldung, QStringLiteral("Abschnitt [A], Schlüssel \"k\": ungültiger Wert \"%1\"").arg(QLatin1String(F.Text)));
+            EXPECT_TRUE(Ladefehler([&] { (void)Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("k"), 0, 0, 10); }))
+                << F.Text;
+        }
     }
-    const TIniDatei Ini = Gelesen("[A]\r\nwahr=2\r\nfalsch=0\r\nkaputt=x\r\n");
+    const TIniDatei Ini = Gelesen("[A]\r\nwahr=2\r\nfalsch=0\r\nleer=\r\nkaputt=ja\r\n");
     EXPECT_TRUE(Ini.Bool_Lesen(QStringLiteral("A"), QStringLiteral("wahr"), false));
     EXPECT_FALSE(Ini.Bool_Lesen(QStringLiteral("A"), QStringLiteral("falsch"), true));
-    EXPECT_TRUE(Ini.Bool_Lesen(QStringLiteral("A"), QStringLiteral("kaputt"), true));
+    EXPECT_TRUE(Ini.Bool_Lesen(QStringLiteral("A"), QStringLiteral("leer"), true));
     EXPECT_TRUE(Ini.Bool_Lesen(QStringLiteral("A"), QStringLiteral("fehlt"), true));
+    EXPECT_TRUE(Ladefehler([&] { (void)Ini.Bool_Lesen(QStringLiteral("A"), QStringLiteral("kaputt"), true); }));
 }
 
 TEST(TIniDateiLesen, ZahlenMitKommaOderPunktUnterJedemTrenner)
 {
+    // nullopt: not a float, which is damage.
     struct Fall
     {
         const char* Text;
         char Trenner;
-        double Erwartet;
+        std::optional<double> Erwartet;
     };
     const Fall Faelle[] = {
         {"12,5", ',', 12.5}, {"-11", ',', -11}, {"1E20", ',', 1e20}, {"3,5e-2", ',', 0.035},
         {"12.5", ',', 12.5},  // the file means the same under every locale, never 125
-        {"1.000,5", ',', -1}, {"1,000.5", '.', -1}, {"1.5.0", '.', -1}, // group separators are refused
-        {"12.5", '.', 12.5}, {"12,5", '.', 12.5},
-        {"nan", ',', -1}, {"inf", ',', -1}, {"1e999", ',', -1}, {"", ',', -1}, {",", ',', -1}, {"1e", ',', -1},
+        {"1.000,5", ',', {}}, {"1,000.5", '.', {}}, {"1.5.0", '.', {}}, {"1,5,5", ',', {}}, // group separators
+        {"12.5", '.', 12.5}, {"12,5", '.', 12.5}, {"", ',', -1},
+        {"nan", ',', {}}, {"inf", ',', {}}, {"1e999", ',', {}}, {",", ',', {}}, {"1e", ',', {}}, {"0x10", ',', {}},
     };
     for (const Fall& F : Faelle) {
         const TIniDatei Ini = Gelesen(QByteArray("[A]\r\nk=") + F.Text + "\r\n", QLatin1Char(F.Trenner));
-        EXPECT_EQ(double(Ini.Zahl_Lesen(QStringLiteral("A"), QStringLiteral("k"), -1.0L)), F.Erwartet) << F.Text;
+        long double Gelesen = 0;
+        const auto Meldung = Ladefehler([&] { Gelesen = Ini.Zahl_Lesen(QStringLiteral("A"), QStringLiteral("k"), -1.0L); });
+        if (F.Erwartet)
+            EXPECT_EQ(double(Gelesen), *F.Erwartet) << F.Text;
+        else
+            EXPECT_TRUE(Meldung && Meldung->contains(QLatin1String(F.Text))) << F.Text;
     }
 }
 
@@ -212,7 +243,7 @@ TEST(TIniDateiLesen, Windows1252MitUndOhneDenBlock80)
     };
     for (const TFall& Fall : Faelle) {
         const TIniDatei Ini = Gelesen("[\xC4]\r\nk=" + Fall.Wert + "\r\n");
-        EXPECT_EQ(Ini.Text_Lesen(QStringLiteral("\u00E4"), QStringLiteral("k"), QString()), Fall.Text)
+        EXPECT_EQ(Ini.Wert(QStringLiteral("\u00E4"), QStringLiteral("k")), Fall.Text)
             << Fall.Wert.toHex().constData();
     }
 }
@@ -290,7 +321,7 @@ TEST(TIniDateiSchreiben, SteuerzeichenWerdenNichtGeschrieben)
 
 TEST(TIniDateiLesen, GrenzenNennenDenGespeichertenText)
 {
-    const TIniDatei Ini = Gelesen("[A]\r\nn=-0x1\r\nr=1000\r\nu=1E308\r\ni=inf\r\nm=-1e999\r\nx=abc\r\ngut=2,5\r\n", QLatin1Char('.'));
+    const TIniDatei Ini = Gelesen("[A]\r\nn=-0x1\r\nr=1000\r\nu=1E308\r\ni=inf\r\nm=-1e999\r\nleer=\r\ngut=2,5\r\n", QLatin1Char('.'));
     const auto Meldung = [&](auto Lesen) -> QString {
         try {
             Lesen();
@@ -304,8 +335,73 @@ TEST(TIniDateiLesen, GrenzenNennenDenGespeichertenText)
     for (const char* K : {"u", "i", "m"})
         EXPECT_EQ(Meldung([&] { (void)Ini.Zahl_Lesen(QStringLiteral("A"), QLatin1String(K), 0, -1e7L, 1e7L); }),
                   Ini.Text_Lesen(QStringLiteral("A"), QLatin1String(K), {}));
-    // Unreadable text keeps the default, a value within the bounds is taken.
-    EXPECT_EQ(Ini.Zahl_Lesen(QStringLiteral("A"), QStringLiteral("x"), 7, -1e7L, 1e7L), 7);
+    // An empty value keeps the default, a value within the bounds is taken.
+    EXPECT_EQ(Ini.Zahl_Lesen(QStringLiteral("A"), QStringLiteral("leer"), 7, -1e7L, 1e7L), 7);
     EXPECT_EQ(Ini.Zahl_Lesen(QStringLiteral("A"), QStringLiteral("gut"), 7, -1e7L, 1e7L), 2.5L);
     EXPECT_EQ(Ini.Ganzzahl_Lesen(QStringLiteral("A"), QStringLiteral("fehlt"), -5, 0, 10), -5);
+}
+
+TEST(TIniDateiLesen, TexteDieDerSchreiberAbweistSindSchaden)
+{
+    // The file's bytes of a value: what the writer refuses, reading refuses
+    // too, naming section, key and the character; a tab is kept.
+    struct Fall
+    {
+        QByteArray Wert;
+        const char* Grund;
+    };
+    const Fall Faelle[] = {
+        {"a\x01" "b", "Steuerzeichen U+0001"}, {"0351\x1b[2J", "Steuerzeichen U+001B"}, {"a\rb", "Steuerzeichen U+000D"},
+        {"a\x7f", "Steuerzeichen U+007F"},     {"a\x81", "Steuerzeichen U+0081"},     // a gap of the code page
+        {"a\tb", nullptr}, {"\x80 \x85", nullptr},
+    };
+    for (const Fall& F : Faelle) {
+        const TIniDatei Ini = Gelesen("[B]\r\nk=" + F.Wert + "\r\n");
+        const auto Meldung = Ladefehler([&] { (void)Ini.Text_Lesen(QStringLiteral("B"), QStringLiteral("k"), QString()); });
+        if (!F.Grund) {
+            EXPECT_FALSE(Meldung) << qPrintable(*Meldung);
+            continue;
+        }
+        ASSERT_TRUE(Meldung) << F.Wert.toHex().constData();
+        EXPECT_TRUE(Meldung->startsWith(QStringLiteral("Abschnitt [B], Schlüssel \"k\": Der Wert enthält das ")))
+            << qPrintable(*Meldung);
+        EXPECT_TRUE(Meldung->contains(QLatin1String(F.Grund))) << qPrintable(*Meldung);
+    }
+}
+
+TEST(TIniDateiLesen, Utf8OderWindows1252)
+{
+    // UTF-8 with a byte-order mark, or whenever every high byte is part of a
+    // well-formed sequence and none is a C1 control; else Windows-1252.
+    const std::pair<QByteArray, QString> Faelle[] = {
+        {"J\xC3\xB6rg Wei\xC3\x9F \xE2\x82\xAC", QStringLiteral("Jörg Weiß €")},
+        {"\xEF\xBB\xBF[B]\r\nk=\xC3\xA4", QStringLiteral("ä")},
+        {"\xEF\xBB\xBF[B]\r\nk=a", QStringLiteral("a")},
+        {"Mu\xCC\x88ller", QStringLiteral("Müller")}, // composed, as Windows-1252 holds it
+        {"J\xF6rg \xC3\xB6", QStringLiteral("Jörg Ã¶")}, // one byte that only Windows-1252 explains
+        {"\xC3\x80\xC2\x80", QStringLiteral("Ã€Â€")},       // U+0080 is a C1 control: "Â€" in Windows-1252
+        {"\xC0\xAF", QStringLiteral("À¯")},                    // an overlong form is no UTF-8
+        {"\xED\xA0\x80", QStringLiteral("í\u00A0€")},         // nor is a surrogate
+        {"\xE2\x82", QStringLiteral("â‚")},                    // nor a sequence cut short
+    };
+    for (const auto& [Bytes, Text] : Faelle) {
+        const QByteArray Datei = Bytes.startsWith("\xEF\xBB\xBF") ? Bytes : "[B]\r\nk=" + Bytes;
+        EXPECT_EQ(Gelesen(Datei).Text_Lesen(QStringLiteral("B"), QStringLiteral("k"), QString()), Text)
+            << Bytes.toHex().constData();
+    }
+    // What the writer writes reads back as it was, and only a text that would
+    // read as UTF-8 gets the closing comment that keeps it Windows-1252.
+    for (const QString& Wert : {QStringLiteral("Jörg"), QStringLiteral("Ã¶"), QStringLiteral("a")}) {
+        TIniDatei Ini;
+        Ini.Text_Schreiben(QStringLiteral("B"), QStringLiteral("k"), Wert);
+        const QByteArray Bytes = Ini.Bytes();
+        EXPECT_EQ(Gelesen(Bytes).Text_Lesen(QStringLiteral("B"), QStringLiteral("k"), QString()), Wert);
+        EXPECT_EQ(Bytes.contains(';'), Wert == QStringLiteral("Ã¶")) << Bytes.constData();
+    }
+    // A character that Windows-1252 lacks is named, and the file is not taken.
+    const auto Meldung = Ladefehler([] {
+        (void)Gelesen("[B]\r\nk=Fenster \xE6\xBC\xA2\r\n").Text_Lesen(QStringLiteral("B"), QStringLiteral("k"), QString());
+    });
+    EXPECT_EQ(Meldung, QStringLiteral("Abschnitt [B], Schlüssel \"k\": Der Wert enthält das Zeichen „漢“ (U+6F22), das "
+                                      "nicht gespeichert werden kann."));
 }

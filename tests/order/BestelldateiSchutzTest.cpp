@@ -286,6 +286,100 @@ TEST(BestelldateiSchutz, UnbenutzteZusatzschluesselFehlenImLayout)
     EXPECT_EQ(Zurueck.Eintrag(1).Als<TPosition_Montage>()->Preis, 45.5L);
 }
 
+namespace {
+
+// The golden order with one value set: in its section, replaced or added as the section's first key.
+QByteArray Gold_Mit(const char* Abschnitt, const char* Schluessel, const QByteArray& Wert)
+{
+    QByteArray Text = Inhalt(Testdatei("bestellblatt_gold.dat"));
+    const QByteArray Kopf = QByteArray("[") + Abschnitt + "]\r\n";
+    const qsizetype Anfang = Text.indexOf(Kopf);
+    EXPECT_GE(Anfang, 0) << Abschnitt;
+    const qsizetype Ende = Text.indexOf("\r\n\r\n", Anfang);
+    const QByteArray Zeile = QByteArray("\r\n") + Schluessel + "=";
+    const qsizetype Da = Text.indexOf(Zeile, Anfang + Kopf.size() - 2);
+    if (Da >= 0 && Da < Ende)
+        Text.replace(Da + Zeile.size(), Text.indexOf("\r\n", Da + Zeile.size()) - Da - Zeile.size(), Wert);
+    else
+        Text.insert(Anfang + Kopf.size(), Schluessel + ("=" + Wert) + "\r\n");
+    return Text;
+}
+
+} // namespace
+
+TEST(BestelldateiSchutz, WasSichNichtWiederSpeichernLaesstWirdAbgewiesen)
+{
+    // Numbers that are none of their kind, discounts no field can type, and
+    // texts that could not be saved again. Genannt: the value in the message,
+    // where it can be shown; nullptr: the file is taken and saves again.
+    QTemporaryDir Ordner;
+    const QString Pfad = Ordner.filePath(QStringLiteral("b.dat"));
+    const char* const Fenster = "Bestellung/Positionen0/Position/Abmessungen";
+    const char* const Preis = "Bestellung/Positionen2/PositionFreie/Preis";
+    const char* const Text = "Bestellung/Positionen2/PositionFreie/Beschreibung";
+    struct Fall
+    {
+        const char* Abschnitt;
+        const char* Schluessel;
+        QByteArray Wert;
+        const char* Genannt;
+    };
+    const Fall Faelle[] = {
+        {Fenster, "Anzahl", "2147483648", "2147483648"}, {Fenster, "Anzahl", "99999999999", "99999999999"},
+        {Fenster, "Anzahl", "1e5", "1e5"},               {Fenster, "Anzahl", "nan", "nan"},
+        {Fenster, "Breite", "2147483648", "2147483648"}, {Fenster, "istBalkontuer", "ja", "ja"},
+        {Fenster, "Anzahl", "", nullptr},                {Fenster, "Anzahl", "0x10", nullptr},
+        {Preis, "Stueckpreis", "1.000,50", "1.000,50"},  {Preis, "Stueckpreis", "0x10", "0x10"},
+        {Preis, "Stueckpreis", "1,5,5", "1,5,5"},        {Preis, "Stueckpreis", "", nullptr},
+        {"Bestellung", "Rabatt", "-1", "-1"},            {"Bestellung", "RabattObjekt", "-5", "-5"},
+        {"Bestellung", "RabattAuswahl", "-15", nullptr},
+        {"Bestellung", "Telefon", "0351\x1b[2J", "U+001B"},
+        {"Bestellung/Positionen0/Position", "Bez", "K\x01" "che", "U+0001"},
+        {Text, "Text", "Fenster\\u6f22", "U+6F22"},       {Text, "Text", "\\ud800", "U+D800"},
+        {Text, "Text", "zwei\\nZeilen\\u0001", nullptr},
+    };
+    for (const Fall& F : Faelle) {
+        SCOPED_TRACE((QByteArray(F.Schluessel) + "=" + F.Wert).constData());
+        Schreiben(Pfad, Gold_Mit(F.Abschnitt, F.Schluessel, F.Wert));
+        TBestellung B = Bearbeitete_Bestellung();
+        const auto Ergebnis = Bestelldatei::Bestellung_Laden(Pfad, B);
+        if (!F.Genannt) {
+            ASSERT_TRUE(Ergebnis) << qPrintable(Ergebnis.Fehlertext);
+            EXPECT_TRUE(Bestelldatei::Bestellung_Speichern(Pfad, B));
+            continue;
+        }
+        EXPECT_FALSE(Ergebnis);
+        for (const char* Teil : {F.Abschnitt, F.Schluessel, F.Genannt})
+            EXPECT_TRUE(Ergebnis.Fehlertext.contains(QLatin1String(Teil))) << qPrintable(Ergebnis.Fehlertext);
+        Unveraendert(B);
+    }
+}
+
+TEST(BestelldateiSchutz, Utf8DateiOeffnetUnverstuemmeltUndSpeichertWindows1252)
+{
+    // Opened from UTF-8, with or without a byte-order mark, the order saves as
+    // the same Windows-1252 bytes as opened from the golden file itself.
+    QTemporaryDir Ordner;
+    const auto Gespeichert = [](const QString& Pfad, const QString& Name) {
+        TBestellung B;
+        EXPECT_TRUE(Bestelldatei::Bestellung_Laden(Pfad, B));
+        EXPECT_EQ(B.Ansprechpartner, QStringLiteral("Jörg Weiß"));
+        B.Filename = Name;
+        TIniDatei Ini(QLatin1Char(','));
+        B.Ini_Speichern(Ini);
+        return Ini.Bytes();
+    };
+    const QString Gold = Testdatei("bestellblatt_gold.dat");
+    const QByteArray Erwartet = Gespeichert(Gold, Gold);
+    ASSERT_TRUE(Erwartet.contains("Ansprechpartner=J\xF6rg Wei\xDF\r\n"));
+    const QByteArray Utf8 = QString(QStringDecoder("windows-1252").decode(Inhalt(Gold))).toUtf8();
+    const QString Pfad = Ordner.filePath(QStringLiteral("utf8.dat"));
+    for (const QByteArray& Bytes : {Utf8, "\xEF\xBB\xBF" + Utf8}) {
+        Schreiben(Pfad, Bytes);
+        EXPECT_EQ(Gespeichert(Pfad, Gold), Erwartet);
+    }
+}
+
 // A name the user did not choose in this run is saved to without a question
 // only where that cannot destroy another file.
 TEST(BestelldateiSchutz, FremderNameWirdNurOhneRisikoOhneFrageGespeichert)

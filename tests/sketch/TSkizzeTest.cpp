@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
@@ -407,6 +408,24 @@ TEST(TSkizze, SVG_enthaelt_Rahmen_Fluegel_und_Masse)
     // 2 dimension lines with 2 ticks each ... and the symbols: K (2) + DK (4) + DK (4).
     const qsizetype Linien = Svg.count(QRegularExpression(QStringLiteral("<polyline|<line ")));
     EXPECT_GE(Linien, 9 + 10);
+}
+
+TEST(TSkizze, SVG_bleibt_bei_jedem_Text_wohlgeformt)
+{
+    // What a user may type: the document parses, and each character without
+    // a place in it stands as U+FFFD.
+    const QString Wirr = QStringLiteral("DK\x01li\x1b[2J\u0090 <&>") + QChar(0xD800) + QChar(0xFFFF);
+    QBuffer Puffer;
+    Puffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(TSkizze::Svg_Schreiben(Puffer, Fenster(1, 1200, 1500, Wirr), QSize(400, 400),
+                                       QStringLiteral("Position\x02 1")));
+    QXmlStreamReader Leser(Puffer.data());
+    while (!Leser.atEnd())
+        Leser.readNext();
+    EXPECT_FALSE(Leser.hasError()) << qPrintable(Leser.errorString());
+    const QString Svg = QString::fromUtf8(Puffer.data());
+    EXPECT_TRUE(Svg.contains(QStringLiteral(">Drehrichtung nicht lesbar: DK<")));
+    EXPECT_TRUE(Svg.contains(QStringLiteral("<title>Position\uFFFD 1</title>")));
 }
 
 } // namespace

@@ -114,6 +114,7 @@ pruefe "Skizze mit Oberlichthöhe" enthaelt "$svg" '>500</text>'
 pruefe "Skizze mit Bogen als Pfad" enthaelt "$arbeit/skizzen/Position_2.svg" '<path '
 pruefe "unlesbare Drehrichtung steht unter der Skizze" enthaelt "$arbeit/skizzen/Position_6.svg" \
     'Drehrichtung nicht lesbar: nach Absprache'
+pruefe "Skizzen: wohlgeformtes XML" xmllint --noout "$arbeit"/skizzen/*.svg
 # The order among its own sketches' names, and links planted in the folder.
 mkdir "$arbeit/selbst" "$arbeit/verweise"
 cp "$daten/skizzen.dat" "$arbeit/selbst/Position_1.svg"
