@@ -129,7 +129,7 @@ TEST_F(TForm_HauptTest, FensterHatDieVorgegebenenMasse)
     const QRect Raster_Klein = Klein.at(QStringLiteral("StringGrid1"));
     for (const QSize Groesse : {Kleinste, QSize(1260, 940)}) {
         SCOPED_TRACE(Groesse.width());
-        Fenster.resize(Groesse.width(), Groesse.height() + Fenster.menuBar()->height());
+        Fenster.resize(Groesse.width(), Groesse.height() + Fenster.menuBar()->height() + Fenster.statusBar()->height());
         QCoreApplication::processEvents();
         ASSERT_EQ(Fenster.centralWidget()->size(), Groesse);
         const int dx = Groesse.width() - Kleinste.width();

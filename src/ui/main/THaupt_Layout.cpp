@@ -251,7 +251,7 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
 
     constexpr int Y_Knopf = 342 + Unter_Aufstellung;
     Button_Position_Bearbeiten = Anlegen<QPushButton>(Client, "Button_Position_Bearbeiten", QRect(XL, Y_Knopf, 97, 25));
-    Button_Position_Bearbeiten->setText(QStringLiteral("Pos. &bearbeiten"));
+    Button_Position_Bearbeiten->setText(QStringLiteral("&Pos. bearbeiten"));
     UpDown1 = Anlegen<TAufAbPfeile>(Client, "UpDown1", QRect(XL + 99, Y_Knopf, 17, 25));
     Button_Position_Loeschen = Anlegen<QPushButton>(Client, "Button_Position_Loeschen", QRect(XL + 118, Y_Knopf, 90, 25));
     Button_Position_Loeschen->setText(QStringLiteral("Pos. &löschen"));
@@ -259,7 +259,7 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
     CB_Mit_Nachtext->setText(QStringLiteral("Mit Nachtext"));
     CB_Mit_Nachtext->setChecked(true);
     Button_Bestellblatt = Anlegen<QPushButton>(Client, "Button_Bestellblatt", QRect(341, Y_Knopf, 140, 25));
-    Button_Bestellblatt->setText(QStringLiteral("Bestellblatt &erzeugen"));
+    Button_Bestellblatt->setText(QStringLiteral("Bes&tellblatt erzeugen"));
     for (QPushButton* Knopf : {Button_Position_Bearbeiten, Button_Position_Loeschen, Button_Bestellblatt})
         Knopf->setEnabled(false);
 
