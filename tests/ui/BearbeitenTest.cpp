@@ -13,9 +13,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QUndoStack>
 
 using namespace Hauptfenster_Test;
 
@@ -197,4 +199,63 @@ TEST_F(BearbeitenTest, DuplizierenSetztDieKopieDarunterUndWaehltSie)
     EXPECT_EQ(Haupt().Ausgewaehlte_Zeile(), 1);
     EXPECT_EQ(Zelle(Raster(), 2, 0), QStringLiteral("3"));
     EXPECT_EQ(Aktion("Rueckgaengig1")->text(), QStringLiteral("&Rückgängig: Pos. 1 dupliziert"));
+}
+
+// One choice goes to every window in one step; where a window's rules forbid
+// it, that window keeps its own and is named. The special colour regroups.
+TEST_F(BearbeitenTest, FuerAlleFensterUebernehmenIstEinSchritt)
+{
+    Anlegen({QStringLiteral("Fenster"), QStringLiteral("Freie Position"), QStringLiteral("Fenster")});
+    Bearbeiten(0);
+    Eintrag_Waehlen(Suchen<QComboBox>(*Editor(), "CBC_Holz"), QStringLiteral("Fichte"));
+    auto* Rolladen = Suchen<QComboBox>(*Editor(), "CBC_Rolladen");
+    Eintrag_Waehlen(Rolladen, Rolladen->itemText(1));
+    auto* Bank = Suchen<QComboBox>(*Editor(), "CBC_Bank");
+    Eintrag_Waehlen(Bank, Bank->itemText(1));
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    const QByteArray Vorher = Datei();
+    QUndoStack& Stapel = Haupt().Verlauf().Stapel();
+    const int Anfang = Stapel.index();
+    Bearbeiten(0);
+    const auto Uebernehmen = [this](const char* Anfang) {
+        QMenu* Menue = Suchen<QPushButton>(*Editor(), "Button_Fuer_Alle")->menu();
+        emit Menue->aboutToShow();
+        for (QAction* Punkt : Menue->actions())
+            if (Punkt->text().startsWith(QString::fromUtf8(Anfang)))
+                return Punkt->trigger();
+        ADD_FAILURE() << "kein Menüpunkt " << Anfang;
+    };
+    const struct
+    {
+        const char* Punkt;
+        const char* Meldung;
+    } Faelle[] = {
+        {"Holzart „Fichte“", "Holzart „Fichte“ wurde für 2 Fenster übernommen."},
+        {"Bank", "wurde für 1 Fenster übernommen.\n\nNicht möglich bei Pos. 3: dort lassen die Regeln diese Wahl nicht zu."},
+        {"Sonderfarbe „ja“", "Sonderfarbe „ja“ wurde für 2 Fenster übernommen."},
+    };
+    for (const auto& F : Faelle) {
+        SCOPED_TRACE(F.Punkt);
+        if (QByteArray(F.Punkt).startsWith("Sonderfarbe"))
+            QTest::mouseClick(Suchen<QCheckBox>(*Editor(), "CheckBox_Sonderfarbe"), Qt::LeftButton);
+        const std::size_t Meldungen = Dienste.Meldungen.size();
+        Uebernehmen(F.Punkt);
+        ASSERT_EQ(Dienste.Meldungen.size(), Meldungen + 1);
+        EXPECT_TRUE(Dienste.Meldungen.back().Text.endsWith(QString::fromUtf8(F.Meldung))) << Dienste.Meldungen.back().Text.toStdString();
+        EXPECT_EQ(Aktion("Rueckgaengig1")->text(), QStringLiteral("&Rückgängig: Für alle Fenster: ") + Dienste.Meldungen.back().Text.section(QStringLiteral(" wurde"), 0, 0));
+    }
+    const auto& Hinten = B().Eintrag(3);
+    EXPECT_EQ(Hinten.Positionstyp(), Positionstyp::Sonderfarbe) << "the special colour's position comes last";
+    EXPECT_EQ(B().Eintrag(2).Als<TPosition>()->Hoelzer.ItemIndex_Lesen(), B().Eintrag(0).Als<TPosition>()->Hoelzer.ItemIndex_Lesen());
+    EXPECT_EQ(B().Eintrag(2).Als<TPosition>()->Rolladen.ItemIndex_Lesen(TRolladen::Bank), 0);
+    EXPECT_EQ(Haupt().Ausgewaehlte_Zeile(), 0);
+    const QByteArray Nachher = Datei();
+    const int Ende = Stapel.index();
+    EXPECT_EQ(Ende - Anfang, 4) << "each command a step, and the editing session one";
+    while (Stapel.index() > Anfang)
+        Aktion("Rueckgaengig1")->trigger();
+    EXPECT_EQ(Datei(), Vorher);
+    while (Stapel.index() < Ende)
+        Aktion("Wiederholen1")->trigger();
+    EXPECT_EQ(Datei(), Nachher);
 }

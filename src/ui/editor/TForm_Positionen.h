@@ -1,5 +1,6 @@
 #pragma once
 
+#include "positions/TOptionsregeln.h"
 #include "ui/editor/TPositionen_Layout.h"
 
 #include <QWidget>
@@ -108,6 +109,11 @@ private:
     // The step a change of the control makes is named after it and the position.
     void Schritt_Benennen(const QObject* Steuerelement);
     QString Steuerelementname(const QObject* Steuerelement) const;
+    // "Für alle Fenster übernehmen…": a menu of this window's choices; the one
+    // picked goes to every window of the order in one step, and the windows
+    // where the rules do not allow it are named afterwards.
+    void Fuer_Alle_Anbieten();
+    void Fuer_Alle_Uebernehmen(TOptionsregeln::TOption Option, const QString& Was);
 
     // Entry fields: colouring while typing, storing on leaving, Enter.
     void ChangeEditA_Breite();

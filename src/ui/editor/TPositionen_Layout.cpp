@@ -464,6 +464,9 @@ void TPositionen_Layout::Legende_Bauen()
     Button_Abbrechen->setObjectName(QStringLiteral("Button_Abbrechen"));
     Button_Abbrechen->setGeometry(BitBtn1->x() - 88, y, 80, 23);
     Button_Abbrechen->setAutoDefault(true);
+    Button_Fuer_Alle = new QPushButton(QStringLiteral("Für alle Fenster übernehmen…"), &m_Form);
+    Button_Fuer_Alle->setObjectName(QStringLiteral("Button_Fuer_Alle"));
+    Button_Fuer_Alle->setGeometry(8, y, 190, 23);
 
     const QFont Klein = Formschrift(7);
     const auto Legendentext = [&](const QString& Inhalt, const QColor& Farbe, int Rechts) {

@@ -557,6 +557,11 @@ void TForm_Haupt::Schritt_Benennen(const QString& Was)
     m_Verlauf->Benennen(Was, m_Verlauf->Sitzungsschluessel());
 }
 
+void TForm_Haupt::Befehl_Benennen(const QString& Was)
+{
+    m_Verlauf->Einzeln_Benennen(Was);
+}
+
 void TForm_Haupt::Bearbeitung_Abbrechen()
 {
     if (!m_Verlauf->Sitzung_Abbrechen(Auswahl_Lesen()))

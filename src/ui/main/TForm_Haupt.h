@@ -44,6 +44,7 @@ public:
     void Hauptfenster_Aktualisieren() override;
     void Infofenster_Zeigen(const char* Klasse) override;
     void Schritt_Benennen(const QString& Was) override;
+    void Befehl_Benennen(const QString& Was) override;
     void Bearbeitung_Abbrechen() override;
 
     TVerlauf& Verlauf() { return *m_Verlauf; }

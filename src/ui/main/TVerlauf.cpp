@@ -119,6 +119,11 @@ void TVerlauf::Benennen(const QString& Was, const QString& Schluessel)
     m_Schluessel = Schluessel;
 }
 
+void TVerlauf::Einzeln_Benennen(const QString& Was)
+{
+    Benennen(Was, QStringLiteral("Einzeln %1").arg(++m_Einzelne));
+}
+
 QString TVerlauf::Inhalt(const TPositionseintrag& Eintrag)
 {
     TIniDatei Ini(QLatin1Char(','));

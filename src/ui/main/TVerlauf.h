@@ -46,6 +46,8 @@ public:
     // The name of the step the next Festhalten records. Steps with the same
     // non-empty Schluessel that follow each other at the top become one.
     void Benennen(const QString& Was, const QString& Schluessel = QString());
+    // The next step stands alone: it joins neither the step before nor an editing session.
+    void Einzeln_Benennen(const QString& Was);
     // Records what changed since the last step, with the selection as it is now after it.
     void Festhalten(const TAuswahl& Auswahl);
     // The selection moved: what changed before is recorded first; moving it
@@ -105,6 +107,7 @@ private:
     int m_Eigenes_Zeile = -1;
     std::optional<TSitzung> m_Sitzung;
     int m_Sitzungen = 0;
+    int m_Einzelne = 0;
     QString m_Name;
     QString m_Schluessel;
     const TAenderung::TEintraege* m_Zwischenstand = nullptr;

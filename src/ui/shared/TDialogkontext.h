@@ -20,6 +20,9 @@ public:
     virtual void Infofenster_Zeigen(const char* Klasse) = 0;
     // The change the next refresh records is named Was ("Holzart von Pos. 3").
     virtual void Schritt_Benennen(const QString& Was) { (void)Was; }
+    // Likewise for a command that changes more than the position being edited:
+    // a step of its own, which Abbrechen does not take back.
+    virtual void Befehl_Benennen(const QString& Was) { (void)Was; }
     // "Abbrechen" in a position dialog: the position goes back to where it was
     // when the dialog was opened on it.
     virtual void Bearbeitung_Abbrechen() {}
