@@ -1011,7 +1011,7 @@ void TForm_Haupt::Speichern_Unter(const QString& Vorschlag, const QString& Titel
         Speichern_Nach(Mit_Endung(Name, QStringLiteral(".dat")));
 }
 
-void TForm_Haupt::Speichern_Nach(const QString& Name)
+bool TForm_Haupt::Speichern_Nach(const QString& Name)
 {
     m_Verlauf->Festhalten(Auswahl_Lesen());
     const QString Kennung = m_Bestellung->Kennung;
@@ -1023,7 +1023,7 @@ void TForm_Haupt::Speichern_Nach(const QString& Name)
     if (!Ergebnis) {
         m_Bestellung->Kennung = Kennung;
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
-        return;
+        return false;
     }
     m_Verlauf->Gesichert();
     m_Sicherung->Gesichert();
@@ -1035,6 +1035,7 @@ void TForm_Haupt::Speichern_Nach(const QString& Name)
     Zuletzt_Merken(Name);
     Titel_Aktualisieren();
     Vorschlaege_Laden();
+    return true;
 }
 
 QString TForm_Haupt::Variantenname(const QString& Dateiname)
@@ -1057,7 +1058,23 @@ QString TForm_Haupt::Variantenname(const QString& Dateiname)
 
 void TForm_Haupt::Variante_Speichern()
 {
-    Speichern_Unter(Variantenname(m_Bestellung->Filename), QStringLiteral("Als Variante speichern unter"));
+    const QString Name = TDienste::Aktuell().Datei_Speichern(
+        this, {QStringLiteral("Als Variante speichern unter"), Filter_Bestellung, QStringLiteral("dat"),
+               Variantenname(m_Bestellung->Filename)});
+    if (Name.isEmpty())
+        return;
+    // The variant is an order of its own, which names the one it came from.
+    const QString Kennung = std::exchange(m_Bestellung->Kennung, QString());
+    if (m_Ablage) {
+        m_Ablage->Neu();
+        if (TAblage::Ist_Kennung(Kennung))
+            m_Ablage->Als_Variante_Von(Kennung);
+    }
+    if (!Speichern_Nach(Mit_Endung(Name, QStringLiteral(".dat")))) {
+        m_Bestellung->Kennung = Kennung;
+        if (m_Ablage)
+            m_Ablage->Geoeffnet(*m_Bestellung, {});
+    }
 }
 
 void TForm_Haupt::Ablage_Anbinden(TAblageanbindung* Ablage)

@@ -191,7 +191,7 @@ private:
     void Speichernunter1Click();
     void Speichern_Unter(const QString& Vorschlag, const QString& Titel = QString());
     // Saves the order to Name and, once the file is safe, records the version in the archive.
-    void Speichern_Nach(const QString& Name);
+    bool Speichern_Nach(const QString& Name);
     void Neu1Click();
     void Beenden1Click();
     void Kopfdaten_Uebernehmen(const QString& Feld);
