@@ -3,11 +3,13 @@
 #include "ui/main/TAnwendung.h"
 #include "ui/main/TForm_Haupt.h"
 #include "ui/main/TVerlauf.h"
+#include "ui/shared/TDienste.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QWindow>
@@ -90,6 +92,43 @@ void BM_Rueckgaengig_Wiederholen(benchmark::State& Zustand)
 }
 BENCHMARK(BM_Rueckgaengig_Wiederholen)
     ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The message after "Für alle Fenster übernehmen" is answered at once.
+class TStille_Dienste : public TDienste
+{
+public:
+    bool Information(QWidget*, const QString&, bool) override { return true; }
+    void Fehler(QWidget*, const QString&) override {}
+    QString Datei_Oeffnen(QWidget*, const TDateiwahl&) override { return {}; }
+    QString Datei_Speichern(QWidget*, const TDateiwahl&) override { return {}; }
+    void Oeffnen(const QUrl&) override {}
+};
+
+// "Für alle Fenster übernehmen" of the wood: every window of the order, one step, grid and totals.
+void BM_Fuer_Alle_Fenster(benchmark::State& Zustand)
+{
+    TStille_Dienste Dienste;
+    TDienste::Installieren(&Dienste);
+    {
+        TProgramm Programm(int(Zustand.range(0)));
+        QMenu* Menue = Programm.Editor->findChild<QPushButton*>(QStringLiteral("Button_Fuer_Alle"))->menu();
+        int Eintrag = 0;
+        for (auto _ : Zustand) {
+            Programm.Holz_Waehlen(Eintrag = 1 - Eintrag);
+            emit Menue->aboutToShow();
+            for (QAction* Punkt : Menue->actions())
+                if (Punkt->text().startsWith(QStringLiteral("Holzart")))
+                    Punkt->trigger();
+            QCoreApplication::processEvents();
+        }
+    }
+    TDienste::Installieren(nullptr);
+}
+BENCHMARK(BM_Fuer_Alle_Fenster)
+    ->Arg(1000)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
