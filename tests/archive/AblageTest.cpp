@@ -487,6 +487,53 @@ TEST_P(Ablage, GleichzeitigeSchreiberBekommenVerschiedeneNummern)
     EXPECT_EQ(Versionen.size(), std::size_t(2 * Je));
 }
 
+// A file's orders move with every version and status change; a number taken
+// already is replaced, the others kept; a run again copies only what is new.
+TEST_P(Ablage, UmzugAusDerDateiFuegtBeimZweitenLaufNichtsHinzu)
+{
+    TAblage Datei(Ordner.filePath(QStringLiteral("alt.sqlite")));
+    const QString K1 = TAblage::Neue_Kennung(), K2 = TAblage::Neue_Kennung(), K3 = TAblage::Neue_Kennung();
+    for (const char* Bytes : {"a", "b", "a"})
+        Datei.Ablegen(K1, Version(Bytes));
+    Datei.Status_Setzen(K1, QStringLiteral("Bestellt"), QStringLiteral("chef"));
+    Datei.Ablegen(K2, Version("v", QStringLiteral("Weiß")), TAblage::TDoppelt::Letzte, K1);
+    Datei.Ablegen(K3, Version("drei"));
+
+    TAblage A(Pfad);
+    A.Ablegen(TAblage::Neue_Kennung(), Version("hier"));
+    struct TLauf
+    {
+        int Bestellungen, Versionen, Vorhanden;
+        std::vector<std::pair<QString, QString>> Umnummeriert;
+    };
+    const TLauf Laeufe[] = {{3, 5, 0, {{Jahresnummer(1), Jahresnummer(4)}}}, {0, 1, 5, {}}, {0, 0, 6, {}}};
+    for (const TLauf& L : Laeufe) {
+        if (&L == &Laeufe[1])
+            Datei.Ablegen(K1, Version("c"));
+        const TAblage::TUmzug U = A.Uebernehmen(Datei);
+        EXPECT_EQ(U.Bestellungen, L.Bestellungen);
+        EXPECT_EQ(U.Versionen, L.Versionen);
+        EXPECT_EQ(U.Vorhanden, L.Vorhanden);
+        EXPECT_EQ(U.Umnummeriert, L.Umnummeriert);
+    }
+    EXPECT_EQ(Zeilen(A, "versionen"), 7);
+    EXPECT_EQ(Zeilen(A, "statuswechsel"), 5);
+    const std::vector<TAblage::TVersion> Alt = Datei.Versionen(K1), Neu = A.Versionen(K1);
+    ASSERT_EQ(Neu.size(), 4u);
+    for (int Nr = 1; Nr <= 4; ++Nr) {
+        EXPECT_EQ(A.Inhalt(K1, Nr), Datei.Inhalt(K1, Nr));
+        EXPECT_EQ(Neu[std::size_t(Nr - 1)].Zeit, Alt[std::size_t(Nr - 1)].Zeit);
+    }
+    EXPECT_EQ(A.Bestellung(K1)->Nummer, Jahresnummer(4));
+    EXPECT_EQ(A.Bestellung(K1)->Status, QStringLiteral("Bestellt"));
+    EXPECT_EQ(A.Statusverlauf(K1).size(), 2u);
+    EXPECT_EQ(A.Bestellung(K2)->Nummer, Jahresnummer(2));
+    EXPECT_EQ(A.Bestellung(K2)->Vorgaenger, K1);
+    EXPECT_EQ(Nummern(A.Suchen(Suche(QStringLiteral("weiss")))), QStringList{Jahresnummer(2)});
+    EXPECT_EQ(Nummern(A.Suchen(Suche(Jahresnummer(4)))), QStringList{Jahresnummer(4)});
+    EXPECT_EQ(A.Ablegen(TAblage::Neue_Kennung(), Version("neu")).Nummer, Jahresnummer(5));
+}
+
 // A refused connection says in German what went wrong, without the password.
 TEST(AblageServer, VerbindungsfehlerWerdenBenannt)
 {
