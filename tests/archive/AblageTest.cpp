@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -90,6 +92,23 @@ public:
         Roh(Uri(QStringLiteral("postgres")), {QStringLiteral("CREATE DATABASE ") + Name});
         return Uri(Name);
     }
+    // A database set up by tools/ablage-server.sql, reached as the role it creates.
+    QString Datenbank_Der_Rolle()
+    {
+        const QString Name = QStringLiteral("ablage_%1").arg(++m_Datenbanken);
+        QProcess Psql;
+        QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+        Umgebung.insert(QStringLiteral("PGPASSWORD"), QStringLiteral("geheim"));
+        Psql.setProcessEnvironment(Umgebung);
+        Psql.start(QStringLiteral("/usr/lib/postgresql/15/bin/psql"),
+                   {QStringLiteral("-q"), QStringLiteral("-h"), m_Ordner, QStringLiteral("-U"), QStringLiteral("postgres"),
+                    QStringLiteral("-v"), QStringLiteral("datenbank=") + Name, QStringLiteral("-v"),
+                    QStringLiteral("passwort=rolle"), QStringLiteral("-f"),
+                    QStringLiteral(QUADROLIS_TESTDATEN "/../../tools/ablage-server.sql")});
+        if (!Psql.waitForFinished(60000) || Psql.exitCode() != 0)
+            ADD_FAILURE() << Psql.readAllStandardError().toStdString();
+        return Uri(Name, QStringLiteral("quadrolis"), QStringLiteral("rolle"));
+    }
 
 private:
     TServer()
@@ -133,7 +152,8 @@ private:
     int m_Datenbanken = 0;
 };
 
-enum class TMotor { SQLite, PostgreSQL };
+// Rolle: a server database as tools/ablage-server.sql sets it up, reached as its role.
+enum class TMotor { SQLite, PostgreSQL, Rolle };
 
 class Ablage : public ::testing::TestWithParam<TMotor>
 {
@@ -143,7 +163,7 @@ protected:
 
     void SetUp() override
     {
-        if (GetParam() == TMotor::PostgreSQL) {
+        if (GetParam() != TMotor::SQLite) {
             ASSERT_TRUE(TServer::Gemeinsam().Laeuft())
                 << "PostgreSQL 15 startet nicht (/usr/lib/postgresql/15/bin, tools/install-deps.sh)";
         }
@@ -155,6 +175,8 @@ protected:
     {
         if (GetParam() == TMotor::PostgreSQL)
             return TServer::Gemeinsam().Neue_Datenbank();
+        if (GetParam() == TMotor::Rolle)
+            return TServer::Gemeinsam().Datenbank_Der_Rolle();
         return Ordner.filePath(QStringLiteral("ablage%1.sqlite").arg(++m_Orte));
     }
 
@@ -192,12 +214,12 @@ class Ablagedatei : public Ablage
 
 std::string Motorname(const ::testing::TestParamInfo<TMotor>& Info)
 {
-    return Info.param == TMotor::SQLite ? "SQLite" : "PostgreSQL";
+    return std::array{"SQLite", "PostgreSQL", "PostgreSQL_Rolle"}[std::size_t(Info.param)];
 }
 
 void PrintTo(TMotor Motor, std::ostream* Aus)
 {
-    *Aus << (Motor == TMotor::SQLite ? "SQLite" : "PostgreSQL");
+    *Aus << Motorname({Motor, 0});
 }
 
 TAblage::TSuche Suche(const QString& Text, const QString& Status = QString())
@@ -215,7 +237,8 @@ QString Jahresnummer(int n)
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Motoren, Ablage, ::testing::Values(TMotor::SQLite, TMotor::PostgreSQL), Motorname);
+INSTANTIATE_TEST_SUITE_P(Motoren, Ablage, ::testing::Values(TMotor::SQLite, TMotor::PostgreSQL, TMotor::Rolle),
+                         Motorname);
 INSTANTIATE_TEST_SUITE_P(Datei, Ablagedatei, ::testing::Values(TMotor::SQLite), Motorname);
 
 // From an empty database and from every earlier schema: the archive ends at
