@@ -98,6 +98,9 @@ public:
     TAblage& operator=(const TAblage&) = delete;
 
     const QString& Pfad() const { return m_Pfad; }
+    // Opens the connection afresh after the server was out of reach; every
+    // query of the old one ends. Throws EAblagefehler as opening does.
+    void Neu_Verbinden();
 
     struct TAbgelegt
     {

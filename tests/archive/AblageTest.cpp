@@ -2,6 +2,7 @@
 #include "archive/TAblage.h"
 #include "archive/TSchema.h"
 #include "archive/TVersionsvergleich.h"
+#include "archive/TWarteschlange.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "Testdateien.h"
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -92,6 +94,23 @@ public:
         Roh(Uri(QStringLiteral("postgres")), {QStringLiteral("CREATE DATABASE ") + Name});
         return Uri(Name);
     }
+    // Stops ("stop") or starts ("start") the server again, as the script does.
+    bool Steuern(const QString& Befehl)
+    {
+        const QString Programm = QStringLiteral("/usr/lib/postgresql/15/bin/pg_ctl");
+        QStringList Argumente = {QStringLiteral("-D"), m_Ordner + QStringLiteral("/daten"), QStringLiteral("-w"), Befehl};
+        Argumente << (Befehl == QLatin1String("stop")
+                          ? QStringList{QStringLiteral("-m"), QStringLiteral("immediate")}
+                          : QStringList{QStringLiteral("-l"), m_Ordner + QStringLiteral("/server.log"), QStringLiteral("-o"),
+                                        QStringLiteral("-k %1 -c listen_addresses= -F -c max_connections=40").arg(m_Ordner)});
+        QProcess P;
+        if (geteuid() == 0)
+            P.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), QStringLiteral("nobody"),
+                                                           QStringLiteral("--"), Programm} + Argumente);
+        else
+            P.start(Programm, Argumente);
+        return P.waitForFinished(60000) && P.exitCode() == 0;
+    }
     // A database set up by tools/ablage-server.sql, reached as the role it creates.
     QString Datenbank_Der_Rolle()
     {
@@ -153,6 +172,13 @@ private:
 };
 
 // Rolle: a server database as tools/ablage-server.sql sets it up, reached as its role.
+TNeueVersion Version(const QByteArray& Inhalt, const QString& Empfaenger = QString())
+{
+    TNeueVersion V{Inhalt, QStringLiteral("/tmp/a.dat"), QDateTime::currentDateTime(), QStringLiteral("tester"), {}};
+    V.Felder.Rechnungsempfaenger = Empfaenger;
+    return V;
+}
+
 enum class TMotor { SQLite, PostgreSQL, Rolle };
 
 class Ablage : public ::testing::TestWithParam<TMotor>
@@ -178,13 +204,6 @@ protected:
         if (GetParam() == TMotor::Rolle)
             return TServer::Gemeinsam().Datenbank_Der_Rolle();
         return Ordner.filePath(QStringLiteral("ablage%1.sqlite").arg(++m_Orte));
-    }
-
-    static TNeueVersion Version(const QByteArray& Inhalt, const QString& Empfaenger = QString())
-    {
-        TNeueVersion V{Inhalt, QStringLiteral("/tmp/a.dat"), QDateTime::currentDateTime(), QStringLiteral("tester"), {}};
-        V.Felder.Rechnungsempfaenger = Empfaenger;
-        return V;
     }
 
     static int Zeilen(TAblage& A, const char* Tabelle)
@@ -555,6 +574,74 @@ TEST_P(Ablage, UmzugAusDerDateiFuegtBeimZweitenLaufNichtsHinzu)
     EXPECT_EQ(Nummern(A.Suchen(Suche(QStringLiteral("weiss")))), QStringList{Jahresnummer(2)});
     EXPECT_EQ(Nummern(A.Suchen(Suche(Jahresnummer(4)))), QStringList{Jahresnummer(4)});
     EXPECT_EQ(A.Ablegen(TAblage::Neue_Kennung(), Version("neu")).Nummer, Jahresnummer(5));
+}
+
+// The server stopped in the middle of a save and of a session: the version
+// being written leaves no trace, those saved meanwhile wait in files and
+// reach the archive once and in order when it is back.
+TEST(AblageServer, AusfallMittenImSpeichernUndNachtragen)
+{
+    TServer& S = TServer::Gemeinsam();
+    ASSERT_TRUE(S.Laeuft());
+    const QString Ort = S.Neue_Datenbank();
+    QTemporaryDir Ordner;
+    TWarteschlange W(Ort, Ordner.path());
+    TAblage A(Ort);
+    const QString K = TAblage::Neue_Kennung(), K2 = TAblage::Neue_Kennung();
+    A.Ablegen(K, Version("eins"));
+    {
+        // Another writer holds version 2 uncommitted, so this save waits half done.
+        const TAblagedialekt D(TAblagedialekt::TArt::PostgreSQL);
+        QSqlDatabase Sperre = QSqlDatabase::addDatabase(D.Treiber(), QStringLiteral("sperre"));
+        D.Ort_Setzen(Sperre, Ort);
+        ASSERT_TRUE(Sperre.open());
+        QSqlQuery Q(Sperre);
+        ASSERT_TRUE(Q.exec(QStringLiteral("BEGIN")));
+        ASSERT_TRUE(Q.exec(QStringLiteral("INSERT INTO versionen (kennung, nr, gespeichert, benutzer, pfad, pruefsumme, "
+                                          "inhalt, positionen, gesamtsumme) VALUES ('%1', 2, 0, '', '', '', '', 0, 0)")
+                               .arg(K)));
+        bool Abgebrochen = false;
+        std::thread Schreiber([&] {
+            try {
+                A.Ablegen(K, Version("zwei"));
+            } catch (const EAblagefehler&) {
+                Abgebrochen = true;
+            }
+        });
+        for (int i = 0; i < 500; ++i) {
+            Q.exec(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE wait_event_type = 'Lock'"));
+            if (Q.next() && Q.value(0).toInt() > 0)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_TRUE(S.Steuern(QStringLiteral("stop")));
+        Schreiber.join();
+        EXPECT_TRUE(Abgebrochen);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("sperre"));
+
+    for (const auto& [Kennung, Bytes] : {std::pair{K, "zwei"}, {K2, "neu"}, {K, "drei"}})
+        W.Anhaengen({Kennung, {}, Version(Bytes)});
+    EXPECT_THROW(W.Zustellen(A), EAblagefehler);
+    EXPECT_THROW(A.Neu_Verbinden(), EAblagefehler);
+    EXPECT_EQ(W.Anzahl(), 3);
+
+    ASSERT_TRUE(S.Steuern(QStringLiteral("start")));
+    A.Neu_Verbinden();
+    EXPECT_EQ(A.Bestellung(K)->Versionen, 1) << "nichts halb geschrieben";
+    EXPECT_EQ(A.Versionen(K).size(), 1u);
+    QStringList Zugestellt;
+    W.Zustellen(A, [&](const TWarteschlange::TEintrag& E, const TAblage::TAbgelegt& Ergebnis) {
+        Zugestellt << QString::fromLatin1(E.Version.Inhalt) + QString::number(Ergebnis.Version);
+    });
+    EXPECT_EQ(Zugestellt, (QStringList{"zwei2", "neu1", "drei3"}));
+    EXPECT_EQ(W.Anzahl(), 0);
+    EXPECT_EQ(A.Inhalt(K, 2), QByteArray("zwei"));
+    // Delivered once more, as after a crash before its file was gone: nothing added.
+    W.Anhaengen({K, {}, Version("drei")});
+    W.Zustellen(A);
+    EXPECT_EQ(A.Versionen(K).size(), 3u);
+    EXPECT_EQ(A.Bestellung(K2)->Versionen, 1);
 }
 
 // A refused connection says in German what went wrong, without the password.
