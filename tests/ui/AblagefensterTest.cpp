@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCompleter>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -167,6 +168,40 @@ TEST_F(AblagefensterTest, UnbrauchbareAblageLaesstDasSpeichernGelingen)
         EXPECT_TRUE(Dienste.Meldungen.front().Text.contains(QStringLiteral("ohne Ablage"))) << Dienste.Meldungen.front().Text.toStdString();
         EXPECT_EQ(Inhalt(Kaputt), QByteArray(4096, 'x'));
     }
+}
+
+// While the archive cannot be written each save waits on this computer, the
+// status bar and the archive window say so, and the next save that reaches
+// the archive brings them all in, in order.
+TEST_F(AblagefensterTest, WartendeFassungenWerdenNachgetragen)
+{
+    ASSERT_TRUE(QDir().mkpath(Ablagepfad()));
+    Anbinden(Ablagepfad());
+    QList<QByteArray> Gespeichert;
+    const char* Hinweise[] = {"Ablage nicht erreichbar – 1 Version wartet",
+                              "Ablage nicht erreichbar – 2 Versionen warten", ""};
+    for (const char* Hinweis : Hinweise) {
+        if (!*Hinweis) {
+            ASSERT_TRUE(QDir(Ablagepfad()).removeRecursively());
+        }
+        Tippen_In("Edit_Bauvorhaben", QString::fromUtf8(Hinweis) + QStringLiteral("."));
+        Speichern_Unter(QStringLiteral("a.dat"));
+        Gespeichert << Inhalt(Pfad(QStringLiteral("a.dat")));
+        auto* Label = Fenster.findChild<QLabel*>(QStringLiteral("Label_Ablage_Wartend"));
+        ASSERT_TRUE(Label);
+        EXPECT_EQ(Label->isVisibleTo(&Fenster) ? Label->text() : QString(), QString::fromUtf8(Hinweis));
+        if (Label->isVisibleTo(&Fenster)) {
+            S<QAction>("Ablage1")->trigger();
+            EXPECT_TRUE(S<QLabel>("Label_Hinweis")->text().contains(QStringLiteral("nichts Aktuelles")));
+        }
+    }
+    EXPECT_EQ(Fehlermeldungen(), 1);
+    TAblage A(Ablagepfad());
+    const QString Kennung = Fenster.Bestellung().Kennung;
+    ASSERT_EQ(A.Versionen(Kennung).size(), 3u);
+    for (int Nr = 1; Nr <= 3; ++Nr)
+        EXPECT_EQ(A.Inhalt(Kennung, Nr), Gespeichert[Nr - 1]);
+    EXPECT_EQ(Fenster.windowTitle(), Nummer(1) + QStringLiteral(" – a.dat[*] – Quadrolis C2"));
 }
 
 // The window through its controls: search as one types, status filter, the

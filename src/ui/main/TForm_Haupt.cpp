@@ -53,6 +53,7 @@
 #include <QStringListModel>
 #include <QStyle>
 #include <QTableView>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolTip>
 #include <QUrl>
@@ -1083,6 +1084,21 @@ void TForm_Haupt::Ablage_Anbinden(TAblageanbindung* Ablage)
     Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Fehler, this,
                           [this](const QString& Meldung) { TDienste::Aktuell().Fehler(this, Meldung); });
     Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Nummer_Geaendert, this, &TForm_Haupt::Titel_Aktualisieren);
+    // The status bar appears only while versions wait for the archive.
+    const auto Wartehinweis = [this] {
+        auto* Hinweis = findChild<QLabel*>(QStringLiteral("Label_Ablage_Wartend"));
+        if (!Hinweis && m_Ablage->Wartende_Versionen() == 0)
+            return;
+        if (!Hinweis) {
+            Hinweis = new QLabel(this);
+            Hinweis->setObjectName(QStringLiteral("Label_Ablage_Wartend"));
+            statusBar()->addWidget(Hinweis);
+        }
+        Hinweis->setText(m_Ablage->Wartehinweis());
+        statusBar()->setVisible(m_Ablage->Wartende_Versionen() > 0);
+    };
+    Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Warteschlange_Geaendert, this, Wartehinweis);
+    Wartehinweis();
     // The modified mark follows the order a moment after each change, not on every keystroke.
     m_Titelzeitgeber = new QTimer(this);
     m_Titelzeitgeber->setSingleShot(true);
