@@ -494,7 +494,7 @@ void TPositionen_Layout::Tabfolge_Setzen()
     QList<QWidget*> Folge;
     for (const QList<QWidget*>* Gruppe : {&m_Tab_A, &m_Tab_Z, &m_Tab_S, &m_Tab_E})
         Folge += *Gruppe;
-    Folge << BitBtn1 << Button_Abbrechen;
+    Folge << BitBtn1 << Button_Abbrechen << Button_Fuer_Alle;
     for (const QList<QWidget*>* Gruppe : {&m_Tab_RV, &m_Tab_1, &m_Tab_2, &m_Tab_3, &m_Tab_4, &m_Tab_5})
         Folge += *Gruppe;
     for (qsizetype i = 1; i < Folge.size(); ++i)
