@@ -1,4 +1,4 @@
-// quadrolis-ablage import|liste|export: the order archive from the command line.
+// quadrolis-ablage import|liste|export|umziehen: the order archive from the command line.
 
 #include "archive/Ablageimport.h"
 #include "archive/TAblage.h"
@@ -44,6 +44,13 @@ const char* const Hilfetext =
     "                   schreibt die neueste (oder die N-te) Fassung der Bestellung\n"
     "                   NUMMER (etwa 2026-0042) Byte für Byte nach DATEI.dat; nie über\n"
     "                   einen Ordner, ein Gerät, eine Pipe oder die Ablage selbst.\n"
+    "  umziehen --nach ADRESSE\n"
+    "                   kopiert jede Bestellung mit allen Fassungen und ihrem\n"
+    "                   Statusverlauf aus der Ablage (der Datei oben oder --ablage)\n"
+    "                   in die Ablage ADRESSE, etwa den Server des Teams. Was dort\n"
+    "                   schon ist, wird nicht noch einmal kopiert; ein zweiter Lauf\n"
+    "                   fügt also nichts hinzu. Eine Nummer, die dort schon vergeben\n"
+    "                   ist, wird durch die nächste freie ersetzt und genannt.\n"
     "\n"
     "Optionen:\n"
     "  --ablage ORT     die Ablage in der Datei ORT oder, als libpq-Adresse\n"
@@ -144,6 +151,35 @@ int Exportieren(const TAblage& Ablage, QStringList Argumente)
     return Erfolg;
 }
 
+int Umziehen(const QString& Ort, QStringList Argumente)
+{
+    const qsizetype Stelle = Argumente.indexOf(QStringLiteral("--nach"));
+    if (Stelle < 0 || Stelle + 1 >= Argumente.size() || Argumente[Stelle + 1].isEmpty())
+        return Falsch(QStringLiteral("umziehen verlangt --nach ADRESSE"));
+    const QString Ziel = Argumente[Stelle + 1];
+    Argumente.remove(Stelle, 2);
+    if (!Argumente.isEmpty())
+        return Falsch(QStringLiteral("Aufruf: quadrolis-ablage [--ablage ORT] umziehen --nach ADRESSE"));
+    if (Ziel == Ort)
+        return Falsch(QStringLiteral("Quelle und Ziel sind dieselbe Ablage"));
+    if (TAblagedialekt::Art_Von(Ort) == TAblagedialekt::TArt::SQLite && !QFileInfo::exists(Ort))
+        return Melden(QStringLiteral("Die Ablage \"%1\" gibt es nicht.").arg(QDir::toNativeSeparators(Ort)));
+    try {
+        const TAblage Quelle(Ort);
+        TAblage Neu(Ziel);
+        const TAblage::TUmzug U = Neu.Uebernehmen(Quelle);
+        for (const auto& [Alt, Jetzt] : U.Umnummeriert)
+            Ausgeben(stdout, QStringLiteral("Die Bestellung %1 hat in der neuen Ablage die Nummer %2.").arg(Alt, Jetzt));
+        Ausgeben(stdout, QStringLiteral("%1 Bestellungen neu, %2 Fassungen kopiert, %3 Fassungen schon vorhanden")
+                             .arg(U.Bestellungen)
+                             .arg(U.Versionen)
+                             .arg(U.Vorhanden));
+        return Erfolg;
+    } catch (const EFehler& F) {
+        return Melden(QStringLiteral("Umzug nach %1: %2").arg(TAblagedialekt::Anzeigename(Ziel), F.Meldung()));
+    }
+}
+
 int Ausfuehren(const QStringList& Argumente)
 {
     if (Argumente.contains(QStringLiteral("-h")) || Argumente.contains(QStringLiteral("--help"))) {
@@ -164,9 +200,12 @@ int Ausfuehren(const QStringList& Argumente)
         Uebrige.remove(Stelle, 2);
     }
     if (Uebrige.isEmpty())
-        return Falsch(QStringLiteral("Befehl fehlt: import, liste oder export"));
+        return Falsch(QStringLiteral("Befehl fehlt: import, liste, export oder umziehen"));
     const QString Befehl = Uebrige.front();
     const QStringList Rest = Uebrige.mid(1);
+    if (Befehl == QLatin1String("umziehen"))
+        // The move starts from the file of this user unless told otherwise, whatever QUADROLIS_ABLAGE says.
+        return Umziehen(Uebrige.size() == Argumente.size() ? TAblage::Standardpfad() : Ort, Rest);
     if (Befehl == QLatin1String("import") && Rest.isEmpty())
         return Falsch(QStringLiteral("import verlangt mindestens einen Ordner oder eine Datei"));
     if (Befehl == QLatin1String("liste") && Rest.size() > 1)

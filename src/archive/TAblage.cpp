@@ -192,6 +192,15 @@ TAblage::TAblage(const QString& Pfad, int Schema_Bis)
     }
 }
 
+void TAblage::Neu_Verbinden()
+{
+    m_Db.close();
+    if (!m_Db.open())
+        throw EAblagefehler(m_Db.lastError(), m_Dialekt);
+    // Meanwhile a newer program may have stepped the database forward.
+    TSchema(m_Db, m_Dialekt).Aktualisieren();
+}
+
 TAblage::~TAblage()
 {
     m_Db.close();

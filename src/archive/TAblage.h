@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class TBestellung;
@@ -97,6 +98,9 @@ public:
     TAblage& operator=(const TAblage&) = delete;
 
     const QString& Pfad() const { return m_Pfad; }
+    // Opens the connection afresh after the server was out of reach; every
+    // query of the old one ends. Throws EAblagefehler as opening does.
+    void Neu_Verbinden();
 
     struct TAbgelegt
     {
@@ -170,6 +174,20 @@ public:
     // Contact person and telephone of the latest order for this invoice recipient.
     std::optional<std::pair<QString, QString>> Kontakt(const QString& Rechnungsempfaenger) const;
 
+    struct TUmzug
+    {
+        int Bestellungen = 0; // orders new here
+        int Versionen = 0;    // versions new here
+        int Vorhanden = 0;    // versions this archive held already
+        std::vector<std::pair<QString, QString>> Umnummeriert; // number there, number here
+    };
+    // Copies every order of Quelle with its versions and status changes into
+    // this archive, each order in a transaction of its own. A version is known
+    // by its order's identity, its bytes and its time of saving, so a second
+    // run adds nothing. An order keeps its number unless this archive gave it
+    // to another one already; then it gets the next free number.
+    TUmzug Uebernehmen(const TAblage& Quelle);
+
     QSqlDatabase& Datenbank() { return m_Db; }
     const TAblagedialekt& Dialekt() const { return m_Dialekt; }
 
@@ -179,6 +197,7 @@ private:
     void Ausfuehren(QSqlQuery& Abfrage) const;
     std::optional<TBestellinfo> Info_Lesen(const QString& Bedingung, const QVariant& Wert) const;
     QString Nummer_Ziehen(int Jahr, int& Laufnummer);
+    void Bestellung_Uebernehmen(const TAblage& Quelle, const QString& Kennung, TUmzug& Umzug);
 
     QString m_Pfad;
     QString m_Verbindung;

@@ -2,12 +2,14 @@
 #include "archive/TAblage.h"
 #include "archive/TSchema.h"
 #include "archive/TVersionsvergleich.h"
+#include "archive/TWarteschlange.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "Testdateien.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -19,6 +21,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
+#include <chrono>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -90,6 +94,40 @@ public:
         Roh(Uri(QStringLiteral("postgres")), {QStringLiteral("CREATE DATABASE ") + Name});
         return Uri(Name);
     }
+    // Stops ("stop") or starts ("start") the server again, as the script does.
+    bool Steuern(const QString& Befehl)
+    {
+        const QString Programm = QStringLiteral("/usr/lib/postgresql/15/bin/pg_ctl");
+        QStringList Argumente = {QStringLiteral("-D"), m_Ordner + QStringLiteral("/daten"), QStringLiteral("-w"), Befehl};
+        Argumente << (Befehl == QLatin1String("stop")
+                          ? QStringList{QStringLiteral("-m"), QStringLiteral("immediate")}
+                          : QStringList{QStringLiteral("-l"), m_Ordner + QStringLiteral("/server.log"), QStringLiteral("-o"),
+                                        QStringLiteral("-k %1 -c listen_addresses= -F -c max_connections=40").arg(m_Ordner)});
+        QProcess P;
+        if (geteuid() == 0)
+            P.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), QStringLiteral("nobody"),
+                                                           QStringLiteral("--"), Programm} + Argumente);
+        else
+            P.start(Programm, Argumente);
+        return P.waitForFinished(60000) && P.exitCode() == 0;
+    }
+    // A database set up by tools/ablage-server.sql, reached as the role it creates.
+    QString Datenbank_Der_Rolle()
+    {
+        const QString Name = QStringLiteral("ablage_%1").arg(++m_Datenbanken);
+        QProcess Psql;
+        QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+        Umgebung.insert(QStringLiteral("PGPASSWORD"), QStringLiteral("geheim"));
+        Psql.setProcessEnvironment(Umgebung);
+        Psql.start(QStringLiteral("/usr/lib/postgresql/15/bin/psql"),
+                   {QStringLiteral("-q"), QStringLiteral("-h"), m_Ordner, QStringLiteral("-U"), QStringLiteral("postgres"),
+                    QStringLiteral("-v"), QStringLiteral("datenbank=") + Name, QStringLiteral("-v"),
+                    QStringLiteral("passwort=rolle"), QStringLiteral("-f"),
+                    QStringLiteral(QUADROLIS_TESTDATEN "/../../tools/ablage-server.sql")});
+        if (!Psql.waitForFinished(60000) || Psql.exitCode() != 0)
+            ADD_FAILURE() << Psql.readAllStandardError().toStdString();
+        return Uri(Name, QStringLiteral("quadrolis"), QStringLiteral("rolle"));
+    }
 
 private:
     TServer()
@@ -133,7 +171,15 @@ private:
     int m_Datenbanken = 0;
 };
 
-enum class TMotor { SQLite, PostgreSQL };
+// Rolle: a server database as tools/ablage-server.sql sets it up, reached as its role.
+TNeueVersion Version(const QByteArray& Inhalt, const QString& Empfaenger = QString())
+{
+    TNeueVersion V{Inhalt, QStringLiteral("/tmp/a.dat"), QDateTime::currentDateTime(), QStringLiteral("tester"), {}};
+    V.Felder.Rechnungsempfaenger = Empfaenger;
+    return V;
+}
+
+enum class TMotor { SQLite, PostgreSQL, Rolle };
 
 class Ablage : public ::testing::TestWithParam<TMotor>
 {
@@ -143,7 +189,7 @@ protected:
 
     void SetUp() override
     {
-        if (GetParam() == TMotor::PostgreSQL) {
+        if (GetParam() != TMotor::SQLite) {
             ASSERT_TRUE(TServer::Gemeinsam().Laeuft())
                 << "PostgreSQL 15 startet nicht (/usr/lib/postgresql/15/bin, tools/install-deps.sh)";
         }
@@ -155,14 +201,9 @@ protected:
     {
         if (GetParam() == TMotor::PostgreSQL)
             return TServer::Gemeinsam().Neue_Datenbank();
+        if (GetParam() == TMotor::Rolle)
+            return TServer::Gemeinsam().Datenbank_Der_Rolle();
         return Ordner.filePath(QStringLiteral("ablage%1.sqlite").arg(++m_Orte));
-    }
-
-    static TNeueVersion Version(const QByteArray& Inhalt, const QString& Empfaenger = QString())
-    {
-        TNeueVersion V{Inhalt, QStringLiteral("/tmp/a.dat"), QDateTime::currentDateTime(), QStringLiteral("tester"), {}};
-        V.Felder.Rechnungsempfaenger = Empfaenger;
-        return V;
     }
 
     static int Zeilen(TAblage& A, const char* Tabelle)
@@ -192,12 +233,12 @@ class Ablagedatei : public Ablage
 
 std::string Motorname(const ::testing::TestParamInfo<TMotor>& Info)
 {
-    return Info.param == TMotor::SQLite ? "SQLite" : "PostgreSQL";
+    return std::array{"SQLite", "PostgreSQL", "PostgreSQL_Rolle"}[std::size_t(Info.param)];
 }
 
 void PrintTo(TMotor Motor, std::ostream* Aus)
 {
-    *Aus << (Motor == TMotor::SQLite ? "SQLite" : "PostgreSQL");
+    *Aus << Motorname({Motor, 0});
 }
 
 TAblage::TSuche Suche(const QString& Text, const QString& Status = QString())
@@ -215,7 +256,8 @@ QString Jahresnummer(int n)
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Motoren, Ablage, ::testing::Values(TMotor::SQLite, TMotor::PostgreSQL), Motorname);
+INSTANTIATE_TEST_SUITE_P(Motoren, Ablage, ::testing::Values(TMotor::SQLite, TMotor::PostgreSQL, TMotor::Rolle),
+                         Motorname);
 INSTANTIATE_TEST_SUITE_P(Datei, Ablagedatei, ::testing::Values(TMotor::SQLite), Motorname);
 
 // From an empty database and from every earlier schema: the archive ends at
@@ -485,6 +527,121 @@ TEST_P(Ablage, GleichzeitigeSchreiberBekommenVerschiedeneNummern)
     TAblage A(Pfad);
     EXPECT_EQ(A.Versionen(Gemeinsame).size(), std::size_t(2 * Je + 1));
     EXPECT_EQ(Versionen.size(), std::size_t(2 * Je));
+}
+
+// A file's orders move with every version and status change; a number taken
+// already is replaced, the others kept; a run again copies only what is new.
+TEST_P(Ablage, UmzugAusDerDateiFuegtBeimZweitenLaufNichtsHinzu)
+{
+    TAblage Datei(Ordner.filePath(QStringLiteral("alt.sqlite")));
+    const QString K1 = TAblage::Neue_Kennung(), K2 = TAblage::Neue_Kennung(), K3 = TAblage::Neue_Kennung();
+    for (const char* Bytes : {"a", "b", "a"})
+        Datei.Ablegen(K1, Version(Bytes));
+    Datei.Status_Setzen(K1, QStringLiteral("Bestellt"), QStringLiteral("chef"));
+    Datei.Ablegen(K2, Version("v", QStringLiteral("Weiß")), TAblage::TDoppelt::Letzte, K1);
+    Datei.Ablegen(K3, Version("drei"));
+
+    TAblage A(Pfad);
+    A.Ablegen(TAblage::Neue_Kennung(), Version("hier"));
+    struct TLauf
+    {
+        int Bestellungen, Versionen, Vorhanden;
+        std::vector<std::pair<QString, QString>> Umnummeriert;
+    };
+    const TLauf Laeufe[] = {{3, 5, 0, {{Jahresnummer(1), Jahresnummer(4)}}}, {0, 1, 5, {}}, {0, 0, 6, {}}};
+    for (const TLauf& L : Laeufe) {
+        if (&L == &Laeufe[1])
+            Datei.Ablegen(K1, Version("c"));
+        const TAblage::TUmzug U = A.Uebernehmen(Datei);
+        EXPECT_EQ(U.Bestellungen, L.Bestellungen);
+        EXPECT_EQ(U.Versionen, L.Versionen);
+        EXPECT_EQ(U.Vorhanden, L.Vorhanden);
+        EXPECT_EQ(U.Umnummeriert, L.Umnummeriert);
+    }
+    EXPECT_EQ(Zeilen(A, "versionen"), 7);
+    EXPECT_EQ(Zeilen(A, "statuswechsel"), 5);
+    const std::vector<TAblage::TVersion> Alt = Datei.Versionen(K1), Neu = A.Versionen(K1);
+    ASSERT_EQ(Neu.size(), 4u);
+    for (int Nr = 1; Nr <= 4; ++Nr) {
+        EXPECT_EQ(A.Inhalt(K1, Nr), Datei.Inhalt(K1, Nr));
+        EXPECT_EQ(Neu[std::size_t(Nr - 1)].Zeit, Alt[std::size_t(Nr - 1)].Zeit);
+    }
+    EXPECT_EQ(A.Bestellung(K1)->Nummer, Jahresnummer(4));
+    EXPECT_EQ(A.Bestellung(K1)->Status, QStringLiteral("Bestellt"));
+    EXPECT_EQ(A.Statusverlauf(K1).size(), 2u);
+    EXPECT_EQ(A.Bestellung(K2)->Nummer, Jahresnummer(2));
+    EXPECT_EQ(A.Bestellung(K2)->Vorgaenger, K1);
+    EXPECT_EQ(Nummern(A.Suchen(Suche(QStringLiteral("weiss")))), QStringList{Jahresnummer(2)});
+    EXPECT_EQ(Nummern(A.Suchen(Suche(Jahresnummer(4)))), QStringList{Jahresnummer(4)});
+    EXPECT_EQ(A.Ablegen(TAblage::Neue_Kennung(), Version("neu")).Nummer, Jahresnummer(5));
+}
+
+// The server stopped in the middle of a save and of a session: the version
+// being written leaves no trace, those saved meanwhile wait in files and
+// reach the archive once and in order when it is back.
+TEST(AblageServer, AusfallMittenImSpeichernUndNachtragen)
+{
+    TServer& S = TServer::Gemeinsam();
+    ASSERT_TRUE(S.Laeuft());
+    const QString Ort = S.Neue_Datenbank();
+    QTemporaryDir Ordner;
+    TWarteschlange W(Ort, Ordner.path());
+    TAblage A(Ort);
+    const QString K = TAblage::Neue_Kennung(), K2 = TAblage::Neue_Kennung();
+    A.Ablegen(K, Version("eins"));
+    {
+        // Another writer holds version 2 uncommitted, so this save waits half done.
+        const TAblagedialekt D(TAblagedialekt::TArt::PostgreSQL);
+        QSqlDatabase Sperre = QSqlDatabase::addDatabase(D.Treiber(), QStringLiteral("sperre"));
+        D.Ort_Setzen(Sperre, Ort);
+        ASSERT_TRUE(Sperre.open());
+        QSqlQuery Q(Sperre);
+        ASSERT_TRUE(Q.exec(QStringLiteral("BEGIN")));
+        ASSERT_TRUE(Q.exec(QStringLiteral("INSERT INTO versionen (kennung, nr, gespeichert, benutzer, pfad, pruefsumme, "
+                                          "inhalt, positionen, gesamtsumme) VALUES ('%1', 2, 0, '', '', '', '', 0, 0)")
+                               .arg(K)));
+        bool Abgebrochen = false;
+        std::thread Schreiber([&] {
+            try {
+                A.Ablegen(K, Version("zwei"));
+            } catch (const EAblagefehler&) {
+                Abgebrochen = true;
+            }
+        });
+        for (int i = 0; i < 500; ++i) {
+            Q.exec(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE wait_event_type = 'Lock'"));
+            if (Q.next() && Q.value(0).toInt() > 0)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_TRUE(S.Steuern(QStringLiteral("stop")));
+        Schreiber.join();
+        EXPECT_TRUE(Abgebrochen);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("sperre"));
+
+    for (const auto& [Kennung, Bytes] : {std::pair{K, "zwei"}, {K2, "neu"}, {K, "drei"}})
+        W.Anhaengen({Kennung, {}, Version(Bytes)});
+    EXPECT_THROW(W.Zustellen(A), EAblagefehler);
+    EXPECT_THROW(A.Neu_Verbinden(), EAblagefehler);
+    EXPECT_EQ(W.Anzahl(), 3);
+
+    ASSERT_TRUE(S.Steuern(QStringLiteral("start")));
+    A.Neu_Verbinden();
+    EXPECT_EQ(A.Bestellung(K)->Versionen, 1) << "nichts halb geschrieben";
+    EXPECT_EQ(A.Versionen(K).size(), 1u);
+    QStringList Zugestellt;
+    W.Zustellen(A, [&](const TWarteschlange::TEintrag& E, const TAblage::TAbgelegt& Ergebnis) {
+        Zugestellt << QString::fromLatin1(E.Version.Inhalt) + QString::number(Ergebnis.Version);
+    });
+    EXPECT_EQ(Zugestellt, (QStringList{"zwei2", "neu1", "drei3"}));
+    EXPECT_EQ(W.Anzahl(), 0);
+    EXPECT_EQ(A.Inhalt(K, 2), QByteArray("zwei"));
+    // Delivered once more, as after a crash before its file was gone: nothing added.
+    W.Anhaengen({K, {}, Version("drei")});
+    W.Zustellen(A);
+    EXPECT_EQ(A.Versionen(K).size(), 3u);
+    EXPECT_EQ(A.Bestellung(K2)->Versionen, 1);
 }
 
 // A refused connection says in German what went wrong, without the password.

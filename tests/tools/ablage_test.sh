@@ -57,4 +57,17 @@ pruefe "Ablage unverändert" gleich "$(md5sum <"$ablage")" "$vorher"
 starte export 1999-0001 "$arbeit/x.dat"
 pruefe "unbekannte Nummer genannt" grep -q '1999-0001 ist nicht in der Ablage' "$arbeit/fehler"
 
+neu="$arbeit/team.sqlite"
+for lauf in 1 2; do
+    starte umziehen --nach "$neu"
+    pruefe "umziehen ($lauf): Rückgabewert 0" gleich "$?" 0
+done
+pruefe "umziehen: zweiter Lauf fügt nichts hinzu" gleich "$(cat "$arbeit/aus")" \
+    "0 Bestellungen neu, 0 Fassungen kopiert, $((alle - kaputt)) Fassungen schon vorhanden"
+starte --ablage "$neu" liste mueller
+pruefe "umziehen: Nummer behalten" gleich "$(cut -f1 "$arbeit/aus")" "$nummer"
+starte --ablage "$arbeit/fehlt.sqlite" umziehen --nach "$neu"
+pruefe "umziehen aus einer fehlenden Ablage: Rückgabewert 1" gleich "$?" 1
+pruefe "fehlende Ablage nicht angelegt" test ! -e "$arbeit/fehlt.sqlite"
+
 abschliessen

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCompleter>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -108,6 +109,39 @@ TEST_F(AblagefensterTest, SpeichernLegtFassungenAbUndDieKennungFolgtDerDatei)
     EXPECT_EQ(Fehlermeldungen(), 0);
 }
 
+// A variant continues under a new name as an order of its own, which names
+// the one it came from; the original file and order stay as they were.
+TEST_F(AblagefensterTest, VarianteIstEineNeueBestellungMitIhremVorgaenger)
+{
+    Anbinden(Ablagepfad());
+    Tippen_In("Edit_Rechnungsempfaenger", QStringLiteral("Müller"));
+    Speichern_Unter(QStringLiteral("a.dat"));
+    const QString Original = Fenster.Bestellung().Kennung;
+    const QByteArray Datei_A = Inhalt(Pfad(QStringLiteral("a.dat")));
+    Dienste.Pfade = {QString()};
+    S<QAction>("Variante1")->trigger();
+    EXPECT_EQ(Fenster.Bestellung().Kennung, Original) << "cancelled: nothing changes";
+
+    QString Vorher = Original;
+    for (const int n : {2, 3}) {
+        const QString Name = QStringLiteral("a_Variante_%1.dat").arg(n);
+        Dienste.Pfade = {Pfad(Name)};
+        S<QAction>("Variante1")->trigger();
+        EXPECT_EQ(Dienste.Dateiwahlen.back().Vorschlag, Pfad(Name));
+        const QString Kennung = Fenster.Bestellung().Kennung;
+        ASSERT_TRUE(TAblage::Ist_Kennung(Kennung));
+        EXPECT_NE(Kennung, Vorher);
+        TAblage A(Ablagepfad());
+        EXPECT_EQ(A.Bestellung(Kennung)->Vorgaenger, Vorher);
+        EXPECT_EQ(A.Inhalt(Kennung), Inhalt(Pfad(Name)));
+        EXPECT_EQ(Fenster.windowTitle(), Nummer(n) + QStringLiteral(" – ") + Name + QStringLiteral("[*] – Quadrolis C2"));
+        Vorher = Kennung;
+    }
+    EXPECT_EQ(Inhalt(Pfad(QStringLiteral("a.dat"))), Datei_A);
+    EXPECT_EQ(TAblage(Ablagepfad()).Versionen(Original).size(), 1u);
+    EXPECT_EQ(Fehlermeldungen(), 0);
+}
+
 // An archive that cannot be opened is reported once; the files are saved as
 // without an archive, without a key, and the archive file stays as it was.
 TEST_F(AblagefensterTest, UnbrauchbareAblageLaesstDasSpeichernGelingen)
@@ -134,6 +168,40 @@ TEST_F(AblagefensterTest, UnbrauchbareAblageLaesstDasSpeichernGelingen)
         EXPECT_TRUE(Dienste.Meldungen.front().Text.contains(QStringLiteral("ohne Ablage"))) << Dienste.Meldungen.front().Text.toStdString();
         EXPECT_EQ(Inhalt(Kaputt), QByteArray(4096, 'x'));
     }
+}
+
+// While the archive cannot be written each save waits on this computer, the
+// status bar and the archive window say so, and the next save that reaches
+// the archive brings them all in, in order.
+TEST_F(AblagefensterTest, WartendeFassungenWerdenNachgetragen)
+{
+    ASSERT_TRUE(QDir().mkpath(Ablagepfad()));
+    Anbinden(Ablagepfad());
+    QList<QByteArray> Gespeichert;
+    const char* Hinweise[] = {"Ablage nicht erreichbar – 1 Version wartet",
+                              "Ablage nicht erreichbar – 2 Versionen warten", ""};
+    for (const char* Hinweis : Hinweise) {
+        if (!*Hinweis) {
+            ASSERT_TRUE(QDir(Ablagepfad()).removeRecursively());
+        }
+        Tippen_In("Edit_Bauvorhaben", QString::fromUtf8(Hinweis) + QStringLiteral("."));
+        Speichern_Unter(QStringLiteral("a.dat"));
+        Gespeichert << Inhalt(Pfad(QStringLiteral("a.dat")));
+        auto* Label = Fenster.findChild<QLabel*>(QStringLiteral("Label_Ablage_Wartend"));
+        ASSERT_TRUE(Label);
+        EXPECT_EQ(Label->isVisibleTo(&Fenster) ? Label->text() : QString(), QString::fromUtf8(Hinweis));
+        if (Label->isVisibleTo(&Fenster)) {
+            S<QAction>("Ablage1")->trigger();
+            EXPECT_TRUE(S<QLabel>("Label_Hinweis")->text().contains(QStringLiteral("nichts Aktuelles")));
+        }
+    }
+    EXPECT_EQ(Fehlermeldungen(), 1);
+    TAblage A(Ablagepfad());
+    const QString Kennung = Fenster.Bestellung().Kennung;
+    ASSERT_EQ(A.Versionen(Kennung).size(), 3u);
+    for (int Nr = 1; Nr <= 3; ++Nr)
+        EXPECT_EQ(A.Inhalt(Kennung, Nr), Gespeichert[Nr - 1]);
+    EXPECT_EQ(Fenster.windowTitle(), Nummer(1) + QStringLiteral(" – a.dat[*] – Quadrolis C2"));
 }
 
 // The window through its controls: search as one types, status filter, the

@@ -3,12 +3,16 @@
 #include "order/TBestellung.h"
 
 #include <QDir>
+#include <QTimer>
 
 namespace {
 
 const QString Fehler_Ablage = QStringLiteral(
     "Die Bestellung ist gespeichert, aber die Ablage kann nicht geschrieben werden:\n%1\n\n"
-    "Die Fassung wird beim nächsten Speichern nachgetragen.");
+    "Die Fassung wartet auf diesem Rechner und wird nachgetragen, sobald die Ablage erreichbar ist.");
+const QString Fehler_Aufbewahren = QStringLiteral(
+    "Die Bestellung ist gespeichert, aber die Fassung kann weder in die Ablage noch auf diesem Rechner "
+    "aufbewahrt werden:\n%1");
 const QString Fehler_Oeffnen = QStringLiteral(
     "Die Ablage %1 kann nicht geöffnet werden:\n%2\n\nDas Programm arbeitet ohne Ablage mit den Dateien weiter; "
     "die Ablage-Datei bleibt unverändert.");
@@ -18,7 +22,16 @@ const QString Fehler_Oeffnen = QStringLiteral(
 TAblageanbindung::TAblageanbindung(const QString& Pfad, QObject* parent)
     : QObject(parent)
     , m_Pfad(Pfad.isEmpty() ? TAblage::Standardort() : Pfad)
+    , m_Warteschlange(m_Pfad)
+    , m_Wartend(m_Warteschlange.Anzahl())
 {
+    auto* Erneut = new QTimer(this);
+    Erneut->setInterval(60 * 1000);
+    connect(Erneut, &QTimer::timeout, this, [this] {
+        if (m_Wartend > 0)
+            Nachtragen();
+    });
+    Erneut->start();
 }
 
 TAblageanbindung::~TAblageanbindung() = default;
@@ -33,14 +46,52 @@ void TAblageanbindung::Melden(const QString& Meldung)
 
 TAblage* TAblageanbindung::Ablage()
 {
-    if (!m_Ablage) {
-        try {
+    try {
+        if (!m_Ablage)
             m_Ablage = std::make_unique<TAblage>(m_Pfad);
-        } catch (const EFehler& F) {
-            Melden(Fehler_Oeffnen.arg(QDir::toNativeSeparators(TAblagedialekt::Anzeigename(m_Pfad)), F.Meldung()));
-        }
+        else if (m_Neu_Verbinden)
+            m_Ablage->Neu_Verbinden();
+        m_Neu_Verbinden = false;
+    } catch (const EFehler& F) {
+        Melden(Fehler_Oeffnen.arg(QDir::toNativeSeparators(TAblagedialekt::Anzeigename(m_Pfad)), F.Meldung()));
+        return nullptr;
     }
     return m_Ablage.get();
+}
+
+QString TAblageanbindung::Wartehinweis() const
+{
+    if (m_Wartend == 0)
+        return QString();
+    return m_Wartend == 1 ? QStringLiteral("Ablage nicht erreichbar – 1 Version wartet")
+                          : QStringLiteral("Ablage nicht erreichbar – %1 Versionen warten").arg(m_Wartend);
+}
+
+void TAblageanbindung::Wartende_Zaehlen()
+{
+    const int Anzahl = m_Warteschlange.Anzahl();
+    if (Anzahl == m_Wartend)
+        return;
+    m_Wartend = Anzahl;
+    emit Warteschlange_Geaendert();
+}
+
+void TAblageanbindung::Nachtragen()
+{
+    TAblage* A = m_Wartend > 0 ? Ablage() : nullptr;
+    if (A) {
+        try {
+            m_Warteschlange.Zustellen(*A, [this](const TWarteschlange::TEintrag& E, const TAblage::TAbgelegt& Ergebnis) {
+                if (E.Kennung == m_Kennung)
+                    Nummer_Setzen(Ergebnis.Nummer);
+            });
+            m_Gemeldet = false;
+        } catch (const EFehler& F) {
+            m_Neu_Verbinden = true;
+            Melden(Fehler_Ablage.arg(F.Meldung()));
+        }
+    }
+    Wartende_Zaehlen();
 }
 
 void TAblageanbindung::Nummer_Setzen(const QString& Nummer)
@@ -73,24 +124,35 @@ void TAblageanbindung::Gespeichert(const TBestellung& Bestellung, const QByteArr
     else if (m_Kennung.isEmpty())
         // Saved while the archive was out of reach: the version waits under the identity the order will get.
         m_Kennung = TAblage::Neue_Kennung();
-    m_Wartend.push_back({m_Kennung, m_Vorgaenger,
-                         {Bytes, Bestellung.Filename, QDateTime::currentDateTime(), TAblage::Anmeldename(),
-                          TAblagefelder::Von(Bestellung)}});
-    TAblage* A = Ablage();
-    if (!A)
-        return;
-    try {
-        while (!m_Wartend.empty()) {
-            const TWartend& W = m_Wartend.front();
-            const TAblage::TAbgelegt Ergebnis = A->Ablegen(W.Kennung, W.Version, TAblage::TDoppelt::Letzte, W.Vorgaenger);
-            if (W.Kennung == m_Kennung)
-                Nummer_Setzen(Ergebnis.Nummer);
-            m_Wartend.erase(m_Wartend.begin());
+    const TWarteschlange::TEintrag Eintrag{m_Kennung, m_Vorgaenger,
+                                           {Bytes, Bestellung.Filename, QDateTime::currentDateTime(),
+                                            TAblage::Anmeldename(), TAblagefelder::Von(Bestellung)}};
+    // Straight into the archive unless older versions wait: those go first.
+    const bool Zuerst_Direkt = m_Wartend == 0;
+    if (Zuerst_Direkt) {
+        if (TAblage* A = Ablage()) {
+            try {
+                Nummer_Setzen(A->Ablegen(Eintrag.Kennung, Eintrag.Version, TAblage::TDoppelt::Letzte,
+                                         Eintrag.Vorgaenger)
+                                  .Nummer);
+                m_Gemeldet = false;
+                return;
+            } catch (const EFehler& F) {
+                m_Neu_Verbinden = true;
+                Melden(Fehler_Ablage.arg(F.Meldung()));
+            }
         }
-        m_Gemeldet = false;
-    } catch (const EFehler& F) {
-        Melden(Fehler_Ablage.arg(F.Meldung()));
     }
+    try {
+        m_Warteschlange.Anhaengen(Eintrag);
+    } catch (const EFehler& F) {
+        emit Fehler(Fehler_Aufbewahren.arg(F.Meldung()));
+    }
+    // Just failed: the next attempt comes with the next save or the timer.
+    if (Zuerst_Direkt)
+        Wartende_Zaehlen();
+    else
+        Nachtragen();
 }
 
 void TAblageanbindung::Geoeffnet(TBestellung& Bestellung, const QByteArray& Bytes)

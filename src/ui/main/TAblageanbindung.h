@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/TAblage.h"
+#include "archive/TWarteschlange.h"
 
 #include <QObject>
 #include <QString>
@@ -12,7 +13,9 @@ class TBestellung;
 
 // The main window's way into the archive. Opens it on first use and keeps
 // each saved version; when the archive cannot be written the file save is not
-// concerned: the window is told once why, and the version waits for the next save.
+// concerned: the window is told once why, and the version waits on this
+// computer (TWarteschlange) until the archive takes it, at the next save or
+// within a minute.
 class TAblageanbindung : public QObject
 {
     Q_OBJECT
@@ -40,27 +43,32 @@ public:
 
     // The archive number of the current order, once it has one.
     const QString& Nummer() const { return m_Nummer; }
-    int Wartende_Versionen() const { return int(m_Wartend.size()); }
+    int Wartende_Versionen() const { return m_Wartend; }
+    // What the status bar says while versions wait; empty when none does.
+    QString Wartehinweis() const;
+    // Delivers the versions waiting, if the archive can be reached.
+    void Nachtragen();
+    // A query of the archive failed: the next use opens the connection afresh.
+    void Verbindung_Verloren() { m_Neu_Verbinden = true; }
 
 signals:
     // The archive could not be opened or written; said once until it works again.
     void Fehler(const QString& Meldung);
     // The number of the current order changed.
     void Nummer_Geaendert();
+    // The number of versions waiting for the archive changed.
+    void Warteschlange_Geaendert();
 
 private:
-    struct TWartend
-    {
-        QString Kennung;
-        QString Vorgaenger;
-        TNeueVersion Version;
-    };
     void Melden(const QString& Meldung);
     void Nummer_Setzen(const QString& Nummer);
+    void Wartende_Zaehlen();
 
     QString m_Pfad;
     std::unique_ptr<TAblage> m_Ablage;
-    std::vector<TWartend> m_Wartend;
+    TWarteschlange m_Warteschlange;
+    int m_Wartend = 0;
+    bool m_Neu_Verbinden = false;
     QString m_Kennung;
     QString m_Vorgaenger;
     QString m_Nummer;

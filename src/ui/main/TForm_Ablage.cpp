@@ -79,7 +79,12 @@ void TAblagemodell::Suchen(TAblage& Ablage, TAblage::TSuche Suche)
     Suche.Sortierung = m_Suche.Sortierung;
     Suche.Richtung = m_Suche.Richtung;
     m_Suche = Suche;
-    setQuery(Ablage.Suchen(m_Suche));
+    try {
+        setQuery(Ablage.Suchen(m_Suche));
+    } catch (const EAblagefehler&) {
+        clear();
+        emit Nicht_Erreichbar();
+    }
 }
 
 QString TAblagemodell::Kennung(int Zeile) const
@@ -186,11 +191,18 @@ TForm_Ablage::TForm_Ablage(TForm_Haupt& Haupt, QWidget* parent)
     Teiler->setStretchFactor(1, 1);
     Teiler->setSizes({920, 300});
 
+    m_Hinweis = new QLabel(this);
+    m_Hinweis->setObjectName(QStringLiteral("Label_Hinweis"));
+    m_Hinweis->setWordWrap(true);
+    m_Hinweis->hide();
+
     auto* Aussen = new QVBoxLayout(this);
     Aussen->addLayout(Filter);
+    Aussen->addWidget(m_Hinweis);
     Aussen->addWidget(Teiler, 1);
 
     Slotschutz::Verbinden(m_Suche, &QLineEdit::textChanged, this, &TForm_Ablage::Suchen);
+    Slotschutz::Verbinden(m_Modell, &TAblagemodell::Nicht_Erreichbar, this, [this] { Hinweis_Zeigen(false); });
     Slotschutz::Verbinden(m_Status, &QComboBox::currentIndexChanged, this, &TForm_Ablage::Suchen);
     Slotschutz::Verbinden(m_Zeitraum, &QCheckBox::toggled, this, [this](bool An) {
         m_Von->setEnabled(An);
@@ -232,11 +244,32 @@ void TForm_Ablage::Zeigen()
     m_Suche->selectAll();
 }
 
+void TForm_Ablage::Hinweis_Zeigen(bool Erreichbar)
+{
+    TAblageanbindung* Anbindung = m_Haupt.Ablageanbindung();
+    if (!Erreichbar && Anbindung)
+        Anbindung->Verbindung_Verloren();
+    const int Wartend = Anbindung ? Anbindung->Wartende_Versionen() : 0;
+    QString Text;
+    if (!Erreichbar)
+        Text = QStringLiteral("Die Ablage ist nicht erreichbar: die Suche zeigt nichts Aktuelles.");
+    else if (Wartend > 0)
+        Text = (Wartend == 1 ? QStringLiteral("1 Fassung wartet")
+                             : QStringLiteral("%1 Fassungen warten").arg(Wartend))
+               + QStringLiteral(" auf diesem Rechner auf die Ablage: die Suche zeigt nicht alles Aktuelle.");
+    m_Hinweis->setText(Text);
+    m_Hinweis->setVisible(!Text.isEmpty());
+}
+
 void TForm_Ablage::Suchen()
 {
     TAblage* A = Ablage();
-    if (!A)
+    if (!A) {
+        m_Modell->clear();
+        Hinweis_Zeigen(false);
         return;
+    }
+    Hinweis_Zeigen(true);
     TAblage::TSuche Suche;
     Suche.Text = m_Suche->text();
     Suche.Status = m_Status->currentIndex() > 0 ? m_Status->currentText() : QString();

@@ -31,6 +31,10 @@ public:
     void Suchen(TAblage& Ablage, TAblage::TSuche Suche);
     QString Kennung(int Zeile) const;
 
+signals:
+    // A search failed, the server out of reach; the list is empty.
+    void Nicht_Erreichbar();
+
 private:
     TAblage* m_Ablage = nullptr;
     TAblage::TSuche m_Suche;
@@ -51,6 +55,7 @@ public:
 
 private:
     void Suchen();
+    void Hinweis_Zeigen(bool Erreichbar);
     void Auswahl_Geaendert();
     void Versionen_Fuellen(const QString& Kennung);
     void Oeffnen();
@@ -75,5 +80,6 @@ private:
     QComboBox* m_Neuer_Status;
     QPushButton* m_Status_Setzen;
     QLabel* m_Verlauf;
+    QLabel* m_Hinweis;
     bool m_Breiten_Gesetzt = false;
 };
