@@ -453,7 +453,7 @@ QSqlQuery TAblage::Suchen(const TSuche& Suche) const
     QVariantList Werte;
     for (const QString& Wort : Suchtext::Normalisieren(Suche.Text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         Bedingungen << m_Dialekt.Enthaelt(QStringLiteral("suchtext"));
-        Werte << Wort;
+        Werte << m_Dialekt.Suchwert(Wort);
     }
     if (!Suche.Status.isEmpty()) {
         Bedingungen << QStringLiteral("status = ?");

@@ -180,8 +180,29 @@ QString TAblagedialekt::Binaertyp() const
 
 QString TAblagedialekt::Enthaelt(const QString& Spalte) const
 {
-    return (m_Art == TArt::SQLite ? QStringLiteral("instr(%1, ?) > 0") : QStringLiteral("strpos(%1, ?) > 0"))
+    // On the server a pattern, which the index of letter triples answers.
+    return (m_Art == TArt::SQLite ? QStringLiteral("instr(%1, ?) > 0") : QStringLiteral("%1 LIKE ? ESCAPE '!'"))
         .arg(Spalte);
+}
+
+QString TAblagedialekt::Suchwert(QString Wort) const
+{
+    if (m_Art == TArt::SQLite)
+        return Wort;
+    for (const char* Zeichen : {"!", "%", "_"})
+        Wort.replace(QLatin1String(Zeichen), QLatin1Char('!') + QLatin1String(Zeichen));
+    return QLatin1Char('%') + Wort + QLatin1Char('%');
+}
+
+QStringList TAblagedialekt::Trigrammindex() const
+{
+    if (m_Art == TArt::SQLite)
+        return {};
+    // pg_trgm is the server administrator's to install (tools/ablage-server.sql);
+    // without it the search reads every order.
+    return {QStringLiteral("DO $$ BEGIN IF EXISTS (SELECT FROM pg_extension WHERE extname = 'pg_trgm') THEN "
+                           "CREATE INDEX bestellungen_trigramme ON bestellungen USING gin (suchtext gin_trgm_ops); "
+                           "END IF; END $$")};
 }
 
 QStringList TAblagedialekt::Suchindex() const

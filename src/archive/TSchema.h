@@ -12,7 +12,7 @@
 class TSchema
 {
 public:
-    static constexpr int Aktuelle_Version = 3;
+    static constexpr int Aktuelle_Version = 4;
 
     TSchema(QSqlDatabase& Db, const TAblagedialekt& Dialekt);
 
@@ -27,6 +27,7 @@ private:
     void Auf_V1();
     void Auf_V2();
     void Auf_V3();
+    void Auf_V4();
     void Ausfuehren(const QString& Sql);
 
     QSqlDatabase& m_Db;
