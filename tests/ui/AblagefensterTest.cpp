@@ -23,6 +23,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <deque>
 
 using namespace Hauptfenster_Test;
 
@@ -169,6 +170,54 @@ TEST_F(AblagefensterTest, WartendeFassungenWerdenNachgetragen)
     for (int Nr = 1; Nr <= 3; ++Nr)
         EXPECT_EQ(A.Inhalt(Kennung, Nr), Gespeichert[Nr - 1]);
     EXPECT_EQ(Fenster.windowTitle(), Nummer(1) + QStringLiteral(" – a.dat[*] – Quadrolis C2"));
+}
+
+// A colleague saved the order meanwhile, through a connection of their own:
+// the save asks, naming who and when. Looking first archives nothing and
+// shows what this version changes; the next save archives it. "Trotzdem"
+// archives at once. Every version stays.
+TEST_F(AblagefensterTest, KollegeHatInzwischenGespeichert)
+{
+    Anbinden(Ablagepfad());
+    Tippen_In("Edit_Rechnungsempfaenger", QStringLiteral("Müller"));
+    Speichern_Unter(QStringLiteral("a.dat"));
+    const QString Kennung = Fenster.Bestellung().Kennung;
+    TAblage Kollege(Ablagepfad());
+    const auto Kollege_Speichert = [&](const QString& Bauvorhaben) {
+        TBestellung B;
+        ASSERT_TRUE(Bestelldatei::Bestellung_Laden(Pfad(QStringLiteral("a.dat")), B));
+        B.Bauvorhaben = Bauvorhaben;
+        QByteArray Bytes;
+        ASSERT_TRUE(Bestelldatei::Bytes_Erzeugen(B, Bytes));
+        Kollege.Ablegen(Kennung, {Bytes, QStringLiteral("/b.dat"), QDateTime(QDate(2026, 12, 8), QTime(14, 2)),
+                                  QStringLiteral("anna"), TAblagefelder::Von(B)});
+    };
+    const auto Speichern = [&](const QString& Bauvorhaben, std::deque<int> Wahl) {
+        Dienste.Wahlen = std::move(Wahl);
+        Tippen_In("Edit_Bauvorhaben", Bauvorhaben);
+        S<QAction>("Speichern1")->trigger();
+    };
+
+    Kollege_Speichert(QStringLiteral("Anbau"));
+    Speichern(QStringLiteral("Neubau"), {1});
+    ASSERT_EQ(Dienste.Auswahlknoepfe.size(), 1u);
+    EXPECT_EQ(Dienste.Auswahlknoepfe[0], (QStringList{"Trotzdem als neueste Version speichern",
+                                                      "Erst die Fassung von anna ansehen"}));
+    EXPECT_TRUE(Dienste.Meldungen.back().Text.contains(
+        QStringLiteral("von anna am 08.12.2026 um 14:02 Uhr gespeichert (Fassung 2); Sie hatten Fassung 1")))
+        << Dienste.Meldungen.back().Text.toStdString();
+    EXPECT_EQ(Kollege.Versionen(Kennung).size(), 2u);
+    auto* Vergleich = Fenster.findChild<QDialog*>(QStringLiteral("Vergleich"));
+    ASSERT_TRUE(Vergleich);
+    EXPECT_TRUE(Vergleich->findChild<QPlainTextEdit*>()->toPlainText().contains(QStringLiteral("\"Anbau\" → \"Neubau\"")));
+
+    Speichern(QStringLiteral("Neubau"), {});
+    EXPECT_EQ(Kollege.Versionen(Kennung).size(), 3u);
+    Kollege_Speichert(QStringLiteral("Scheune"));
+    Speichern(QStringLiteral("Altbau"), {0});
+    EXPECT_EQ(Dienste.Auswahlknoepfe.size(), 2u);
+    ASSERT_EQ(Kollege.Versionen(Kennung).size(), 5u);
+    EXPECT_EQ(Kollege.Inhalt(Kennung), Inhalt(Pfad(QStringLiteral("a.dat"))));
 }
 
 // The window through its controls: search as one types, status filter, the

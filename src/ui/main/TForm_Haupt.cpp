@@ -727,6 +727,27 @@ void TForm_Haupt::Ablage_Anbinden(TAblageanbindung* Ablage)
     };
     Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Warteschlange_Geaendert, this, Wartehinweis);
     Wartehinweis();
+    // A colleague saved the order meanwhile: the user says whether this save becomes the newest version.
+    m_Ablage->Rueckfrage_Setzen([this](const TAblageanbindung::TKonflikt& K) {
+        const QLocale Deutsch(QLocale::German, QLocale::Germany);
+        const QString Wer = K.Neueste.Benutzer.isEmpty() ? QStringLiteral("jemand anders") : K.Neueste.Benutzer;
+        const QString Text =
+            QStringLiteral("Die Bestellung %1 wurde inzwischen von %2 am %3 um %4 Uhr gespeichert (Fassung %5); Sie "
+                           "hatten Fassung %6 geöffnet oder gespeichert.\n\nIhre Änderungen sind in der Datei gespeichert. "
+                           "Ihre Fassung kann jetzt die neueste in der Ablage werden, oder Sie sehen sich erst an, was "
+                           "sie gegenüber der Fassung von %2 ändert; mit dem nächsten Speichern wird sie dann die neueste.")
+                .arg(K.Nummer, Wer, Deutsch.toString(K.Neueste.Zeit, QStringLiteral("dd.MM.yyyy")),
+                     Deutsch.toString(K.Neueste.Zeit, QStringLiteral("HH:mm")))
+                .arg(K.Neueste.Nr)
+                .arg(K.Eigene);
+        if (TDienste::Aktuell().Auswahl(this, Text,
+                                        {QStringLiteral("Trotzdem als neueste Version speichern"),
+                                         QStringLiteral("Erst die Fassung von %1 ansehen").arg(Wer)})
+            == 0)
+            return true;
+        m_Ablagefenster->Mit_Eigener_Vergleichen(K.Kennung, K.Neueste.Nr, *m_Bestellung);
+        return false;
+    });
     // The modified mark follows the order a moment after each change, not on every keystroke.
     m_Titelzeitgeber = new QTimer(this);
     m_Titelzeitgeber->setSingleShot(true);
