@@ -218,6 +218,18 @@ QStringList TAblagedialekt::Suchindex() const
             QStringLiteral("DROP INDEX bestellungen_gespeichert")};
 }
 
+QString TAblagedialekt::Rechteabfrage() const
+{
+    if (m_Art == TArt::SQLite)
+        return QString();
+    return QStringLiteral(
+        "SELECT CASE WHEN to_regclass('migrationen') IS NULL THEN has_schema_privilege('public', 'CREATE') "
+        "ELSE has_table_privilege('bestellungen', 'SELECT, INSERT, UPDATE') "
+        "AND has_table_privilege('versionen', 'SELECT, INSERT') "
+        "AND has_table_privilege('nummernkreis', 'SELECT, INSERT, UPDATE') "
+        "AND has_table_privilege('statuswechsel', 'SELECT, INSERT') END");
+}
+
 TAblagedialekt::TUrsache TAblagedialekt::Ursache(const QSqlError& Fehler) const
 {
     if (m_Art == TArt::PostgreSQL)

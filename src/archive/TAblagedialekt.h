@@ -53,6 +53,9 @@ public:
     // On a server that can: an index of the search text's letter triples.
     QStringList Trigrammindex() const;
     TUrsache Ursache(const QSqlError& Fehler) const;
+    // A query true where the user may do what the archive does: create its
+    // tables in an empty database, else read and write them. Empty: not to be asked.
+    QString Rechteabfrage() const;
 
     static constexpr int Wartezeit_ms = 5000;
 

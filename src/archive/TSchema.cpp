@@ -36,7 +36,7 @@ void TSchema::Ausfuehren(const QString& Sql)
         throw EAblagefehler(Abfrage.lastError(), m_Dialekt);
 }
 
-void TSchema::Aktualisieren(int Bis)
+void TSchema::Pruefen() const
 {
     const int Stand = Version();
     if (Stand > Aktuelle_Version)
@@ -44,6 +44,12 @@ void TSchema::Aktualisieren(int Bis)
                                            "Programm kennt bis %2); sie wird nicht verändert.")
                                 .arg(Stand)
                                 .arg(Aktuelle_Version));
+}
+
+void TSchema::Aktualisieren(int Bis)
+{
+    Pruefen();
+    const int Stand = Version();
     m_Dialekt.Einrichten(m_Db);
     using TSchritt = void (TSchema::*)();
     static constexpr std::array<TSchritt, Aktuelle_Version> Schritte = {&TSchema::Auf_V1, &TSchema::Auf_V2,

@@ -19,8 +19,9 @@ public:
     // The version of the database: 0 for an empty one. Changes nothing; throws
     // EAblagefehler for a file that is no database.
     int Version() const;
-    // Refuses (EAblagefehler, nothing written) a database newer than the
-    // program, then applies every step up to Bis.
+    // Refuses (EAblagefehler, nothing written) a database newer than the program.
+    void Pruefen() const;
+    // Pruefen, then applies every step up to Bis.
     void Aktualisieren(int Bis = Aktuelle_Version);
 
 private:

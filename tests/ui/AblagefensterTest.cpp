@@ -1,14 +1,21 @@
 #include "Hauptfenster_Testhilfen.h"
 
 #include "archive/TAblage.h"
+#include "archive/TAblageeinstellung.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "ui/main/TAblageanbindung.h"
 #include "ui/main/TForm_Ablage.h"
+#include "ui/main/TForm_Einstellungen.h"
+#include "ui/shared/TEinstellungen.h"
 #include "ui/main/TForm_Haupt.h"
 #include "Testdateien.h"
 
 #include <QAction>
+#include <QTimer>
+#include <QRadioButton>
+#include <QComboBox>
+#include <QApplication>
 #include <QCompleter>
 #include <QDialog>
 #include <QDir>
@@ -218,6 +225,44 @@ TEST_F(AblagefensterTest, KollegeHatInzwischenGespeichert)
     EXPECT_EQ(Dienste.Auswahlknoepfe.size(), 2u);
     ASSERT_EQ(Kollege.Versionen(Kennung).size(), 5u);
     EXPECT_EQ(Kollege.Inhalt(Kennung), Inhalt(Pfad(QStringLiteral("a.dat"))));
+}
+
+// "Einstellungen…": the server's fields, a check that says in German what
+// went wrong, the settings kept without the password, and the program's
+// archive moving to the server they name unless QUADROLIS_ABLAGE says otherwise.
+TEST_F(AblagefensterTest, EinstellungenWaehlenDenServer)
+{
+    Anbinden(Ablagepfad());
+    QString Ergebnis;
+    bool Gesperrt = false;
+    QTimer::singleShot(0, [&] {
+        auto* D = qobject_cast<TForm_Einstellungen*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(D);
+        Gesperrt = !Suchen<QLineEdit>(*D, "Edit_Server")->isEnabled();
+        Suchen<QRadioButton>(*D, "Radio_Server")->setChecked(true);
+        Suchen<QLineEdit>(*D, "Edit_Server")->setText(Ordner.path());
+        Suchen<QLineEdit>(*D, "Edit_Benutzer")->setText(QStringLiteral("verkauf"));
+        Suchen<QLineEdit>(*D, "Edit_Passwort")->setText(QStringLiteral("streng-geheim"));
+        Suchen<QComboBox>(*D, "CB_Sslmode")->setCurrentIndex(1);
+        Suchen<QPushButton>(*D, "Button_Pruefen")->click();
+        Ergebnis = Suchen<QLabel>(*D, "Label_Ergebnis")->text();
+        D->accept();
+    });
+    S<QAction>("Einstellungen1")->trigger();
+    EXPECT_TRUE(Gesperrt) << "Serverfelder ohne Server gesperrt";
+    EXPECT_TRUE(Ergebnis.contains(QStringLiteral("nicht erreichbar"))) << Ergebnis.toStdString();
+    const QString Ort = Fenster.Ablageanbindung()->Ort();
+    EXPECT_TRUE(Ort.startsWith(QStringLiteral("postgresql://verkauf:streng-geheim@/quadrolis_ablage?sslmode=require")))
+        << Ort.toStdString();
+    EXPECT_EQ(TAblage::Standardort(), Ort);
+    TEinstellungen Einstellungen;
+    Einstellungen.sync();
+    EXPECT_EQ(Einstellungen.value(QStringLiteral("Ablage/Benutzer")).toString(), QStringLiteral("verkauf"));
+    EXPECT_FALSE(Inhalt(Einstellungen.fileName()).contains("streng-geheim"));
+    qputenv("QUADROLIS_ABLAGE", Ablagepfad().toUtf8());
+    EXPECT_EQ(TAblage::Standardort(), Ablagepfad());
+    qunsetenv("QUADROLIS_ABLAGE");
+    TAblageeinstellung::Sitzungspasswort().clear();
 }
 
 // The window through its controls: search as one types, status filter, the

@@ -59,6 +59,21 @@ TAblage* TAblageanbindung::Ablage()
     return m_Ablage.get();
 }
 
+void TAblageanbindung::Ort_Setzen(const QString& Ort)
+{
+    if (Ort == m_Pfad)
+        return;
+    emit Ort_Geaendert();
+    m_Ablage.reset();
+    m_Pfad = Ort;
+    m_Warteschlange = TWarteschlange(m_Pfad);
+    m_Gemeldet = false;
+    m_Neu_Verbinden = false;
+    m_Eigene = 0;
+    Nummer_Setzen(QString());
+    Wartende_Zaehlen();
+}
+
 QString TAblageanbindung::Wartehinweis() const
 {
     if (m_Wartend == 0)

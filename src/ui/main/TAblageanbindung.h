@@ -62,6 +62,11 @@ public:
     // then counting as the one this user knows. Without it, every save is archived.
     void Rueckfrage_Setzen(std::function<bool(const TKonflikt&)> Rueckfrage) { m_Rueckfrage = std::move(Rueckfrage); }
 
+    // The archive is elsewhere from now on (the settings changed); the old one
+    // is closed once Ort_Geaendert told those who query it.
+    void Ort_Setzen(const QString& Ort);
+    const QString& Ort() const { return m_Pfad; }
+
     // A query of the archive failed: the next use opens the connection afresh.
     void Verbindung_Verloren() { m_Neu_Verbinden = true; }
 
@@ -72,6 +77,8 @@ signals:
     void Nummer_Geaendert();
     // The number of versions waiting for the archive changed.
     void Warteschlange_Geaendert();
+    // The archive is about to be closed: queries of it must end now.
+    void Ort_Geaendert();
 
 private:
     void Melden(const QString& Meldung);

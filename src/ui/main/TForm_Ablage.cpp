@@ -22,6 +22,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -85,6 +86,12 @@ void TAblagemodell::Suchen(TAblage& Ablage, TAblage::TSuche Suche)
         clear();
         emit Nicht_Erreichbar();
     }
+}
+
+void TAblagemodell::Leeren()
+{
+    clear();
+    m_Ablage = nullptr;
 }
 
 QString TAblagemodell::Kennung(int Zeile) const
@@ -259,6 +266,15 @@ void TForm_Ablage::Hinweis_Zeigen(bool Erreichbar)
                + QStringLiteral(" auf diesem Rechner auf die Ablage: die Suche zeigt nicht alles Aktuelle.");
     m_Hinweis->setText(Text);
     m_Hinweis->setVisible(!Text.isEmpty());
+}
+
+void TForm_Ablage::Ort_Gewechselt()
+{
+    m_Modell->Leeren();
+    m_Versionen->setRowCount(0);
+    m_Verlauf->clear();
+    if (isVisible())
+        QTimer::singleShot(0, this, &TForm_Ablage::Suchen);
 }
 
 void TForm_Ablage::Suchen()

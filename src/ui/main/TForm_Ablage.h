@@ -31,6 +31,8 @@ public:
     // Runs the search with the sorting last chosen.
     void Suchen(TAblage& Ablage, TAblage::TSuche Suche);
     QString Kennung(int Zeile) const;
+    // Ends the query; the archive is about to close.
+    void Leeren();
 
 signals:
     // A search failed, the server out of reach; the list is empty.
@@ -53,6 +55,8 @@ public:
     // Shows the window with the search run afresh.
     void Zeigen();
     TAblagemodell& Modell() { return *m_Modell; }
+    // The archive moves elsewhere: nothing of the old one is shown or queried.
+    void Ort_Gewechselt();
     // Shows the order and what Eigene, not archived, changes against its version Nr.
     void Mit_Eigener_Vergleichen(const QString& Kennung, int Nr, const TBestellung& Eigene);
 

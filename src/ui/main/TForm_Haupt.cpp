@@ -12,6 +12,7 @@
 #include "archive/Ablageimport.h"
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TForm_Ablage.h"
+#include "ui/main/TForm_Einstellungen.h"
 #include "ui/shared/TDienste.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
@@ -767,11 +768,19 @@ void TForm_Haupt::Ablage_Einrichten()
     Ablage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     auto* Uebernehmen1 = new QAction(QStringLiteral("Ordner in die Ablage übernehmen…"), Datei);
     Uebernehmen1->setObjectName(QStringLiteral("OrdnerUebernehmen1"));
-    Datei->insertActions(Vor, {Trenner, Ablage1, Uebernehmen1});
+    auto* Einstellungen1 = new QAction(QStringLiteral("Einstellungen…"), Datei);
+    Einstellungen1->setObjectName(QStringLiteral("Einstellungen1"));
+    Datei->insertActions(Vor, {Trenner, Ablage1, Uebernehmen1, Einstellungen1});
 
     m_Ablagefenster = new TForm_Ablage(*this, this);
     Slotschutz::Verbinden(Ablage1, &QAction::triggered, m_Ablagefenster, &TForm_Ablage::Zeigen);
     Slotschutz::Verbinden(Uebernehmen1, &QAction::triggered, this, &TForm_Haupt::Ordner_Uebernehmen);
+    Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Ort_Geaendert, m_Ablagefenster, &TForm_Ablage::Ort_Gewechselt);
+    Slotschutz::Verbinden(Einstellungen1, &QAction::triggered, this, [this] {
+        TForm_Einstellungen Dialog(this);
+        if (Dialog.exec() == QDialog::Accepted)
+            m_Ablage->Ort_Setzen(TAblage::Standardort());
+    });
 
     for (QLineEdit* Feld : {m_Ui.Edit_Rechnungsempfaenger, m_Ui.Edit_Ansprechpartner, m_Ui.Edit_Bauvorhaben}) {
         auto* Vervollstaendigung = new QCompleter(new QStringListModel(Feld), Feld);
