@@ -145,6 +145,18 @@ bool TIniDatei::Lesen(QIODevice& Geraet)
 
 // ---------------------------------------------------------------- writing the text
 
+QString TIniDatei::Text() const
+{
+    QString Text;
+    for (const TAbschnitt& A : m_Abschnitte) {
+        Text += QLatin1Char('[') + A.Name + QLatin1String("]\r\n");
+        for (std::size_t i = A.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            Text += m_Eintraege[i].Schluessel + QLatin1Char('=') + m_Eintraege[i].Wert + QLatin1String("\r\n");
+        Text += QLatin1String("\r\n");
+    }
+    return Text;
+}
+
 QByteArray TIniDatei::Bytes() const
 {
     const auto Pruefen = [](const QString& Abschnitt, const QString& Schluessel, const QString& Wert) {
@@ -159,21 +171,14 @@ QByteArray TIniDatei::Bytes() const
                                "Steuerzeichen und kann so nicht gespeichert werden.")
                     .arg(Schluessel, Abschnitt));
     };
-    QString Text;
     for (const TAbschnitt& A : m_Abschnitte) {
         Pruefen(A.Name, {}, {});
-        Text += QLatin1Char('[') + A.Name + QLatin1String("]\r\n");
-        for (std::size_t i = A.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster) {
-            const QString& Schluessel = m_Eintraege[i].Schluessel;
-            const QString& Wert = m_Eintraege[i].Wert;
-            Pruefen(A.Name, Schluessel, Wert);
-            Text += Schluessel + QLatin1Char('=') + Wert + QLatin1String("\r\n");
-        }
-        Text += QLatin1String("\r\n");
+        for (std::size_t i = A.Erster; i != Kein_Eintrag; i = m_Eintraege[i].Naechster)
+            Pruefen(A.Name, m_Eintraege[i].Schluessel, m_Eintraege[i].Wert);
     }
 
     QStringEncoder Kodierer(Zeichensatz);
-    QByteArray Bytes = Kodierer.encode(Text);
+    QByteArray Bytes = Kodierer.encode(Text());
     if (!Kodierer.hasError()) {
         // A text whose every byte above 0x7F happens to pair up as UTF-8
         // ("Ã¶") would read back as other text; a closing comment with

@@ -38,6 +38,8 @@ public:
     // cannot hold or that holds a line break or another control character
     // (a tab aside), which would change the file's lines.
     QByteArray Bytes() const;
+    // The file text before it is checked and encoded.
+    QString Text() const;
     bool Schreiben(QIODevice& Geraet) const;
 
     // A missing key, or a number key with an empty value, gives Vorgabe.

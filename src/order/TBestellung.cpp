@@ -69,7 +69,54 @@ QString TBestellung::Abschnitt_Position(int Index)
     return QStringLiteral("Bestellung/Positionen%1").arg(Index);
 }
 
+// ---------------------------------------------------------------- header
+
+TKopfdaten TBestellung::Kopfdaten() const
+{
+    return {wurdeGeandert, Datum,        Ansprechpartner, Telefon,    Rechnungsempfaenger, Bauvorhaben,
+            RabattChecked, RabattAuswahlText, RabattAuswahl, Rabatt, RabattObjekt,        RabattMin,
+            RabattMax,     Bemerkungen,  GesamtUM,        Dateiname,  MitNachtext};
+}
+
+void TBestellung::Kopfdaten_Setzen(const TKopfdaten& K)
+{
+    wurdeGeandert = K.wurdeGeandert;
+    Datum = K.Datum;
+    Ansprechpartner = K.Ansprechpartner;
+    Telefon = K.Telefon;
+    Rechnungsempfaenger = K.Rechnungsempfaenger;
+    Bauvorhaben = K.Bauvorhaben;
+    RabattChecked = K.RabattChecked;
+    RabattAuswahlText = K.RabattAuswahlText;
+    RabattAuswahl = K.RabattAuswahl;
+    Rabatt = K.Rabatt;
+    RabattObjekt = K.RabattObjekt;
+    RabattMin = K.RabattMin;
+    RabattMax = K.RabattMax;
+    Bemerkungen = K.Bemerkungen;
+    GesamtUM = K.GesamtUM;
+    Dateiname = K.Dateiname;
+    MitNachtext = K.MitNachtext;
+}
+
 // ---------------------------------------------------------------- the list
+
+void TBestellung::Positionen_Ersetzen(int Anfang, int Anzahl, std::vector<TPositionseintrag> Neu)
+{
+    if (Anzahl < 0 || Anzahl > Anzahl_Positionen())
+        Ganzzahl::Index_Pruefen(Anzahl, Anzahl_Positionen() + 1, "Positionen");
+    Ganzzahl::Index_Pruefen(Anfang, Anzahl_Positionen() - Anzahl + 1, "Positionen");
+    Ganzzahl::Index_Pruefen(std::int64_t(Anzahl_Positionen() - Anzahl) + std::int64_t(Neu.size()), MaxPositionen + 1,
+                            "Positionen");
+    const auto Von = m_Positionen.begin() + Anfang;
+    if (std::size_t(Anzahl) == Neu.size()) {
+        std::move(Neu.begin(), Neu.end(), Von);
+        return;
+    }
+    m_Positionen.erase(Von, Von + Anzahl);
+    m_Positionen.insert(m_Positionen.begin() + Anfang, std::make_move_iterator(Neu.begin()),
+                        std::make_move_iterator(Neu.end()));
+}
 
 void TBestellung::Position_Anfuegen(std::uint32_t Typ, const QString& Vorlage)
 {

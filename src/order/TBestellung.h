@@ -26,6 +26,31 @@ struct TSummen
     long double Zwischensumme() const { return Summe_Rabattfaehig + Summe_Nicht_Rabattfaehig + Summe_Lieferung_Montage; }
 };
 
+// Everything of an order but its positions and its file name: what a step of
+// the history restores besides the positions.
+struct TKopfdaten
+{
+    bool wurdeGeandert = true;
+    QString Datum;
+    QString Ansprechpartner;
+    QString Telefon;
+    QString Rechnungsempfaenger;
+    QString Bauvorhaben;
+    bool RabattChecked = false;
+    QString RabattAuswahlText;
+    std::int32_t RabattAuswahl = 0;
+    std::int32_t Rabatt = 0;
+    std::int32_t RabattObjekt = 0;
+    std::int32_t RabattMin = 0;
+    std::int32_t RabattMax = 100;
+    QString Bemerkungen;
+    long double GesamtUM = 0;
+    QString Dateiname;
+    bool MitNachtext = true;
+
+    bool operator==(const TKopfdaten&) const = default;
+};
+
 // The order: header data, discount settings, the list of positions and every
 // sum, computed on demand; nothing is cached.
 class TBestellung
@@ -67,7 +92,12 @@ public:
     const TPositionseintrag& Eintrag(int Index) const;
     TPositionseintrag& Eintrag(int Index);
 
+    TKopfdaten Kopfdaten() const;
+    void Kopfdaten_Setzen(const TKopfdaten& Kopf);
+
     void Position_Anfuegen(std::uint32_t Typ, const QString& Vorlage = QString());
+    // Replaces the Anzahl entries from Anfang by Neu; no regrouping.
+    void Positionen_Ersetzen(int Anfang, int Anzahl, std::vector<TPositionseintrag> Neu);
     void Positionen_Tauschen(int a, int b);
     void Position_Loeschen(int Index);
     bool Typ_Vorhanden(std::uint32_t Typ) const;

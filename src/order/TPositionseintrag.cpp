@@ -48,6 +48,26 @@ void TPositionseintrag::Kopieren_Von(const TPositionseintrag& Vorgaenger)
         m_Objekt);
 }
 
+TPositionseintrag TPositionseintrag::Klonen() const
+{
+    TPositionseintrag Kopie;
+    Kopie.m_Typ = m_Typ;
+    Kopie.m_Objekt = std::visit(Ueberladen{
+                                    [](std::monostate) { return TPositionsobjekt(); },
+                                    [](const auto& P) {
+                                        using T = typename std::decay_t<decltype(P)>::element_type;
+                                        return TPositionsobjekt(std::make_shared<T>(*P));
+                                    },
+                                },
+                                m_Objekt);
+    return Kopie;
+}
+
+bool TPositionseintrag::Selbes_Objekt(const TPositionseintrag& Anderer) const
+{
+    return m_Typ == Anderer.m_Typ && m_Objekt == Anderer.m_Objekt;
+}
+
 QString TPositionseintrag::Bez() const
 {
     return std::visit(Ueberladen{

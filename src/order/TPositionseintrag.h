@@ -59,6 +59,10 @@ public:
 
     // Copies what the kind's own copy rule takes from an earlier position of the same kind.
     void Kopieren_Von(const TPositionseintrag& Vorgaenger);
+    // A copy with an object of its own, equal in every field.
+    TPositionseintrag Klonen() const;
+    // True when both entries hold the very same object (or both none of the same kind).
+    bool Selbes_Objekt(const TPositionseintrag& Anderer) const;
 
     // What the grid and the sheet show. Kind 9 is evaluated at the order's
     // window running metres, kind 5 at its goods total.

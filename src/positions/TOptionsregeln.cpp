@@ -1,5 +1,6 @@
 #include "positions/TOptionsregeln.h"
 
+#include "base/Fehler.h"
 #include "positions/TPosition.h"
 
 TOptionsregeln::TOberlichtfreigabe TOptionsregeln::Oberlicht_Freigabe(const TAbmessungen& Abmessungen)
@@ -51,4 +52,91 @@ bool TOptionsregeln::Zweite_Dichtung_Anwenden(TPosition& Position)
 bool TOptionsregeln::Bank_Frei(const TRolladen& Rolladen)
 {
     return Rolladen.ItemIndex_Lesen(TRolladen::Fuehrung) != 0;
+}
+
+namespace {
+
+// The option group and row behind an option, handed to F.
+template <class TPos, class F>
+auto Gruppe_Von(TPos& P, TOptionsregeln::TOption Option, F&& Mit)
+{
+    using O = TOptionsregeln::TOption;
+    switch (Option) {
+    case O::Fensterbankanschluss: return Mit(P.Profile, TProfile::Fensterbankanschluss);
+    case O::Profil: return Mit(P.Profile, TProfile::Profil);
+    case O::Konterholz: return Mit(P.Profile, TProfile::Konterholz);
+    case O::Holz: return Mit(P.Hoelzer, 0);
+    case O::Oberflaeche:
+    case O::Sonderfarbe: return Mit(P.Oberflaechen, 0);
+    case O::Fluegelabdeckung: return Mit(P.Regenschienen, TRegenschienen::Fluegelabdeckung);
+    case O::Regen_Fenster: return Mit(P.Regenschienen, TRegenschienen::Fenster);
+    case O::Regen_Abdeckung: return Mit(P.Zierprofile, TZierprofile::Regenschienenabdeckung);
+    case O::Kaempfer: return Mit(P.Zierprofile, TZierprofile::Kaempfer);
+    case O::Schlagleiste: return Mit(P.Zierprofile, TZierprofile::Schlagleiste);
+    case O::Rahmen: return Mit(P.Zierprofile, TZierprofile::Rahmenverbreiterung);
+    case O::Rahmen_Seiten: return Mit(P.Zierprofile, TZierprofile::Rahmenverbreiterung_Seiten);
+    case O::Sprossen: return Mit(P.Sprossen, TSprossen::Art);
+    case O::Felder: return Mit(P.Sprossen, TSprossen::Felder);
+    case O::Glas_1: return Mit(P.Glaeser, TGlaeser::Isolierglas);
+    case O::Glas_2: return Mit(P.Glaeser, TGlaeser::Ornamentglas);
+    case O::Glas_3: return Mit(P.Glaeser, TGlaeser::Warme_Kante);
+    case O::Glas_4: return Mit(P.Glaeser, TGlaeser::Sicherheitsglas);
+    case O::Versiegelung: return Mit(P.Versiegelungen, 0);
+    case O::Beschlag: return Mit(P.Beschlaege, TBeschlaege::Beschlag);
+    case O::Abdeckkappen: return Mit(P.Beschlaege, TBeschlaege::Abdeckkappen);
+    case O::PutzFangschere: return Mit(P.Beschlaege, TBeschlaege::PutzFangschere);
+    case O::Sicherheit: return Mit(P.Beschlaege, TBeschlaege::Sicherheit);
+    case O::Griffhoehe: return Mit(P.Beschlaege, TBeschlaege::Griffhoehe);
+    case O::Rolladen: return Mit(P.Rolladen, TRolladen::Fuehrung);
+    case O::Bank: return Mit(P.Rolladen, TRolladen::Bank);
+    case O::Oberlichtoeffner: return Mit(P.Sonderausfuehrungen, TSonderausfuehrungen::Oberlichtoeffner);
+    case O::Regelair: return Mit(P.Sonderausfuehrungen, TSonderausfuehrungen::Regelair);
+    case O::Abschliessbar: return Mit(P.Sonderausfuehrungen, TSonderausfuehrungen::Abschliessbar);
+    case O::Zweite_Dichtung: return Mit(P.Sonderausfuehrungen, TSonderausfuehrungen::Zweite_Dichtung);
+    case O::Bodenschwelle: return Mit(P.Sonderausfuehrungen, TSonderausfuehrungen::Bodenschwelle);
+    case O::Sonderform: return Mit(P.Sonderformen, 0);
+    case O::Fuellung: return Mit(P.Ergaenzungen, TErgaenzungen::Fuellung);
+    case O::Fuellung_Anzahl: return Mit(P.Ergaenzungen, TErgaenzungen::Fuellung_Anzahl);
+    case O::Oliven: return Mit(P.Ergaenzungen, TErgaenzungen::Oliven);
+    case O::Oliven_Abschliessbar: return Mit(P.Ergaenzungen, TErgaenzungen::Oliven_Abschliessbar);
+    case O::Absaegen: return Mit(P.Ergaenzungen, TErgaenzungen::Absaegen);
+    case O::Fluegel: break;
+    }
+    throw EBereichsfehler(QStringLiteral("Die Flügelteilung ist keine Zeile einer Optionsgruppe."));
+}
+
+} // namespace
+
+bool TOptionsregeln::Uebernehmen(TPosition& Ziel, const TPosition& Quelle, TOption Option)
+{
+    if (Option == TOption::Fluegel) {
+        Fluegel_Wechseln(Ziel, Quelle.Abmessungen.Fenstertyp_Lesen());
+        Zweite_Dichtung_Anwenden(Ziel);
+        return true;
+    }
+    if (Option == TOption::Sonderfarbe) {
+        Sonderfarbe_Setzen(Ziel.Oberflaechen, Oberflaeche_Anzeigen(Quelle.Oberflaechen).Sonderfarbe_Gewaehlt);
+        return true;
+    }
+    const std::int32_t Wert = Gruppe_Von(Quelle, Option, [](const auto& Gruppe, int Zeile) {
+        return Gruppe.ItemIndex_Lesen(Zeile);
+    });
+    const TOberlichtfreigabe Oberlicht = Oberlicht_Freigabe(Ziel.Abmessungen);
+    // Where the editor's control is disabled for Ziel, the choice cannot be made there.
+    const bool Gesperrt = (Option == TOption::Oberflaeche
+                           && (Oberflaeche_Anzeigen(Ziel.Oberflaechen).Sonderfarbe_Gewaehlt
+                               || Oberflaeche_Anzeigen(Quelle.Oberflaechen).Sonderfarbe_Gewaehlt))
+                          || (Option == TOption::Bank && !Bank_Frei(Ziel.Rolladen))
+                          || (Option == TOption::Oberlichtoeffner && !Oberlicht.Oeffner)
+                          || (Option == TOption::PutzFangschere && !Oberlicht.PutzFangschere)
+                          || (Option == TOption::Zweite_Dichtung && Zweite_Dichtung_Erzwungen(Ziel.Glaeser) && Wert != 1);
+    if (Gesperrt)
+        return false;
+    Gruppe_Von(Ziel, Option, [Wert](auto& Gruppe, int Zeile) {
+        Gruppe.ItemIndex_Setzen(Zeile, Wert);
+        return 0;
+    });
+    if (Option == TOption::Glas_1)
+        Zweite_Dichtung_Anwenden(Ziel);
+    return true;
 }

@@ -47,4 +47,18 @@ public:
 
     // A sill board can only be chosen with a shutter guide.
     static bool Bank_Frei(const TRolladen& Rolladen);
+
+    // The options the editor offers, each one list or box of it.
+    enum class TOption {
+        Fluegel, Fensterbankanschluss, Profil, Konterholz, Holz, Oberflaeche, Sonderfarbe, Fluegelabdeckung,
+        Regen_Abdeckung, Regen_Fenster, Kaempfer, Schlagleiste, Sprossen, Felder, Glas_1, Glas_2, Glas_3, Glas_4,
+        Versiegelung, Beschlag, Abdeckkappen, PutzFangschere, Sicherheit, Griffhoehe, Rolladen, Bank,
+        Oberlichtoeffner, Regelair, Abschliessbar, Zweite_Dichtung, Sonderform, Bodenschwelle, Fuellung,
+        Fuellung_Anzahl, Oliven, Oliven_Abschliessbar, Absaegen, Rahmen, Rahmen_Seiten,
+    };
+    // Gives Ziel the choice Quelle has for Option, with what follows from it,
+    // as if the user chose it in the editor for Ziel. False, with Ziel
+    // unchanged, where the editor would not let the user choose it there.
+    // A special colour still needs the order's special-colour position.
+    static bool Uebernehmen(TPosition& Ziel, const TPosition& Quelle, TOption Option);
 };

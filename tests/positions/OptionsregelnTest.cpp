@@ -1,5 +1,8 @@
 #include "positions/TPosition.h"
 #include "positions/TOptionsregeln.h"
+#include "base/TIniDatei.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -141,5 +144,57 @@ TEST(Optionsregeln, BankNurMitRolladenfuehrung)
     for (int Fuehrung : {1, 2}) {
         R.ItemIndex_Setzen(0, Fuehrung);
         EXPECT_TRUE(TOptionsregeln::Bank_Frei(R));
+    }
+}
+
+// A choice given to another window arrives with what follows from it, or not
+// at all where that window's rules would not let the user make it.
+TEST(Optionsregeln, UebernehmenFolgtDenRegelnDesZiels)
+{
+    using O = TOptionsregeln::TOption;
+    TPosition Quelle = Mit_Oberlicht_Und_Zubehoer();
+    Quelle.Hoelzer.ItemIndex_Setzen(3);
+    Quelle.Glaeser.ItemIndex_Setzen(TGlaeser::Isolierglas, TOptionsregeln::Erstes_Schallschutzglas_Mit_Dichtung);
+    Quelle.Rolladen.ItemIndex_Setzen(TRolladen::Fuehrung, 1);
+    Quelle.Rolladen.ItemIndex_Setzen(TRolladen::Bank, 2);
+    TOptionsregeln::Sonderfarbe_Setzen(Quelle.Oberflaechen, true);
+
+    const auto Text = [](const TPosition& P) {
+        TIniDatei Ini(QLatin1Char(','));
+        P.Ini_Speichern(Ini, QStringLiteral("P"));
+        return Ini.Text().toStdString();
+    };
+    TPosition Einfach; // a single sash: no top light, no shutter guide
+    Einfach.Abmessungen.Fenstertyp_Setzen(1);
+    const struct
+    {
+        O Option;
+        bool Moeglich;
+        std::function<bool(const TPosition&)> Angekommen;
+    } Faelle[] = {
+        {O::Holz, true, [](const TPosition& P) { return P.Hoelzer.ItemIndex_Lesen() == 3; }},
+        {O::Glas_1, true, [](const TPosition& P) {
+             return P.Sonderausfuehrungen.ItemIndex_Lesen(Dichtung) == 1
+                    && P.Glaeser.ItemIndex_Lesen(TGlaeser::Isolierglas) == TOptionsregeln::Erstes_Schallschutzglas_Mit_Dichtung;
+         }},
+        {O::Fluegel, true, [](const TPosition& P) { return P.Abmessungen.Fenstertyp_Lesen() == 2; }},
+        {O::Sonderfarbe, true, [](const TPosition& P) {
+             return TOptionsregeln::Oberflaeche_Anzeigen(P.Oberflaechen).Sonderfarbe_Gewaehlt;
+         }},
+        {O::Rolladen, true, [](const TPosition& P) { return P.Rolladen.ItemIndex_Lesen(TRolladen::Fuehrung) == 1; }},
+        {O::Bank, false, nullptr},
+        {O::Oberlichtoeffner, false, nullptr},
+        {O::PutzFangschere, false, nullptr},
+        {O::Oberflaeche, false, nullptr}, // the source's surface is the special colour
+    };
+    for (const auto& F : Faelle) {
+        SCOPED_TRACE(int(F.Option));
+        TPosition Ziel = Einfach;
+        const bool Gegeben = TOptionsregeln::Uebernehmen(Ziel, Quelle, F.Option);
+        EXPECT_EQ(Gegeben, F.Moeglich);
+        if (F.Angekommen)
+            EXPECT_TRUE(F.Angekommen(Ziel));
+        else
+            EXPECT_EQ(Text(Ziel), Text(Einfach));
     }
 }

@@ -117,6 +117,39 @@ TEST_F(AblagefensterTest, SpeichernLegtFassungenAbUndDieKennungFolgtDerDatei)
     EXPECT_EQ(Fehlermeldungen(), 0);
 }
 
+// A variant continues under a new name as an order of its own, which names
+// the one it came from; the original file and order stay as they were.
+TEST_F(AblagefensterTest, VarianteIstEineNeueBestellungMitIhremVorgaenger)
+{
+    Anbinden(Ablagepfad());
+    Tippen_In("Edit_Rechnungsempfaenger", QStringLiteral("Müller"));
+    Speichern_Unter(QStringLiteral("a.dat"));
+    const QString Original = Fenster.Bestellung().Kennung;
+    const QByteArray Datei_A = Inhalt(Pfad(QStringLiteral("a.dat")));
+    Dienste.Pfade = {QString()};
+    S<QAction>("Variante1")->trigger();
+    EXPECT_EQ(Fenster.Bestellung().Kennung, Original) << "cancelled: nothing changes";
+
+    QString Vorher = Original;
+    for (const int n : {2, 3}) {
+        const QString Name = QStringLiteral("a_Variante_%1.dat").arg(n);
+        Dienste.Pfade = {Pfad(Name)};
+        S<QAction>("Variante1")->trigger();
+        EXPECT_EQ(Dienste.Dateiwahlen.back().Vorschlag, Pfad(Name));
+        const QString Kennung = Fenster.Bestellung().Kennung;
+        ASSERT_TRUE(TAblage::Ist_Kennung(Kennung));
+        EXPECT_NE(Kennung, Vorher);
+        TAblage A(Ablagepfad());
+        EXPECT_EQ(A.Bestellung(Kennung)->Vorgaenger, Vorher);
+        EXPECT_EQ(A.Inhalt(Kennung), Inhalt(Pfad(Name)));
+        EXPECT_EQ(Fenster.windowTitle(), Nummer(n) + QStringLiteral(" – ") + Name + QStringLiteral("[*] – Quadrolis C2"));
+        Vorher = Kennung;
+    }
+    EXPECT_EQ(Inhalt(Pfad(QStringLiteral("a.dat"))), Datei_A);
+    EXPECT_EQ(TAblage(Ablagepfad()).Versionen(Original).size(), 1u);
+    EXPECT_EQ(Fehlermeldungen(), 0);
+}
+
 // An archive that cannot be opened is reported once; the files are saved as
 // without an archive, without a key, and the archive file stays as it was.
 TEST_F(AblagefensterTest, UnbrauchbareAblageLaesstDasSpeichernGelingen)

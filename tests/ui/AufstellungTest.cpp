@@ -65,7 +65,7 @@ TEST_F(AufstellungTest, ZeigtDieSummenDesBestellblatts)
             for (const bool Steuer : {false, true}) {
                 SCOPED_TRACE(std::string(Datei) + " " + R.Kennung + (Steuer ? " mit USt." : ""));
                 if (Fenster.Ungesichert())
-                    Dienste.Antworten.push_back(true);
+                    Dienste.Wahlen.push_back(1);
                 ASSERT_TRUE(Fenster.Bestellung_Oeffnen(Testdatei(Datei)));
                 if (++Mit_Montage % 2 == 0) {
                     B().Position_Anfuegen(Positionstyp::Montage);

@@ -17,8 +17,8 @@ using namespace Hauptfenster_Test;
 namespace {
 
 const QString Filter_Bestellung = QStringLiteral("Bestellung (*.dat);;Alle (*)");
-const QString Frage_Oeffnen = QStringLiteral(
-    "Die aktuelle Bestellung hat ungesicherte Änderungen. Trotzdem schließen und eine andere öffnen?");
+const QString Frage_Sichern = QStringLiteral(
+    "Die Bestellung \"Unbenannt\" hat ungesicherte Änderungen.\n\nSollen die Änderungen gespeichert werden?");
 
 class BefehleTest : public ::testing::Test
 {
@@ -154,13 +154,13 @@ TEST_F(BefehleTest, OeffnenZeigtAlleKopfdatenDerDatei)
                              "Edit_Bauvorhaben", "Edit_Bemerkungen"})
         QTest::keyClicks(S<QLineEdit>(Feld), QStringLiteral("alt"));
     // The typed header is unsaved: opening asks first.
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Dienste.Pfade = {Name};
     Befehl("Oeffnen1");
 
     ASSERT_EQ(Dienste.Meldungen.size(), 1u);
-    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Informationen"));
-    EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Oeffnen);
+    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Auswahl"));
+    EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Sichern);
     EXPECT_EQ(S<QLineEdit>("Edit_Datum")->text(), QStringLiteral("2024-03-01"));
     EXPECT_EQ(S<QLineEdit>("Edit_Ansprechpartner")->text(), QStringLiteral("Herr Öztürk"));
     EXPECT_EQ(S<QLineEdit>("Edit_Telefon")->text(), QStringLiteral("0301234"));
@@ -205,12 +205,12 @@ TEST_F(BefehleTest, BeschaedigteDateiBehaeltDieBestellung)
 
     Neu(QStringLiteral("Freie Position"));
     QTest::keyClicks(S<QLineEdit>("Edit_Bauvorhaben"), QStringLiteral("Halle"));
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Dienste.Pfade = {Name};
     Befehl("Oeffnen1");
 
     ASSERT_EQ(Dienste.Meldungen.size(), 2u);
-    EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Oeffnen);
+    EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Sichern);
     EXPECT_EQ(Dienste.Meldungen[1].Art, QStringLiteral("Fehler"));
     const QString Kopf = QStringLiteral("Fehler beim Öffnen von ") + Name + u'\n';
     EXPECT_TRUE(Dienste.Meldungen[1].Text.startsWith(Kopf)) << Dienste.Meldungen[1].Text.toStdString();
@@ -222,11 +222,11 @@ TEST_F(BefehleTest, BeschaedigteDateiBehaeltDieBestellung)
     EXPECT_TRUE(B().Filename.isEmpty());
 
     // The order kept is still unsaved; Abbrechen does not even show the dialog.
-    Dienste.Antworten = {false};
+    Dienste.Wahlen = {2};
     Befehl("Oeffnen1");
     EXPECT_EQ(Dienste.Meldungen.size(), 3u);
     EXPECT_EQ(Dienste.Dateiwahlen.size(), 1u);
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Dienste.Pfade = {Pfad(QStringLiteral("gibtsnicht.dat"))};
     Befehl("Oeffnen1");
     ASSERT_EQ(Dienste.Meldungen.size(), 5u);
@@ -241,16 +241,16 @@ TEST_F(BefehleTest, NeuMitAbbrechenBehaeltDieBestellung)
     Neu(QStringLiteral("Fenster"));
     Neu(QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam"));
     QTest::keyClicks(S<QLineEdit>("Edit_Telefon"), QStringLiteral("089"));
-    Dienste.Antworten = {false};
+    Dienste.Wahlen = {2};
     Befehl("Neu1");
     ASSERT_EQ(Dienste.Meldungen.size(), 1u);
-    EXPECT_EQ(Dienste.Meldungen[0].Text, QStringLiteral("Aktuelle Bestellung schließen und neue anlegen?"));
+    EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Sichern);
     EXPECT_EQ(B().Anzahl_Positionen(), 2);
     EXPECT_EQ(B().Telefon, QStringLiteral("089"));
 
     B().Filename = Pfad(QStringLiteral("x.dat"));
     B().Datum = QStringLiteral("gestern");
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Befehl("Neu1");
     EXPECT_EQ(B().Anzahl_Positionen(), 0);
     EXPECT_TRUE(B().Telefon.isEmpty());
@@ -261,20 +261,40 @@ TEST_F(BefehleTest, NeuMitAbbrechenBehaeltDieBestellung)
     EXPECT_EQ(S<QComboBox>("CBC_Haupt_NeuePos")->count(), 8);
 }
 
-TEST_F(BefehleTest, BeendenMitAbbrechenLaeuftWeiter)
+// Quitting, by the menu or the title bar, asks only while something would be lost.
+TEST_F(BefehleTest, BeendenFragtNurBeiAenderungen)
 {
     QSignalSpy Geschlossen(&Fenster, &TForm_Haupt::Geschlossen);
-    Dienste.Antworten = {false};
+    Neu(QStringLiteral("Fenster"));
+    Dienste.Wahlen = {2, 2};
     Befehl("Beenden1");
+    Fenster.close();
     EXPECT_TRUE(Fenster.isVisible());
     EXPECT_EQ(Geschlossen.count(), 0);
+    ASSERT_EQ(Dienste.Meldungen.size(), 2u);
 
-    Dienste.Antworten = {true};
+    // Speichern runs the save dialog; cancelling it keeps the program running.
+    Dienste.Wahlen = {0};
+    Dienste.Pfade = {QString()};
+    Befehl("Beenden1");
+    EXPECT_TRUE(Fenster.isVisible());
+
+    Dienste.Wahlen = {0};
+    Dienste.Pfade = {Pfad(QStringLiteral("ende"))};
     Befehl("Beenden1");
     EXPECT_FALSE(Fenster.isVisible());
     EXPECT_EQ(Geschlossen.count(), 1);
-    ASSERT_EQ(Dienste.Meldungen.size(), 2u) << "confirmed once, not asked again on closing";
-    EXPECT_EQ(Dienste.Meldungen[1].Text, QStringLiteral("Programm beenden? Ungesicherte Bestellungen gehen verloren."));
+    EXPECT_TRUE(QFile::exists(Pfad(QStringLiteral("ende.dat"))));
+    ASSERT_EQ(Dienste.Meldungen.size(), 4u) << "asked once, not again on closing";
+
+    // Saved, or undone back to the saved state: no question.
+    Fenster.show();
+    Neu(QStringLiteral("Fenster"));
+    Befehl("Rueckgaengig1");
+    EXPECT_FALSE(Fenster.Ungesichert());
+    Befehl("Beenden1");
+    EXPECT_FALSE(Fenster.isVisible());
+    EXPECT_EQ(Dienste.Meldungen.size(), 4u);
 }
 
 // ------------------------------------------------------------ order sheet

@@ -74,7 +74,8 @@ protected:
         Bearbeiten(1);
 
         Sonderfarbe_Hin_Und_Zurueck();
-        ASSERT_EQ(Haupt().Bestellung().Eintrag(0).Als<TPosition>(), A) << "the windows come first now";
+        ASSERT_NE(Haupt().Bestellung().Eintrag(0).Als<TPosition>(), nullptr);
+        ASSERT_EQ(Haupt().Bestellung().Eintrag(0).Als<TPosition>()->Bez, QStringLiteral("A")) << "the windows come first now";
         EXPECT_EQ(Haupt().Ausgewaehlte_Zeile(), 0);
         EXPECT_EQ(Ausgewaehlt(Raster()), 0);
         EXPECT_EQ(Raster()->model()->rowCount(), Anzahl) << "no row of the removed position is left";
@@ -83,7 +84,7 @@ protected:
         EXPECT_TRUE(Editor()->isVisible());
 
         Breite_Eingeben(QStringLiteral("1234"));
-        EXPECT_EQ(A->Abmessungen.Breite(), 1234);
+        EXPECT_EQ(Haupt().Bestellung().Eintrag(0).Als<TPosition>()->Abmessungen.Breite(), 1234);
         if (Anzahl == 3) {
             EXPECT_EQ(Fenster_In(1)->Abmessungen.Breite(), 1000) << "B keeps its width";
         }

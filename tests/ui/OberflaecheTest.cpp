@@ -75,6 +75,7 @@ TEST(Oberflaeche, DateimenueMitDeutschenTastenkuerzeln)
         {QStringLiteral("&Zuletzt geöffnet"), QString()},
         {QStringLiteral("&Speichern"), QStringLiteral("Strg+S")},
         {QStringLiteral("Speichern unter ..."), QStringLiteral("Strg+Alt+S")},
+        {QStringLiteral("Als &Variante speichern unter…"), QString()},
         {QStringLiteral(" "), QString()},
         {QStringLiteral("Bestellblatt als PDF…"), QString()},
         {QStringLiteral("Per &E-Mail senden…"), QStringLiteral("Strg+E")},

@@ -17,7 +17,7 @@ using namespace Hauptfenster_Test;
 namespace {
 
 const QString Frage_Oeffnen = QStringLiteral(
-    "Die aktuelle Bestellung hat ungesicherte Änderungen. Trotzdem schließen und eine andere öffnen?");
+    "Die Bestellung \"Unbenannt\" hat ungesicherte Änderungen.\n\nSollen die Änderungen gespeichert werden?");
 const QString Gold = QStringLiteral(QUADROLIS_TESTDATEN "/bestellblatt_gold.dat");
 const QString Kaputt = QStringLiteral(QUADROLIS_TESTDATEN "/kaputt_anzahl.dat");
 
@@ -108,7 +108,7 @@ TEST_F(AblegenTest, OhneLokaleDateiWirdNichtsAngenommen)
 TEST_F(AblegenTest, BeschaedigteDateiMeldetUndBehaeltDieBestellung)
 {
     Eintrag_Waehlen(Suchen<QComboBox>(Fenster, "CBC_Haupt_NeuePos"), QStringLiteral("Fenster"));
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     EXPECT_TRUE(Ablegen(&Fenster, {QUrl::fromLocalFile(Kaputt)}));
     ASSERT_EQ(Dienste.Meldungen.size(), 2u);
     EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Oeffnen);
@@ -123,16 +123,16 @@ TEST_F(AblegenTest, UngesicherteBestellungFragtWieOeffnen)
     Eintrag_Waehlen(Suchen<QComboBox>(Fenster, "CBC_Haupt_NeuePos"), QStringLiteral("Freie Position"));
     Tippen(Edit("Edit_Telefon"), QStringLiteral("0351"));
 
-    Dienste.Antworten = {false};
+    Dienste.Wahlen = {2};
     Ablegen(&Fenster, {QUrl::fromLocalFile(Gold)});
     ASSERT_EQ(Dienste.Meldungen.size(), 1u);
-    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Informationen"));
+    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Auswahl"));
     EXPECT_EQ(Dienste.Meldungen[0].Text, Frage_Oeffnen);
     EXPECT_EQ(B().Anzahl_Positionen(), 1);
     EXPECT_EQ(B().Telefon, QStringLiteral("0351"));
     EXPECT_TRUE(B().Filename.isEmpty());
 
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Ablegen(&Fenster, {QUrl::fromLocalFile(Gold)});
     ASSERT_EQ(Dienste.Meldungen.size(), 2u);
     EXPECT_EQ(Dienste.Meldungen[1].Text, Frage_Oeffnen);

@@ -135,10 +135,10 @@ TEST_F(SicherungTest, SpeichernNeuUndBeendenEntfernenDieKopie)
     Neu(*Fenster, QStringLiteral("Freie Position"));
     Fenster->Sicherung().Jetzt_Schreiben();
     ASSERT_TRUE(QFile::exists(Pfad));
-    Dienste.Antworten = {false};
+    Dienste.Wahlen = {2};
     Befehl(*Fenster, "Neu1");
     EXPECT_TRUE(QFile::exists(Pfad));
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Befehl(*Fenster, "Neu1");
     EXPECT_FALSE(QFile::exists(Pfad));
 
@@ -146,10 +146,10 @@ TEST_F(SicherungTest, SpeichernNeuUndBeendenEntfernenDieKopie)
     Neu(*Fenster, QStringLiteral("Fenster"));
     Fenster->Sicherung().Jetzt_Schreiben();
     ASSERT_TRUE(QFile::exists(Pfad));
-    Dienste.Antworten = {false};
+    Dienste.Wahlen = {2};
     Befehl(*Fenster, "Beenden1");
     EXPECT_TRUE(QFile::exists(Pfad));
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Befehl(*Fenster, "Beenden1");
     EXPECT_FALSE(Fenster->isVisible());
     EXPECT_TRUE(Dateien().isEmpty()) << Dateien().join(u' ').toStdString();
@@ -165,7 +165,7 @@ TEST_F(SicherungTest, OeffnenEinerAnderenBestellungEntferntDieKopie)
     auto Fenster = Fenster_Starten();
     Aendern_Und_Sichern(*Fenster);
     const QString Pfad = Fenster->Sicherung().Pfad();
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Dienste.Pfade = {Name};
     Befehl(*Fenster, "Oeffnen1");
     EXPECT_EQ(Fenster->Bestellung().Filename, Name);
@@ -304,7 +304,7 @@ TEST_F(SicherungTest, ZweiLaufendeProgrammeHabenJeEineKopie)
     EXPECT_TRUE(Inhalt(Pfad1).contains("Ansprechpartner=Erstes"));
 
     // The second one ends cleanly, the first one dies: only the first is offered.
-    Dienste.Antworten = {true};
+    Dienste.Wahlen = {1};
     Befehl(*Zweites, "Beenden1");
     EXPECT_FALSE(QFile::exists(Pfad2));
     Erstes.reset();

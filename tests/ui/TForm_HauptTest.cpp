@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -104,11 +105,11 @@ TEST_F(TForm_HauptTest, LeereBestellungZeigtDenHinweisStattDesRasters)
 
 TEST_F(TForm_HauptTest, FensterHatDieVorgegebenenMasse)
 {
-    EXPECT_EQ(Fenster.windowTitle(), QStringLiteral("Quadrolis C2"));
+    EXPECT_EQ(Fenster.windowTitle(), QStringLiteral("Unbenannt[*] – Quadrolis C2"));
     const QSize Kleinste(496, 572 + THaupt_Layout::Aufstellungshoehe);
     EXPECT_EQ(Fenster.centralWidget()->size(), Kleinste);
     EXPECT_EQ(Fenster.centralWidget()->minimumSize(), Kleinste);
-    EXPECT_EQ(Fenster.size(), QSize(496, Kleinste.height() + Fenster.menuBar()->height()));
+    EXPECT_EQ(Fenster.size(), QSize(496, Kleinste.height() + Fenster.menuBar()->height() + Fenster.statusBar()->height()));
     EXPECT_TRUE(Fenster.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(Raster()->selectionBehavior(), QAbstractItemView::SelectRows);
     auto* Rabattliste = S<TComboBoxColor>("CBC_RabattAuswahl");
@@ -128,7 +129,7 @@ TEST_F(TForm_HauptTest, FensterHatDieVorgegebenenMasse)
     const QRect Raster_Klein = Klein.at(QStringLiteral("StringGrid1"));
     for (const QSize Groesse : {Kleinste, QSize(1260, 940)}) {
         SCOPED_TRACE(Groesse.width());
-        Fenster.resize(Groesse.width(), Groesse.height() + Fenster.menuBar()->height());
+        Fenster.resize(Groesse.width(), Groesse.height() + Fenster.menuBar()->height() + Fenster.statusBar()->height());
         QCoreApplication::processEvents();
         ASSERT_EQ(Fenster.centralWidget()->size(), Groesse);
         const int dx = Groesse.width() - Kleinste.width();
@@ -285,7 +286,10 @@ TEST_F(TForm_HauptTest, AbgeschnitteneBezeichnungAlsTooltip)
     Neu(QStringLiteral("Freie Position"));
     Neu(QStringLiteral("Freie Position"));
     const QString Lang = QStringLiteral("Wohnzimmer links neben der Terrassentür");
+    // The dialogs change the selected position only.
+    Fenster.Zeile_Waehlen(0);
     B().Eintrag(0).Als<TPosition_Freie>()->Bez = Lang;
+    Fenster.Zeile_Waehlen(1);
     B().Eintrag(1).Als<TPosition_Freie>()->Bez = QStringLiteral("Bad");
     Fenster.Hauptfenster_Aktualisieren();
     const auto Mitte = [&](int Zeile, int Spalte) {
@@ -361,6 +365,7 @@ TEST_F(TForm_HauptTest, FehlenderPreisHeisstBitteAnfragen)
     EXPECT_EQ(Zelle(Raster(), 1, 4), QStringLiteral("0,00"));
     EXPECT_EQ(Zelle(Raster(), 1, 5), QStringLiteral("0,00"));
 
+    Fenster.Zeile_Waehlen(0);
     auto* Freie = B().Eintrag(0).Als<TPosition_Freie>();
     Freie->Stueckpreis = 12.5L;
     Freie->Anzahl = 3;
@@ -397,7 +402,7 @@ TEST(TPositionsmodell, FehlerEinerZeileVerlaesstDasModellNicht)
     Bestellung->Eintrag(0).Als<TPosition>()->Hoelzer.ItemIndex_Setzen(99);
     TPositionsmodell Modell;
     QSignalSpy Fehler(&Modell, &TPositionsmodell::Fehler);
-    Modell.Aufbauen(Bestellung, TSummen{});
+    Modell.Aufbauen(*Bestellung);
     EXPECT_EQ(Modell.index(0, 0).data().toString(), QStringLiteral("1"));
     EXPECT_EQ(Modell.index(0, 3).data().toString(), QString());
     EXPECT_EQ(Modell.index(0, 4).data().toString(), QString());
@@ -611,21 +616,13 @@ TEST(TQuadrolisApp, GeschuetztFaengtJedeAusnahme)
     EXPECT_EQ(Dienste.Meldungen[1].Text, QStringLiteral("Unbekannter Fehler"));
 }
 
-TEST_F(TForm_HauptTest, SchliessknopfFragtWieBeenden)
+TEST_F(TForm_HauptTest, SchliessknopfOhneAenderungenFragtNicht)
 {
     QSignalSpy Geschlossen(&Fenster, &TForm_Haupt::Geschlossen);
-    Dienste.Antworten = {false};
-    Fenster.close();
-    EXPECT_TRUE(Fenster.isVisible());
-    EXPECT_EQ(Geschlossen.count(), 0);
-    ASSERT_EQ(Dienste.Meldungen.size(), 1u);
-    EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Informationen"));
-    EXPECT_EQ(Dienste.Meldungen[0].Text, QStringLiteral("Programm beenden? Ungesicherte Bestellungen gehen verloren."));
-
-    Dienste.Antworten = {true};
     Fenster.close();
     EXPECT_FALSE(Fenster.isVisible());
     EXPECT_EQ(Geschlossen.count(), 1);
+    EXPECT_TRUE(Dienste.Meldungen.empty());
 }
 
 // ------------------------------------------------------------ header fields

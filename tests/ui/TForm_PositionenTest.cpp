@@ -841,7 +841,9 @@ TEST_F(TForm_PositionenTest, TabfolgeFolgtDenGruppen)
     const qsizetype Ok = Folge.indexOf(QStringLiteral("BitBtn1"));
     ASSERT_GT(Ok, 0);
     EXPECT_EQ(Folge[Ok - 1], QStringLiteral("CheckBoxE_Oliven_1"));
-    EXPECT_EQ(Folge[Ok + 1], QStringLiteral("CBC_Rahmen"));
+    EXPECT_EQ(Folge[Ok + 1], QStringLiteral("Button_Abbrechen"));
+    EXPECT_EQ(Folge[Ok + 2], QStringLiteral("Button_Fuer_Alle"));
+    EXPECT_EQ(Folge[Ok + 3], QStringLiteral("CBC_Rahmen"));
     EXPECT_EQ(Folge.back(), QStringLiteral("Edit_Bez"));
 }
 

@@ -34,7 +34,7 @@ protected:
         QFile::remove(Pfad);
         EXPECT_TRUE(QFile::copy(Testdatei(Quelle), Pfad));
         if (Fenster.Ungesichert())
-            Dienste.Antworten.push_back(true);
+            Dienste.Wahlen.push_back(1);
         EXPECT_TRUE(Fenster.Bestellung_Oeffnen(Pfad));
         return Pfad;
     }
@@ -215,7 +215,7 @@ TEST_F(VersandTest, BlattdialogeBeginnenImOrdnerDerBestellung)
         ASSERT_EQ(Dienste.Dateiwahlen.size(), 2u);
         EXPECT_EQ(Dienste.Dateiwahlen[0].Vorschlag, Blatt) << "a new order has no folder yet";
         EXPECT_EQ(Dienste.Dateiwahlen[1].Vorschlag, QDir(Ordner.path()).filePath(Blatt));
-        Dienste.Antworten.push_back(true);
+        Dienste.Wahlen.push_back(1);
         Aktion("Neu1")->trigger();
     }
 }

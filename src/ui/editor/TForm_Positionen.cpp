@@ -11,6 +11,7 @@
 #include "ui/shared/TWindows1252Validator.h"
 #include "ui/shared/Slotschutz.h"
 #include "ui/shared/TStandardknopf.h"
+#include "ui/shared/TDienste.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -109,8 +111,12 @@ void TForm_Positionen::FormCreate()
 
 void TForm_Positionen::Handler_Binden()
 {
+    // Every choice is a step of the history, named after what was chosen.
     const auto Auswahl = [this](QComboBox* Box, void (TForm_Positionen::*Handler)(int)) {
-        Slotschutz::Verbinden(Box, &QComboBox::activated, this, Handler);
+        Slotschutz::Verbinden(Box, &QComboBox::activated, this, [this, Box, Handler](int Index) {
+            Schritt_Benennen(Box);
+            (this->*Handler)(Index);
+        });
     };
     Auswahl(m_Ui.CBC_Fluegel, &TForm_Positionen::CBC_FluegelChange);
     Auswahl(m_Ui.CBC_Profil, &TForm_Positionen::CBC_ProfilChange);
@@ -144,7 +150,10 @@ void TForm_Positionen::Handler_Binden()
     Auswahl(m_Ui.CBC_Oberlichtoeffner, &TForm_Positionen::CBC_OberlichtoeffnerChange);
 
     const auto Klick = [this](QAbstractButton* Knopf, void (TForm_Positionen::*Handler)()) {
-        Slotschutz::Verbinden(Knopf, &QAbstractButton::clicked, this, Handler);
+        Slotschutz::Verbinden(Knopf, &QAbstractButton::clicked, this, [this, Knopf, Handler] {
+            Schritt_Benennen(Knopf);
+            (this->*Handler)();
+        });
     };
     Klick(m_Ui.CheckBox_Sonderfarbe, &TForm_Positionen::CheckBox_SonderfarbeClick);
     Klick(m_Ui.CheckBoxBE_Abdeckkappen, &TForm_Positionen::CheckBoxBE_AbdeckkappenClick);
@@ -156,7 +165,13 @@ void TForm_Positionen::Handler_Binden()
     Klick(m_Ui.CheckBox_2te_Dichtung, &TForm_Positionen::CheckBox_2te_DichtungClick);
     Klick(m_Ui.CheckBox_Abschliessbar, &TForm_Positionen::CheckBox_AbschliessbarClick);
     Klick(m_Ui.BitBtn1, &TForm_Positionen::BitBtn1Click);
+    Klick(m_Ui.Button_Abbrechen, &TForm_Positionen::Abbrechen);
     TStandardknopf::Einrichten(*this, *m_Ui.BitBtn1);
+    // The menu is filled when it opens: it names the choices as they stand then.
+    auto* Fuer_Alle = new QMenu(m_Ui.Button_Fuer_Alle);
+    Fuer_Alle->setObjectName(QStringLiteral("Menue_Fuer_Alle"));
+    m_Ui.Button_Fuer_Alle->setMenu(Fuer_Alle);
+    Slotschutz::Verbinden(Fuer_Alle, &QMenu::aboutToShow, this, &TForm_Positionen::Fuer_Alle_Anbieten);
 
     Slotschutz::Verbinden(m_Ui.EditA_Breite, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Breite);
     Slotschutz::Verbinden(m_Ui.EditA_Hoehe, &QLineEdit::textChanged, this, &TForm_Positionen::ChangeEditA_Hoehe);
@@ -290,10 +305,153 @@ bool TForm_Positionen::eventFilter(QObject* Objekt, QEvent* Ereignis)
     return QWidget::eventFilter(Objekt, Ereignis);
 }
 
+void TForm_Positionen::Schritt_Benennen(const QObject* Steuerelement)
+{
+    const QString Was = Steuerelementname(Steuerelement);
+    const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
+    if (!Was.isEmpty() && Zeile >= 0)
+        m_Kontext.Schritt_Benennen(Was + QStringLiteral(" von Pos. ") + QString::number(Zeile + 1));
+}
+
+QString TForm_Positionen::Steuerelementname(const QObject* Steuerelement) const
+{
+    const std::pair<const QObject*, const char*> Namen[] = {
+        {m_Ui.EditA_Anzahl, "Stückzahl"},           {m_Ui.CBC_Fluegel, "Flügel"},
+        {m_Ui.EditA_Breite, "Breite"},              {m_Ui.EditA_Hoehe, "Höhe"},
+        {m_Ui.EditA_HoeheOberlicht, "Höhe Oberlicht"}, {m_Ui.CBC_Fensterbankanschluss, "Fensterbankanschluss"},
+        {m_Ui.EditA_Drehrichtung, "Drehrichtung"},  {m_Ui.CBC_Profil, "Profil"},
+        {m_Ui.CBC_Konterholz, "Konterholz"},        {m_Ui.CBC_Holz, "Holzart"},
+        {m_Ui.CBC_Oberflaeche, "Oberfläche"},       {m_Ui.CheckBox_Sonderfarbe, "Sonderfarbe"},
+        {m_Ui.CBC_Fluegelabdeckung, "Flügelabdeckung"}, {m_Ui.CBC_Regen_Abdeckung, "Regenschienenabdeckung"},
+        {m_Ui.CBC_Regen_Fenster, "Regenschiene"},   {m_Ui.CBC_Kaempfer, "Kämpfer"},
+        {m_Ui.Edit_Anschlag, "Anschlag"},           {m_Ui.CBC_Schlagleiste, "Schlagleiste"},
+        {m_Ui.CBC_Sprossen, "Sprossen"},            {m_Ui.CBC_Felder, "Sprossenfelder"},
+        {m_Ui.CBC_Glas_1, "Glas"},                  {m_Ui.CBC_Glas_2, "Ornamentglas"},
+        {m_Ui.CBC_Glas_3, "Warme Kante"},           {m_Ui.CBC_Glas_4, "Sicherheitsglas"},
+        {m_Ui.CBC_Versiegelung, "Versiegelung"},    {m_Ui.CBC_Roto, "Beschlag"},
+        {m_Ui.CheckBoxBE_Abdeckkappen, "Abdeckkappen"}, {m_Ui.CB_PutzFangschere, "Putz- u. Fangschere"},
+        {m_Ui.CBC_Sicherheit, "Sicherheit"},        {m_Ui.CheckBoxBE_Griffhoehe, "Griffhöhe"},
+        {m_Ui.CBC_Rolladen, "Rolladen"},            {m_Ui.CBC_Bank, "Bank"},
+        {m_Ui.CBC_Oberlichtoeffner, "Oberlichtöffner"}, {m_Ui.CheckBox_Regelair, "Regel-air"},
+        {m_Ui.CheckBox_Abschliessbar, "Abschließbarkeit"}, {m_Ui.CheckBox_2te_Dichtung, "2. Dichtung"},
+        {m_Ui.CBE_Sonderformen, "Sonderform"},      {m_Ui.CBC_Bodenschwelle, "Bodenschwelle"},
+        {m_Ui.CBC_Fuellung, "Füllung"},             {m_Ui.CBC_FuellungAnzahl, "Anzahl Füllungen"},
+        {m_Ui.CBC_Oliven, "Oliven"},                {m_Ui.CheckBoxE_Oliven_1, "Abschließbare Oliven"},
+        {m_Ui.CheckBoxE_Absaegen, "Rahmen absägen/fälzen"}, {m_Ui.CBC_Rahmen, "Rahmenverbreiterung"},
+        {m_Ui.CBC_Rahmen_Seiten, "Seiten der Rahmenverbreiterung"}, {m_Ui.Edit_Bez, "Pos. Bez."},
+    };
+    for (const auto& [Objekt, Name] : Namen)
+        if (Objekt == Steuerelement)
+            return QString::fromUtf8(Name);
+    return {};
+}
+
+void TForm_Positionen::Fuer_Alle_Anbieten()
+{
+    using O = TOptionsregeln::TOption;
+    const std::pair<QWidget*, O> Optionen[] = {
+        {m_Ui.CBC_Fluegel, O::Fluegel},           {m_Ui.CBC_Fensterbankanschluss, O::Fensterbankanschluss},
+        {m_Ui.CBC_Profil, O::Profil},             {m_Ui.CBC_Konterholz, O::Konterholz},
+        {m_Ui.CBC_Holz, O::Holz},                 {m_Ui.CBC_Oberflaeche, O::Oberflaeche},
+        {m_Ui.CheckBox_Sonderfarbe, O::Sonderfarbe}, {m_Ui.CBC_Fluegelabdeckung, O::Fluegelabdeckung},
+        {m_Ui.CBC_Regen_Abdeckung, O::Regen_Abdeckung}, {m_Ui.CBC_Regen_Fenster, O::Regen_Fenster},
+        {m_Ui.CBC_Kaempfer, O::Kaempfer},         {m_Ui.CBC_Schlagleiste, O::Schlagleiste},
+        {m_Ui.CBC_Sprossen, O::Sprossen},         {m_Ui.CBC_Felder, O::Felder},
+        {m_Ui.CBC_Glas_1, O::Glas_1},             {m_Ui.CBC_Glas_2, O::Glas_2},
+        {m_Ui.CBC_Glas_3, O::Glas_3},             {m_Ui.CBC_Glas_4, O::Glas_4},
+        {m_Ui.CBC_Versiegelung, O::Versiegelung}, {m_Ui.CBC_Roto, O::Beschlag},
+        {m_Ui.CheckBoxBE_Abdeckkappen, O::Abdeckkappen}, {m_Ui.CB_PutzFangschere, O::PutzFangschere},
+        {m_Ui.CBC_Sicherheit, O::Sicherheit},     {m_Ui.CheckBoxBE_Griffhoehe, O::Griffhoehe},
+        {m_Ui.CBC_Rolladen, O::Rolladen},         {m_Ui.CBC_Bank, O::Bank},
+        {m_Ui.CBC_Oberlichtoeffner, O::Oberlichtoeffner}, {m_Ui.CheckBox_Regelair, O::Regelair},
+        {m_Ui.CheckBox_Abschliessbar, O::Abschliessbar}, {m_Ui.CheckBox_2te_Dichtung, O::Zweite_Dichtung},
+        {m_Ui.CBE_Sonderformen, O::Sonderform},   {m_Ui.CBC_Bodenschwelle, O::Bodenschwelle},
+        {m_Ui.CBC_Fuellung, O::Fuellung},         {m_Ui.CBC_FuellungAnzahl, O::Fuellung_Anzahl},
+        {m_Ui.CBC_Oliven, O::Oliven},             {m_Ui.CheckBoxE_Oliven_1, O::Oliven_Abschliessbar},
+        {m_Ui.CheckBoxE_Absaegen, O::Absaegen},   {m_Ui.CBC_Rahmen, O::Rahmen},
+        {m_Ui.CBC_Rahmen_Seiten, O::Rahmen_Seiten},
+    };
+    QMenu* Menue = m_Ui.Button_Fuer_Alle->menu();
+    Menue->clear();
+    if (!Position())
+        return;
+    for (const auto& [Steuerelement, Option] : Optionen) {
+        QString Wert;
+        if (const auto* Liste = qobject_cast<QComboBox*>(Steuerelement))
+            Wert = Liste->currentText().simplified();
+        else if (const auto* Kasten = qobject_cast<QAbstractButton*>(Steuerelement))
+            Wert = Kasten->isChecked() ? QStringLiteral("ja") : QStringLiteral("nein");
+        const QString Was = Steuerelementname(Steuerelement) + QStringLiteral(" „") + Wert + QStringLiteral("“");
+        QAction* Punkt = Menue->addAction(Was);
+        Punkt->setEnabled(Steuerelement->isEnabled());
+        Slotschutz::Verbinden(Punkt, &QAction::triggered, this,
+                              [this, Option = Option, Was] { Fuer_Alle_Uebernehmen(Option, Was); });
+    }
+}
+
+void TForm_Positionen::Fuer_Alle_Uebernehmen(TOptionsregeln::TOption Option, const QString& Was)
+{
+    const TPosition* Quelle = Position();
+    if (!Quelle)
+        return;
+    const TPosition Vorlage = *Quelle;
+    TBestellung& Bestellung = m_Kontext.Bestellung();
+    const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
+    std::vector<TPositionseintrag> Liste = Bestellung.Positionen();
+    QStringList Abgelehnt;
+    int Uebernommen = 0;
+    // Every window gets an object of its own, so the history keeps the old ones.
+    for (std::size_t i = 0; i < Liste.size(); ++i) {
+        if (!Liste[i].Als<TPosition>())
+            continue;
+        TPositionseintrag Kopie = Liste[i].Klonen();
+        if (TOptionsregeln::Uebernehmen(*Kopie.Als<TPosition>(), Vorlage, Option)) {
+            Liste[i] = std::move(Kopie);
+            ++Uebernommen;
+        } else {
+            Abgelehnt << QString::number(i + 1);
+        }
+    }
+    const TPositionseintrag Bearbeitet = Liste[std::size_t(Zeile)];
+    Bestellung.Positionen_Ersetzen(0, Bestellung.Anzahl_Positionen(), std::move(Liste));
+    Bestellung.Sonderfarbe_Abgleichen();
+    m_Kontext.Befehl_Benennen(QStringLiteral("Für alle Fenster: ") + Was);
+    // Removing the special-colour position regroups: the edited window stays selected.
+    for (int i = 0; i < Bestellung.Anzahl_Positionen(); ++i)
+        if (Bestellung.Eintrag(i).Selbes_Objekt(Bearbeitet) && i != Zeile)
+            m_Kontext.Zeile_Waehlen(i);
+    m_Kontext.Hauptfenster_Aktualisieren();
+    Focus_Form_Positionen();
+    QString Text = QStringLiteral("%1 wurde für %2 Fenster übernommen.").arg(Was).arg(Uebernommen);
+    if (!Abgelehnt.isEmpty())
+        Text += QStringLiteral("\n\nNicht möglich bei Pos. %1: dort lassen die Regeln diese Wahl nicht zu.")
+                    .arg(Abgelehnt.join(QStringLiteral(", ")));
+    TDienste::Aktuell().Information(this, Text, false);
+}
+
+void TForm_Positionen::Abbrechen()
+{
+    // What was typed and not yet stored goes with the rest.
+    for (QLineEdit* Feld : findChildren<QLineEdit*>())
+        Feld->setModified(false);
+    m_Kontext.Bearbeitung_Abbrechen();
+    hide();
+}
+
+void TForm_Positionen::keyPressEvent(QKeyEvent* Ereignis)
+{
+    if (Ereignis->key() == Qt::Key_Escape && Ereignis->modifiers() == Qt::NoModifier) {
+        Abbrechen();
+        return;
+    }
+    QWidget::keyPressEvent(Ereignis);
+}
+
 void TForm_Positionen::Feld_Verlassen(QObject* Feld)
 {
     if (auto* Zeile = qobject_cast<QLineEdit*>(Feld))
         Zeile->setModified(false);
+    Schritt_Benennen(Feld);
     if (Feld == m_Ui.EditA_Breite)
         ExitEditA_Breite();
     else if (Feld == m_Ui.EditA_Hoehe)
@@ -310,6 +468,8 @@ void TForm_Positionen::Feld_Verlassen(QObject* Feld)
 
 void TForm_Positionen::Taste_Losgelassen(QObject* Feld, int Taste)
 {
+    if (Ist_Enter(Taste))
+        Schritt_Benennen(Feld);
     if (Feld == m_Ui.EditA_Breite)
         EditA_BreiteKeyUp(Taste);
     else if (Feld == m_Ui.EditA_Hoehe)
@@ -898,8 +1058,13 @@ void TForm_Positionen::EditA_DrehrichtungExit()
 void TForm_Positionen::Edit_AnschlagExit()
 {
     // Stored keystroke by keystroke; the stop text changes neither a price nor the grid.
-    if (TPosition* P = Position())
-        P->Zierprofile.Anschlag = m_Ui.Edit_Anschlag->text();
+    TPosition* P = Position();
+    if (!P || P->Zierprofile.Anschlag == m_Ui.Edit_Anschlag->text())
+        return;
+    P->Zierprofile.Anschlag = m_Ui.Edit_Anschlag->text();
+    // The history records it with the next refresh, undo or save.
+    if (m_Tiefe == 0)
+        Schritt_Benennen(m_Ui.Edit_Anschlag);
 }
 
 void TForm_Positionen::Edit_BezExit()

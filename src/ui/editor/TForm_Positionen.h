@@ -1,5 +1,6 @@
 #pragma once
 
+#include "positions/TOptionsregeln.h"
 #include "ui/editor/TPositionen_Layout.h"
 
 #include <QWidget>
@@ -27,6 +28,8 @@ protected:
     void changeEvent(QEvent* Ereignis) override;
     void closeEvent(QCloseEvent* Ereignis) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+    // Escape is "Abbrechen".
+    void keyPressEvent(QKeyEvent* Ereignis) override;
 
 private:
     void FormCreate();
@@ -101,6 +104,16 @@ private:
     void CheckBox_AbschliessbarClick();
     void LabelA_Drehrichtungen_HilfeClick();
     void BitBtn1Click();
+    // "Abbrechen": the position goes back to where it was when the editor was opened on it.
+    void Abbrechen();
+    // The step a change of the control makes is named after it and the position.
+    void Schritt_Benennen(const QObject* Steuerelement);
+    QString Steuerelementname(const QObject* Steuerelement) const;
+    // "Für alle Fenster übernehmen…": a menu of this window's choices; the one
+    // picked goes to every window of the order in one step, and the windows
+    // where the rules do not allow it are named afterwards.
+    void Fuer_Alle_Anbieten();
+    void Fuer_Alle_Uebernehmen(TOptionsregeln::TOption Option, const QString& Was);
 
     // Entry fields: colouring while typing, storing on leaving, Enter.
     void ChangeEditA_Breite();

@@ -460,6 +460,13 @@ void TPositionen_Layout::Legende_Bauen()
     BitBtn1->setGeometry(X_Rechts + B_Rechts - 80, y, 80, 23);
     // Enter on the focused button presses it, as in the simple dialogs.
     BitBtn1->setAutoDefault(true);
+    Button_Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), &m_Form);
+    Button_Abbrechen->setObjectName(QStringLiteral("Button_Abbrechen"));
+    Button_Abbrechen->setGeometry(BitBtn1->x() - 88, y, 80, 23);
+    Button_Abbrechen->setAutoDefault(true);
+    Button_Fuer_Alle = new QPushButton(QStringLiteral("Für alle Fenster übernehmen…"), &m_Form);
+    Button_Fuer_Alle->setObjectName(QStringLiteral("Button_Fuer_Alle"));
+    Button_Fuer_Alle->setGeometry(8, y, 190, 23);
 
     const QFont Klein = Formschrift(7);
     const auto Legendentext = [&](const QString& Inhalt, const QColor& Farbe, int Rechts) {
@@ -472,7 +479,7 @@ void TPositionen_Layout::Legende_Bauen()
         Feld->setGeometry(Rechts - w, y + 3, w, 17);
         return Feld;
     };
-    Label_Zusatzkosten = Legendentext(QStringLiteral("Zusatzkosten"), Qt::white, BitBtn1->x() - 12);
+    Label_Zusatzkosten = Legendentext(QStringLiteral("Zusatzkosten"), Qt::white, Button_Abbrechen->x() - 12);
     Label_Zusatzkosten->setObjectName(QStringLiteral("Label_Zusatzkosten"));
     Label_Keine_Zusatzkosten =
         Legendentext(QStringLiteral("Keine Zusatzkosten"), Himmelblau, Label_Zusatzkosten->x() - 4);
@@ -487,7 +494,7 @@ void TPositionen_Layout::Tabfolge_Setzen()
     QList<QWidget*> Folge;
     for (const QList<QWidget*>* Gruppe : {&m_Tab_A, &m_Tab_Z, &m_Tab_S, &m_Tab_E})
         Folge += *Gruppe;
-    Folge << BitBtn1;
+    Folge << BitBtn1 << Button_Abbrechen << Button_Fuer_Alle;
     for (const QList<QWidget*>* Gruppe : {&m_Tab_RV, &m_Tab_1, &m_Tab_2, &m_Tab_3, &m_Tab_4, &m_Tab_5})
         Folge += *Gruppe;
     for (qsizetype i = 1; i < Folge.size(); ++i)

@@ -109,6 +109,9 @@ public:
     QLabel* Label_Keine_Zusatzkosten;
     QLabel* Label_Zusatzkosten;
     QPushButton* BitBtn1;
+    QPushButton* Button_Abbrechen;
+    // Offers the window's choices, one each, to give every window of the order.
+    QPushButton* Button_Fuer_Alle;
 
 private:
     void Abmessungen_Bauen();

@@ -18,15 +18,19 @@
 #include "ui/main/TPositionsmodell.h"
 #include "ui/main/TQuadrolisApp.h"
 #include "ui/main/TSicherung.h"
+#include "ui/main/Zwischenablage.h"
 #include "ui/shared/Slotschutz.h"
 #include "ui/shared/TEinstellungen.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -37,12 +41,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QScrollBar>
 #include <QStringListModel>
 #include <QStyle>
@@ -53,15 +60,16 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <utility>
 
 namespace {
 
-const QString Frage_Beenden = QStringLiteral("Programm beenden? Ungesicherte Bestellungen gehen verloren.");
-const QString Frage_Neu = QStringLiteral("Aktuelle Bestellung schließen und neue anlegen?");
-const QString Frage_Oeffnen = QStringLiteral(
-    "Die aktuelle Bestellung hat ungesicherte Änderungen. Trotzdem schließen und eine andere öffnen?");
+const QString Frage_Sichern = QStringLiteral(
+    "Die Bestellung \"%1\" hat ungesicherte Änderungen.\n\nSollen die Änderungen gespeichert werden?");
+const QString Geloescht = QStringLiteral("%1 gelöscht – Strg+Z stellt sie wieder her");
+const QString Fehler_Einfuegen = QStringLiteral("Die Positionen in der Zwischenablage können nicht eingefügt werden:\n");
 const QString Frage_Wiederherstellen = QStringLiteral(
     "Quadrolis C2 wurde nicht ordnungsgemäß beendet. Eine ungesicherte Bestellung vom %1 um %2 Uhr mit %3%4 "
     "wurde aufbewahrt.\n\nSoll sie wiederhergestellt werden?");
@@ -83,6 +91,7 @@ const QString Filter_Bestellung = QStringLiteral("Bestellung (*.dat);;Alle (*)")
 const QString Filter_Bestellblatt = QStringLiteral("Bestellblatt (*.htm);;Alle (*)");
 const QString Filter_Bestellblatt_PDF = QStringLiteral("Bestellblatt (*.pdf);;Alle (*)");
 const QString Fehler_Drucken = QStringLiteral("Das Bestellblatt konnte nicht gedruckt werden.");
+const QString Unbenannt = QStringLiteral("Unbenannt");
 const QString Kein_Mailprogramm = QStringLiteral(
     "Es ist kein E-Mail-Programm eingerichtet, das die Nachricht übernehmen kann.\n\nDer Ordner mit der "
     "Bestellung und dem Bestellblatt wird jetzt geöffnet; bitte hängen Sie die beiden Dateien selbst an eine "
@@ -111,6 +120,20 @@ QString Prozenttext(std::int32_t Prozent)
     return Prozent == 0 ? QString() : QString::number(Prozent);
 }
 
+QString Pos(int Zeile)
+{
+    return QStringLiteral("Pos. ") + QString::number(Zeile + 1);
+}
+
+// "Pos. 3" or "Pos. 2, 3, 5".
+QString Positionen_Text(const std::vector<int>& Zeilen)
+{
+    QStringList Nummern;
+    for (int Zeile : Zeilen)
+        Nummern << QString::number(Zeile + 1);
+    return QStringLiteral("Pos. ") + Nummern.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 TForm_Haupt::TForm_Haupt(QWidget* parent)
@@ -119,6 +142,13 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
     , m_Modell(new TPositionsmodell(this))
     , m_Ui(*this, *m_Modell)
 {
+    m_Verlauf = new TVerlauf(*m_Bestellung,
+                             {[this](const TAenderung& A, bool Rueckwaerts) { Zeilen_Nachfuehren(A, Rueckwaerts); },
+                              [this](const TAuswahl& Auswahl) {
+                                  Auswahl_Setzen(Auswahl);
+                                  Hauptfenster_Aktualisieren();
+                              }},
+                             this);
     Verbinden();
 
     NeuePos_Zuruecksetzen();
@@ -128,6 +158,7 @@ TForm_Haupt::TForm_Haupt(QWidget* parent)
     Einstellungen_Lesen();
     Hauptfenster_Aktualisieren();
 
+    Verlauf_Neu(true);
     m_Sicherung = new TSicherung([this]() -> const TBestellung& { return *m_Bestellung; }, QString(), this);
     m_Sicherung->Gesichert();
     Slotschutz::Verbinden(m_Sicherung, &TSicherung::Schreibfehler, this,
@@ -151,6 +182,7 @@ TForm_Haupt::~TForm_Haupt()
         Kind->removeEventFilter(this);
         QObject::disconnect(Kind, nullptr, this, nullptr);
     }
+    QObject::disconnect(&m_Verlauf->Stapel(), nullptr, nullptr, nullptr);
 }
 
 void TForm_Haupt::Verbinden()
@@ -165,9 +197,31 @@ void TForm_Haupt::Verbinden()
         {m_Ui.Druckvorschau1, &TForm_Haupt::Druckvorschau1Click},
         {m_Ui.Neu1, &TForm_Haupt::Neu1Click},
         {m_Ui.Beenden1, &TForm_Haupt::Beenden1Click},
+        {m_Ui.Variante1, &TForm_Haupt::Variante_Speichern},
+        {m_Ui.Ausschneiden1, &TForm_Haupt::Ausschneiden},
+        {m_Ui.Kopieren1, &TForm_Haupt::Kopieren},
+        {m_Ui.Einfuegen1, &TForm_Haupt::Einfuegen},
+        {m_Ui.Duplizieren1, &TForm_Haupt::Duplizieren},
     };
     for (const auto& [Aktion, Handler] : Dateipunkte)
         Slotschutz::Verbinden(Aktion, &QAction::triggered, this, Handler);
+    Slotschutz::Verbinden(m_Ui.Rueckgaengig1, &QAction::triggered, this, [this] { m_Verlauf->Rueckgaengig(Auswahl_Lesen()); });
+    Slotschutz::Verbinden(m_Ui.Wiederholen1, &QAction::triggered, this, [this] { m_Verlauf->Wiederholen(Auswahl_Lesen()); });
+    QUndoStack* Stapel = &m_Verlauf->Stapel();
+    const auto Aktion_Nachfuehren = [](QAction* Aktion, const QString& Wort, const QString& Was) {
+        Aktion->setText(Was.isEmpty() ? Wort : Wort + QStringLiteral(": ") + Was);
+    };
+    connect(Stapel, &QUndoStack::undoTextChanged, this,
+            [this, Aktion_Nachfuehren](const QString& Was) { Aktion_Nachfuehren(m_Ui.Rueckgaengig1, QStringLiteral("&Rückgängig"), Was); });
+    connect(Stapel, &QUndoStack::redoTextChanged, this,
+            [this, Aktion_Nachfuehren](const QString& Was) { Aktion_Nachfuehren(m_Ui.Wiederholen1, QStringLiteral("&Wiederholen"), Was); });
+    connect(Stapel, &QUndoStack::canUndoChanged, m_Ui.Rueckgaengig1, &QAction::setEnabled);
+    connect(Stapel, &QUndoStack::canRedoChanged, m_Ui.Wiederholen1, &QAction::setEnabled);
+    connect(Stapel, &QUndoStack::cleanChanged, this, &TForm_Haupt::Titel_Aktualisieren);
+    m_Ui.Rueckgaengig1->setEnabled(false);
+    m_Ui.Wiederholen1->setEnabled(false);
+    m_Ui.StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Slotschutz::Verbinden(m_Ui.StringGrid1, &QWidget::customContextMenuRequested, this, &TForm_Haupt::Kontextmenue_Zeigen);
     // Each information entry opens the window of its class.
     const std::pair<QAction*, const char*> Infopunkte[] = {
         {m_Ui.Profilskizzen1, "TForm_Profilskizzen"},
@@ -199,9 +253,16 @@ void TForm_Haupt::Verbinden()
     m_Ui.StringGrid1->viewport()->installEventFilter(this);
     Slotschutz::Verbinden(m_Modell, &TPositionsmodell::Fehler, this, &TQuadrolisApp::Fehler_Melden, Qt::QueuedConnection);
 
-    for (QLineEdit* Feld :
-         {m_Ui.Edit_Datum, m_Ui.Edit_Ansprechpartner, m_Ui.Edit_Rechnungsempfaenger, m_Ui.Edit_Telefon, m_Ui.Edit_Bauvorhaben})
-        Slotschutz::Verbinden(Feld, &QLineEdit::textChanged, this, &TForm_Haupt::Kopfdaten_Uebernehmen);
+    const std::pair<QLineEdit*, const char*> Kopffelder[] = {
+        {m_Ui.Edit_Datum, "Datum"},
+        {m_Ui.Edit_Ansprechpartner, "Ansprechpartner"},
+        {m_Ui.Edit_Rechnungsempfaenger, "Rechnungsempfänger"},
+        {m_Ui.Edit_Telefon, "Telefon"},
+        {m_Ui.Edit_Bauvorhaben, "Bauvorhaben"},
+    };
+    for (const auto& [Feld, Name] : Kopffelder)
+        Slotschutz::Verbinden(Feld, &QLineEdit::textChanged, this,
+                              [this, Name = QString::fromUtf8(Name)] { Kopfdaten_Uebernehmen(Name); });
     Slotschutz::Verbinden(m_Ui.Edit_Bemerkungen, &QLineEdit::textChanged, this, &TForm_Haupt::Edit_BemerkungenChange);
     Slotschutz::Verbinden(m_Ui.CB_Mit_Nachtext, &QCheckBox::toggled, this, &TForm_Haupt::CB_Mit_NachtextClick);
     Slotschutz::Verbinden(m_Ui.CB_Rabatt, &QCheckBox::toggled, this, &TForm_Haupt::CB_RabattClick);
@@ -303,13 +364,17 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
 {
     if (m_Sicherung)
         m_Sicherung->Geaendert();
+    const auto Dialog_Offen = [this] {
+        return std::any_of(m_Dialoge.begin(), m_Dialoge.end(),
+                           [](const auto& K) { return K.second.Dialog && K.second.Dialog->isVisible(); });
+    };
+    // What changed since the last refresh becomes a step; the grid follows it there.
+    m_Verlauf->Sitzung_Pruefen(Dialog_Offen());
+    m_Verlauf->Festhalten(Auswahl_Lesen());
+
     // Everything shown is computed before the first control changes, so an
     // error leaves the window as it was instead of half refreshed.
-    // Setting the header fields below writes the controls back into the
-    // order; reading from a snapshot keeps the old texts from winning.
-    auto Schnappschuss = std::make_shared<TBestellung>();
-    Schnappschuss->Kopieren_Von(*m_Bestellung);
-    const TBestellung& B = *Schnappschuss;
+    const TBestellung& B = *m_Bestellung;
     const TSummen Summen = B.Summen();
     const int Anzahl = B.Anzahl_Positionen();
     const bool hatPositionen = Anzahl > 0;
@@ -324,6 +389,7 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
                                                      - Summen.Betrag_Rabatt - Summen.Betrag_RabattObjekt);
     const QString Rabatt = Prozenttext(B.Rabatt);
     const QString RabattObjekt = Prozenttext(B.RabattObjekt);
+    const TKopfdaten Kopf = B.Kopfdaten();
     // The breakdown under the grid: the sheet's sums, and what delivery and installation add to them.
     std::vector<std::pair<QString, QString>> Aufstellung;
     for (const TBlattsumme& Zeile : TBestellblatt::Summenzeilen(B, Summen, Umsatzsteuer())) {
@@ -336,18 +402,19 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     }
 
     m_Zeile = Zeile;
+    // The dialogs change the selected position in place: it gets an object of its own.
+    for (int Getauscht : m_Verlauf->Zum_Aendern_Freigeben(Zeile))
+        m_Modell->Ersetzen(Getauscht, 1, {B.Eintrag(Getauscht)});
     m_Ui.Button_Position_Bearbeiten->setEnabled(hatPositionen);
     m_Ui.Button_Position_Loeschen->setEnabled(hatPositionen);
     m_Ui.Button_Bestellblatt->setEnabled(hatPositionen);
-    for (QAction* Aktion : {m_Ui.BestellblattPDF1, m_Ui.Mail1, m_Ui.Drucken1, m_Ui.Druckvorschau1})
+    for (QAction* Aktion : {m_Ui.BestellblattPDF1, m_Ui.Mail1, m_Ui.Drucken1, m_Ui.Druckvorschau1, m_Ui.Kopieren1,
+                            m_Ui.Ausschneiden1, m_Ui.Duplizieren1})
         Aktion->setEnabled(hatPositionen);
-    const int Oben = m_Ui.StringGrid1->verticalScrollBar()->value();
-    m_Modell->Aufbauen(Schnappschuss, Summen);
+    m_Modell->Summen_Setzen(Summen);
     m_Ui.StringGrid1->setVisible(hatPositionen);
-    if (hatPositionen) {
-        m_Ui.StringGrid1->verticalScrollBar()->setValue(Oben);
+    if (hatPositionen)
         Auswahl_Anzeigen();
-    }
 
     NeuePos_Sichtbar(Positionstyp::Zulage1, Angebot_Moeglich);
 
@@ -355,6 +422,7 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     m_Ui.Edit_Montage_UM->setText(MontageUM);
 
     Dialoge_Abgleichen(Typ_Der_Zeile);
+    m_Verlauf->Sitzung_Pruefen(Dialog_Offen());
 
     if (Typ_Der_Zeile)
         m_Ui.Button_Position_Loeschen->setEnabled(*Typ_Der_Zeile != Positionstyp::Sonderfarbe);
@@ -363,23 +431,30 @@ void TForm_Haupt::Hauptfenster_Aktualisieren()
     m_Ui.Edit_Zwischensumme->setText(Zwischensumme);
     Aufstellung_Anzeigen(Aufstellung);
 
-    m_Ui.CB_Mit_Nachtext->setChecked(B.MitNachtext);
-    m_Ui.CB_Rabatt->setChecked(B.RabattChecked);
-    m_Ui.Label_Rabatt->setVisible(B.RabattChecked);
-    m_Ui.Edit_Rabatt->setVisible(B.RabattChecked);
+    m_Ui.CB_Mit_Nachtext->setChecked(Kopf.MitNachtext);
+    m_Ui.CB_Rabatt->setChecked(Kopf.RabattChecked);
+    m_Ui.Label_Rabatt->setVisible(Kopf.RabattChecked);
+    m_Ui.Edit_Rabatt->setVisible(Kopf.RabattChecked);
     m_Ui.Edit_Rabatt->setText(Rabatt);
     m_Ui.Edit_RabattObjekt->setText(RabattObjekt);
 
-    m_Ui.Edit_Datum->setText(B.Datum);
-    m_Ui.Edit_Ansprechpartner->setText(B.Ansprechpartner);
-    m_Ui.Edit_Telefon->setText(B.Telefon);
-    m_Ui.Edit_Rechnungsempfaenger->setText(B.Rechnungsempfaenger);
-    m_Ui.Edit_Bauvorhaben->setText(B.Bauvorhaben);
-    m_Ui.Edit_Bemerkungen->setText(B.Bemerkungen);
+    // Showing the header texts is not typing them.
+    const bool Zeigte_An = std::exchange(m_Zeigt_An, true);
+    const std::pair<QLineEdit*, const QString*> Kopffelder[] = {
+        {m_Ui.Edit_Datum, &Kopf.Datum},
+        {m_Ui.Edit_Ansprechpartner, &Kopf.Ansprechpartner},
+        {m_Ui.Edit_Telefon, &Kopf.Telefon},
+        {m_Ui.Edit_Rechnungsempfaenger, &Kopf.Rechnungsempfaenger},
+        {m_Ui.Edit_Bauvorhaben, &Kopf.Bauvorhaben},
+        {m_Ui.Edit_Bemerkungen, &Kopf.Bemerkungen},
+    };
+    for (const auto& [Feld, Text] : Kopffelder)
+        if (Feld->text() != *Text)
+            Feld->setText(*Text);
+    m_Zeigt_An = Zeigte_An;
 
     NeuePos_Aufbauen();
-    if (m_Titelzeitgeber)
-        m_Titelzeitgeber->start();
+    Titel_Aktualisieren();
     emit Aktualisiert();
 }
 
@@ -405,8 +480,95 @@ void TForm_Haupt::Auswahl_Anzeigen()
 {
     if (m_Modell->rowCount() == 0)
         return;
-    m_Ui.StringGrid1->selectionModel()->setCurrentIndex(m_Modell->index(m_Zeile, 0),
-                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // Rows marked besides the current one stay marked.
+    QItemSelectionModel* Auswahl = m_Ui.StringGrid1->selectionModel();
+    if (Auswahl->currentIndex().row() == m_Zeile && Auswahl->isRowSelected(m_Zeile, {}))
+        return;
+    Auswahl->setCurrentIndex(m_Modell->index(m_Zeile, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+TAuswahl TForm_Haupt::Auswahl_Lesen() const
+{
+    TAuswahl Auswahl;
+    Auswahl.Zeile = m_Zeile;
+    for (const QModelIndex& Index : m_Ui.StringGrid1->selectionModel()->selectedRows())
+        Auswahl.Zeilen.push_back(Index.row());
+    std::sort(Auswahl.Zeilen.begin(), Auswahl.Zeilen.end());
+    return Auswahl;
+}
+
+void TForm_Haupt::Auswahl_Setzen(const TAuswahl& Auswahl)
+{
+    m_Zeile = Auswahl.Zeile;
+    const int Anzahl = m_Modell->rowCount();
+    if (Anzahl == 0)
+        return;
+    QItemSelection Markiert;
+    for (int Zeile : Auswahl.Zeilen)
+        if (Zeile >= 0 && Zeile < Anzahl)
+            Markiert.select(m_Modell->index(Zeile, 0), m_Modell->index(Zeile, TPositionsmodell::Spaltenzahl - 1));
+    QItemSelectionModel* Modell = m_Ui.StringGrid1->selectionModel();
+    Modell->setCurrentIndex(m_Modell->index(std::clamp(m_Zeile, 0, Anzahl - 1), 0), QItemSelectionModel::NoUpdate);
+    if (Markiert.isEmpty())
+        Modell->select(m_Modell->index(std::clamp(m_Zeile, 0, Anzahl - 1), 0),
+                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    else
+        Modell->select(Markiert, QItemSelectionModel::ClearAndSelect);
+}
+
+std::vector<int> TForm_Haupt::Markierte_Zeilen() const
+{
+    std::vector<int> Zeilen = Auswahl_Lesen().Zeilen;
+    if (Zeilen.empty() && Ausgewaehlte_Zeile() >= 0)
+        Zeilen.push_back(Ausgewaehlte_Zeile());
+    return Zeilen;
+}
+
+void TForm_Haupt::Zeilen_Nachfuehren(const TAenderung& Aenderung, bool Rueckwaerts)
+{
+    const auto& Liste = m_Bestellung->Positionen();
+    const std::size_t Alt = (Rueckwaerts ? Aenderung.Nachher : Aenderung.Vorher).size();
+    const std::size_t Neu = (Rueckwaerts ? Aenderung.Vorher : Aenderung.Nachher).size();
+    if (Alt != 0 || Neu != 0)
+        m_Modell->Ersetzen(Aenderung.Anfang, int(Alt),
+                           {Liste.begin() + Aenderung.Anfang, Liste.begin() + Aenderung.Anfang + std::ptrdiff_t(Neu)});
+    m_Modell->Angleichen(Liste);
+}
+
+void TForm_Haupt::Verlauf_Neu(bool Gesichert)
+{
+    m_Verlauf->Neu_Beginnen(Gesichert);
+    m_Modell->Aufbauen(*m_Bestellung);
+    Titel_Aktualisieren();
+}
+
+QString TForm_Haupt::Fenstertitel(const QString& Dateiname, const QString& Nummer)
+{
+    const QString Name = Dateiname.isEmpty() ? Unbenannt : QFileInfo(Dateiname).fileName();
+    return (Nummer.isEmpty() ? QString() : Nummer + QStringLiteral(" – ")) + Name + QStringLiteral("[*] – Quadrolis C2");
+}
+
+void TForm_Haupt::Titel_Aktualisieren()
+{
+    setWindowTitle(Fenstertitel(m_Bestellung->Filename, m_Ablage ? m_Ablage->Nummer() : QString()));
+    setWindowModified(m_Verlauf->Ungesichert());
+}
+
+void TForm_Haupt::Schritt_Benennen(const QString& Was)
+{
+    m_Verlauf->Benennen(Was, m_Verlauf->Sitzungsschluessel());
+}
+
+void TForm_Haupt::Befehl_Benennen(const QString& Was)
+{
+    m_Verlauf->Einzeln_Benennen(Was);
+}
+
+void TForm_Haupt::Bearbeitung_Abbrechen()
+{
+    if (!m_Verlauf->Sitzung_Abbrechen(Auswahl_Lesen()))
+        return;
+    Hauptfenster_Aktualisieren();
 }
 
 void TForm_Haupt::Dialoge_Abgleichen(std::optional<std::uint32_t> Typ_Der_Zeile)
@@ -446,12 +608,18 @@ void TForm_Haupt::Zeile_Waehlen(int Zeile)
 {
     m_Zeile = Zeile;
     Auswahl_Anzeigen();
+    m_Verlauf->Auswahl_Nachfuehren(Auswahl_Lesen());
     Hauptfenster_Aktualisieren();
 }
 
 void TForm_Haupt::NeuePosition_Anlegen(std::uint32_t Typ, const QString& Vorlage)
 {
     m_Bestellung->Position_Anfuegen(Typ, Vorlage);
+    QString Art = Vorlage;
+    for (const TNeuePosTabelle::TEintrag& Eintrag : m_NeuePos.Eintraege())
+        if (Eintrag.Typ == Typ && Art.isEmpty())
+            Art = Eintrag.Text;
+    m_Verlauf->Benennen(QStringLiteral("Neue Position") + (Art.isEmpty() ? QString() : QStringLiteral(" „") + Art + QStringLiteral("“")));
     Hauptfenster_Aktualisieren();
     Zeile_Waehlen(m_Bestellung->Letzter_Index(Typ));
     Hauptfenster_Aktualisieren();
@@ -471,6 +639,7 @@ void TForm_Haupt::StringGrid1SelectCell()
     if (!Aktuell.isValid() || Aktuell.row() == m_Zeile)
         return;
     m_Zeile = Aktuell.row();
+    m_Verlauf->Auswahl_Nachfuehren(Auswahl_Lesen());
     Hauptfenster_Aktualisieren();
 }
 
@@ -486,12 +655,148 @@ void TForm_Haupt::Button_Position_BearbeitenClick()
 
 void TForm_Haupt::Button_Position_LoeschenClick()
 {
-    const int Zeile = Ausgewaehlte_Zeile();
-    if (Zeile < 0)
+    Markierte_Loeschen();
+}
+
+void TForm_Haupt::Markierte_Loeschen()
+{
+    std::vector<int> Zeilen;
+    std::vector<TPositionseintrag> Weg;
+    for (int Zeile : Markierte_Zeilen()) {
+        const TPositionseintrag& Eintrag = m_Bestellung->Eintrag(Zeile);
+        if (Eintrag.Positionstyp() == Positionstyp::Sonderfarbe)
+            continue;
+        Zeilen.push_back(Zeile);
+        Weg.push_back(Eintrag);
+    }
+    if (Zeilen.empty())
         return;
-    m_Bestellung->Position_Loeschen(Zeile);
+    // Each deletion regroups the list: the next is found by its object.
+    for (const TPositionseintrag& Eintrag : Weg) {
+        const auto& Liste = m_Bestellung->Positionen();
+        const auto Gefunden = std::find_if(Liste.begin(), Liste.end(),
+                                           [&](const TPositionseintrag& E) { return E.Selbes_Objekt(Eintrag); });
+        if (Gefunden != Liste.end())
+            m_Bestellung->Position_Loeschen(int(Gefunden - Liste.begin()));
+    }
     m_Bestellung->Sonderfarbe_Abgleichen();
+    const QString Was = Positionen_Text(Zeilen);
+    m_Verlauf->Benennen(Was + QStringLiteral(" gelöscht"));
+    m_Zeile = Zeilen.front();
     Hauptfenster_Aktualisieren();
+    Auswahl_Setzen({m_Zeile, {}});
+    Hauptfenster_Aktualisieren();
+    statusBar()->showMessage(Geloescht.arg(Was));
+}
+
+// ------------------------------------------------------------ copies and the clipboard
+
+void TForm_Haupt::Kopieren()
+{
+    const std::vector<int> Zeilen = Markierte_Zeilen();
+    if (Zeilen.empty())
+        return;
+    QGuiApplication::clipboard()->setMimeData(Zwischenablage::Einpacken(*m_Bestellung, Zeilen));
+}
+
+void TForm_Haupt::Ausschneiden()
+{
+    Kopieren();
+    Markierte_Loeschen();
+}
+
+namespace {
+
+// What may be added to the order: never a second special colour (the order
+// keeps its own) nor a second care-product offer.
+std::vector<TPositionseintrag> Zulaessige(std::vector<TPositionseintrag> Neu, const TBestellung& Bestellung)
+{
+    bool Angebot = Bestellung.Typ_Vorhanden(Positionstyp::Zulage1);
+    std::vector<TPositionseintrag> Erlaubt;
+    for (TPositionseintrag& Eintrag : Neu) {
+        if (Eintrag.Positionstyp() == Positionstyp::Sonderfarbe)
+            continue;
+        if (Eintrag.Positionstyp() == Positionstyp::Zulage1 && std::exchange(Angebot, true))
+            continue;
+        Erlaubt.push_back(std::move(Eintrag));
+    }
+    return Erlaubt;
+}
+
+} // namespace
+
+void TForm_Haupt::Eingefuegte_Waehlen(int Ziel, int Anzahl)
+{
+    Hauptfenster_Aktualisieren();
+    TAuswahl Auswahl{Ziel, std::vector<int>(std::size_t(Anzahl))};
+    std::iota(Auswahl.Zeilen.begin(), Auswahl.Zeilen.end(), Ziel);
+    Auswahl_Setzen(Auswahl);
+    m_Verlauf->Auswahl_Nachfuehren(Auswahl_Lesen());
+    Hauptfenster_Aktualisieren();
+}
+
+void TForm_Haupt::Einfuegen()
+{
+    std::vector<TPositionseintrag> Neu;
+    const Bestelldatei::TErgebnis Ergebnis = Zwischenablage::Auspacken(QGuiApplication::clipboard()->mimeData(), Neu);
+    if (!Ergebnis) {
+        TDienste::Aktuell().Fehler(this, Fehler_Einfuegen + Ergebnis.Fehlertext);
+        return;
+    }
+    Neu = Zulaessige(std::move(Neu), *m_Bestellung);
+    if (Neu.empty())
+        return;
+    const std::vector<int> Markiert = Markierte_Zeilen();
+    const int Ziel = Markiert.empty() ? m_Bestellung->Anzahl_Positionen() : Markiert.back() + 1;
+    const int Anzahl = int(Neu.size());
+    m_Bestellung->Positionen_Ersetzen(Ziel, 0, std::move(Neu));
+    m_Bestellung->Sonderfarbe_Abgleichen();
+    m_Verlauf->Benennen(Anzahl == 1 ? Pos(Ziel) + QStringLiteral(" eingefügt")
+                                    : QStringLiteral("%1 Positionen eingefügt").arg(Anzahl));
+    Eingefuegte_Waehlen(Ziel, Anzahl);
+}
+
+void TForm_Haupt::Duplizieren()
+{
+    const std::vector<int> Markiert = Markierte_Zeilen();
+    std::vector<TPositionseintrag> Kopien;
+    for (int Zeile : Markiert)
+        Kopien.push_back(m_Bestellung->Eintrag(Zeile).Klonen());
+    Kopien = Zulaessige(std::move(Kopien), *m_Bestellung);
+    if (Kopien.empty())
+        return;
+    const int Ziel = Markiert.back() + 1;
+    const int Anzahl = int(Kopien.size());
+    m_Bestellung->Positionen_Ersetzen(Ziel, 0, std::move(Kopien));
+    m_Verlauf->Benennen(Positionen_Text(Markiert) + QStringLiteral(" dupliziert"));
+    Eingefuegte_Waehlen(Ziel, Anzahl);
+}
+
+void TForm_Haupt::Kontextmenue_Zeigen(const QPoint& Stelle)
+{
+    const QModelIndex Index = m_Ui.StringGrid1->indexAt(Stelle);
+    // A click outside the marked rows selects the row under the pointer first.
+    if (Index.isValid() && !m_Ui.StringGrid1->selectionModel()->isRowSelected(Index.row(), {}))
+        Zeile_Waehlen(Index.row());
+    QMenu Menue(this);
+    Menue.setObjectName(QStringLiteral("Kontextmenue"));
+    const bool Zeile = Ausgewaehlte_Zeile() >= 0;
+    QAction* Bearbeiten = Menue.addAction(QStringLiteral("&Bearbeiten"));
+    Bearbeiten->setEnabled(Zeile);
+    Menue.addSeparator();
+    for (QAction* Aktion : {m_Ui.Ausschneiden1, m_Ui.Kopieren1, m_Ui.Einfuegen1, m_Ui.Duplizieren1})
+        Menue.addAction(Aktion);
+    Menue.addSeparator();
+    QAction* Loeschen = Menue.addAction(QStringLiteral("&Löschen"));
+    Loeschen->setShortcut(QKeySequence(Qt::Key_Delete));
+    Loeschen->setEnabled(m_Ui.Button_Position_Loeschen->isEnabled());
+    m_Ui.Einfuegen1->setEnabled(Zwischenablage::Enthaelt_Positionen(QGuiApplication::clipboard()->mimeData()));
+    QAction* Gewaehlt = Menue.exec(m_Ui.StringGrid1->viewport()->mapToGlobal(Stelle));
+    m_Ui.Einfuegen1->setEnabled(true);
+    if (Gewaehlt == Bearbeiten)
+        Button_Position_BearbeitenClick();
+    else if (Gewaehlt == Loeschen)
+        Markierte_Loeschen();
 }
 
 void TForm_Haupt::UpDown1Changing(int Richtung)
@@ -502,6 +807,7 @@ void TForm_Haupt::UpDown1Changing(int Richtung)
     const int Zeile = Ausgewaehlte_Zeile();
     const int Ziel = std::clamp(Zeile + Richtung, 0, Anzahl - 1);
     m_Bestellung->Positionen_Tauschen(Zeile, Ziel);
+    m_Verlauf->Benennen(Pos(Zeile) + (Ziel < Zeile ? QStringLiteral(" nach oben") : QStringLiteral(" nach unten")));
     Zeile_Waehlen(Ziel);
     Hauptfenster_Aktualisieren();
 }
@@ -510,10 +816,12 @@ void TForm_Haupt::UpDown1Changing(int Richtung)
 
 void TForm_Haupt::Neu1Click()
 {
-    if (!TDienste::Aktuell().Information(this, Frage_Neu, true))
+    if (!Aenderungen_Sichern())
         return;
     const TBestellung Neu;
     m_Bestellung->Kopieren_Von(Neu);
+    m_Zeile = 0;
+    Verlauf_Neu(true);
     if (m_Ablage)
         m_Ablage->Neu();
     NeuePos_Zuruecksetzen();
@@ -526,17 +834,28 @@ void TForm_Haupt::Neu1Click()
 
 bool TForm_Haupt::Ungesichert() const
 {
-    return m_Sicherung->Ungesichert();
+    return m_Verlauf->Ungesichert();
 }
 
-bool TForm_Haupt::Verwerfen_Bestaetigt()
+bool TForm_Haupt::Aenderungen_Sichern()
 {
-    return !Ungesichert() || TDienste::Aktuell().Information(this, Frage_Oeffnen, true);
+    m_Verlauf->Festhalten(Auswahl_Lesen());
+    if (!Ungesichert())
+        return true;
+    const QString Name = m_Bestellung->Filename.isEmpty() ? Unbenannt : QFileInfo(m_Bestellung->Filename).fileName();
+    switch (TDienste::Aktuell().Aenderungen_Sichern(this, Frage_Sichern.arg(Name))) {
+    case TDienste::TSichern::Speichern:
+        Speichern1Click();
+        return !Ungesichert();
+    case TDienste::TSichern::Nicht_Speichern: return true;
+    case TDienste::TSichern::Abbrechen: break;
+    }
+    return false;
 }
 
 void TForm_Haupt::Oeffnen1Click()
 {
-    if (!Verwerfen_Bestaetigt()) {
+    if (!Aenderungen_Sichern()) {
         Hauptfenster_Aktualisieren();
         return;
     }
@@ -551,13 +870,17 @@ void TForm_Haupt::Oeffnen1Click()
 
 bool TForm_Haupt::Bestellung_Oeffnen(const QString& Name)
 {
-    return Verwerfen_Bestaetigt() && Datei_Laden(Name);
+    return Aenderungen_Sichern() && Datei_Laden(Name);
 }
 
 bool TForm_Haupt::Datei_Laden(const QString& Name)
 {
     std::optional<Bestelldatei::TDateistand> Stand = Bestelldatei::Dateistand(Name);
     const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Laden(Name, *m_Bestellung);
+    if (Ergebnis) {
+        m_Zeile = 0;
+        Verlauf_Neu(true);
+    }
     if (Ergebnis && m_Ablage) {
         QFile Datei(Name);
         m_Ablage->Geoeffnet(*m_Bestellung, Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray());
@@ -576,7 +899,7 @@ bool TForm_Haupt::Datei_Laden(const QString& Name)
 
 bool TForm_Haupt::Aus_Ablage_Oeffnen(const QByteArray& Bytes, const QString& Kennung, bool Neueste)
 {
-    if (!Verwerfen_Bestaetigt())
+    if (!Aenderungen_Sichern())
         return false;
     TBestellung Gelesen;
     const Bestelldatei::TErgebnis Ergebnis = Bestelldatei::Bestellung_Lesen(Bytes, Gelesen, QStringLiteral("Ablage"));
@@ -592,6 +915,9 @@ bool TForm_Haupt::Aus_Ablage_Oeffnen(const QByteArray& Bytes, const QString& Ken
     if (!Datei_Passt)
         Gelesen.Filename.clear();
     m_Bestellung->Kopieren_Von(Gelesen);
+    m_Zeile = 0;
+    // Only the file as it stands is saved; an older version is a change to it.
+    Verlauf_Neu(Datei_Passt);
     if (m_Ablage)
         m_Ablage->Geoeffnet(*m_Bestellung, Bytes);
     NeuePos_Zuruecksetzen();
@@ -636,6 +962,8 @@ void TForm_Haupt::Wiederherstellung_Anbieten()
         }
         // Still unsaved: the copy stays and becomes this program's own.
         m_Bestellung->Kopieren_Von(Gelesen);
+        m_Zeile = 0;
+        Verlauf_Neu(false);
         if (m_Ablage)
             m_Ablage->Geoeffnet(*m_Bestellung, {});
         m_Sicherung->Uebernehmen(*Fund);
@@ -653,6 +981,7 @@ void TForm_Haupt::Speichern1Click()
         Speichernunter1Click();
         return;
     }
+    m_Verlauf->Festhalten(Auswahl_Lesen());
     if (m_Ziel_Erfragen && !Bestelldatei::Ohne_Frage_Speicherbar(Name)) {
         Speichern_Unter(Name);
         return;
@@ -675,16 +1004,18 @@ void TForm_Haupt::Speichernunter1Click()
     Speichern_Unter(QStringLiteral("Bestellung_") + Heute());
 }
 
-void TForm_Haupt::Speichern_Unter(const QString& Vorschlag)
+void TForm_Haupt::Speichern_Unter(const QString& Vorschlag, const QString& Titel)
 {
     const QString Name = TDienste::Aktuell().Datei_Speichern(
-        this, {QStringLiteral("Bestellung speichern unter"), Filter_Bestellung, QStringLiteral("dat"), Vorschlag});
+        this, {Titel.isEmpty() ? QStringLiteral("Bestellung speichern unter") : Titel, Filter_Bestellung,
+               QStringLiteral("dat"), Vorschlag});
     if (!Name.isEmpty())
         Speichern_Nach(Mit_Endung(Name, QStringLiteral(".dat")));
 }
 
-void TForm_Haupt::Speichern_Nach(const QString& Name)
+bool TForm_Haupt::Speichern_Nach(const QString& Name)
 {
+    m_Verlauf->Festhalten(Auswahl_Lesen());
     const QString Kennung = m_Bestellung->Kennung;
     if (m_Ablage)
         m_Ablage->Vor_Speichern(*m_Bestellung);
@@ -694,8 +1025,9 @@ void TForm_Haupt::Speichern_Nach(const QString& Name)
     if (!Ergebnis) {
         m_Bestellung->Kennung = Kennung;
         TDienste::Aktuell().Fehler(this, Mit_Grund(Fehler_Speichern + Name, Ergebnis.Fehlertext));
-        return;
+        return false;
     }
+    m_Verlauf->Gesichert();
     m_Sicherung->Gesichert();
     m_Dateistand = Stand;
     m_Ziel_Erfragen = false;
@@ -705,6 +1037,46 @@ void TForm_Haupt::Speichern_Nach(const QString& Name)
     Zuletzt_Merken(Name);
     Titel_Aktualisieren();
     Vorschlaege_Laden();
+    return true;
+}
+
+QString TForm_Haupt::Variantenname(const QString& Dateiname)
+{
+    const QFileInfo Datei(Dateiname.isEmpty() ? QStringLiteral("Bestellung_") + Heute() + QStringLiteral(".dat") : Dateiname);
+    QString Stamm = Datei.completeBaseName();
+    // "…_Variante_2" becomes "…_Variante_3"; anything else gets "_Variante_2".
+    static const QRegularExpression Variante(QStringLiteral("^(.*)_Variante_(\\d+)$"));
+    int Nummer = 2;
+    if (const QRegularExpressionMatch Treffer = Variante.match(Stamm); Treffer.hasMatch()) {
+        Stamm = Treffer.captured(1);
+        Nummer = Treffer.captured(2).toInt() + 1;
+    }
+    QString Name;
+    do {
+        Name = Datei.dir().filePath(Stamm + QStringLiteral("_Variante_%1.dat").arg(Nummer++));
+    } while (QFileInfo::exists(Name));
+    return Name;
+}
+
+void TForm_Haupt::Variante_Speichern()
+{
+    const QString Name = TDienste::Aktuell().Datei_Speichern(
+        this, {QStringLiteral("Als Variante speichern unter"), Filter_Bestellung, QStringLiteral("dat"),
+               Variantenname(m_Bestellung->Filename)});
+    if (Name.isEmpty())
+        return;
+    // The variant is an order of its own, which names the one it came from.
+    const QString Kennung = std::exchange(m_Bestellung->Kennung, QString());
+    if (m_Ablage) {
+        m_Ablage->Neu();
+        if (TAblage::Ist_Kennung(Kennung))
+            m_Ablage->Als_Variante_Von(Kennung);
+    }
+    if (!Speichern_Nach(Mit_Endung(Name, QStringLiteral(".dat")))) {
+        m_Bestellung->Kennung = Kennung;
+        if (m_Ablage)
+            m_Ablage->Geoeffnet(*m_Bestellung, {});
+    }
 }
 
 void TForm_Haupt::Ablage_Anbinden(TAblageanbindung* Ablage)
@@ -869,17 +1241,6 @@ void TForm_Haupt::Ordner_Uebernehmen()
 }
 
 // "2026-0042 – Bestellung.dat* – Quadrolis C2"; the number once the order is archived.
-void TForm_Haupt::Titel_Aktualisieren()
-{
-    if (!m_Ablage)
-        return;
-    const QString Datei = m_Bestellung->Filename.isEmpty() ? QStringLiteral("Unbenannt")
-                                                           : QFileInfo(m_Bestellung->Filename).fileName();
-    const QString Nummer = m_Ablage->Nummer().isEmpty() ? QString() : m_Ablage->Nummer() + QStringLiteral(" – ");
-    setWindowTitle(Nummer + Datei + QStringLiteral("[*] – Quadrolis C2"));
-    setWindowModified(Ungesichert());
-}
-
 void TForm_Haupt::Button_BestellblattClick()
 {
     Bestellblatt_Erzeugen();
@@ -1017,7 +1378,7 @@ void TForm_Haupt::Druckvorschau1Click()
 
 void TForm_Haupt::Beenden1Click()
 {
-    if (!TDienste::Aktuell().Information(this, Frage_Beenden, true))
+    if (!Aenderungen_Sichern())
         return;
     m_Beenden_Bestaetigt = true;
     close();
@@ -1026,7 +1387,7 @@ void TForm_Haupt::Beenden1Click()
 void TForm_Haupt::closeEvent(QCloseEvent* Ereignis)
 {
     const bool Bestaetigt = std::exchange(m_Beenden_Bestaetigt, false);
-    if (!Bestaetigt && !TDienste::Aktuell().Information(this, Frage_Beenden, true)) {
+    if (!Bestaetigt && !Aenderungen_Sichern()) {
         Ereignis->ignore();
         return;
     }
@@ -1038,21 +1399,31 @@ void TForm_Haupt::closeEvent(QCloseEvent* Ereignis)
 
 // ------------------------------------------------------------ header and discounts
 
-void TForm_Haupt::Kopfdaten_Uebernehmen()
+void TForm_Haupt::Kopfdaten_Uebernehmen(const QString& Feld)
 {
+    if (m_Zeigt_An)
+        return;
     m_Bestellung->Datum = m_Ui.Edit_Datum->text();
     m_Bestellung->Ansprechpartner = m_Ui.Edit_Ansprechpartner->text();
     m_Bestellung->Telefon = m_Ui.Edit_Telefon->text();
     m_Bestellung->Rechnungsempfaenger = m_Ui.Edit_Rechnungsempfaenger->text();
     m_Bestellung->Bauvorhaben = m_Ui.Edit_Bauvorhaben->text();
     m_Bestellung->Bemerkungen = m_Ui.Edit_Bemerkungen->text();
+    m_Verlauf->Benennen(Feld, QStringLiteral("Kopf %1 %2").arg(Feld).arg(m_Kopf_Folge));
+    m_Verlauf->Festhalten(Auswahl_Lesen());
+    Titel_Aktualisieren();
     if (m_Sicherung)
         m_Sicherung->Geaendert();
 }
 
 void TForm_Haupt::Edit_BemerkungenChange()
 {
+    if (m_Zeigt_An)
+        return;
     m_Bestellung->Bemerkungen = m_Ui.Edit_Bemerkungen->text();
+    m_Verlauf->Benennen(QStringLiteral("Bemerkungen"), QStringLiteral("Kopf Bemerkungen %1").arg(m_Kopf_Folge));
+    m_Verlauf->Festhalten(Auswahl_Lesen());
+    Titel_Aktualisieren();
     if (m_Sicherung)
         m_Sicherung->Geaendert();
 }
@@ -1210,6 +1581,20 @@ bool TForm_Haupt::eventFilter(QObject* Objekt, QEvent* Ereignis)
             else
                 Ziehen->acceptProposedAction();
             return true;
+        }
+    }
+    if (auto* Feld = qobject_cast<QLineEdit*>(Objekt); Feld && Feld->parentWidget() && Objekt != m_Ui.Edit_Rabatt
+                                                        && Objekt != m_Ui.Edit_RabattObjekt) {
+        // Leaving a header field ends its burst of typing; undo and redo are the order's, not the field's.
+        if (Art == QEvent::FocusOut)
+            ++m_Kopf_Folge;
+        if (Art == QEvent::ShortcutOverride) {
+            const auto* Taste = static_cast<QKeyEvent*>(Ereignis);
+            if (Taste->matches(QKeySequence::Undo) || Taste->matches(QKeySequence::Redo)
+                || Taste->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y)) {
+                Ereignis->ignore();
+                return true;
+            }
         }
     }
     const bool Losgelassen = Ereignis->type() == QEvent::KeyRelease;

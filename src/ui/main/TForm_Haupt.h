@@ -5,6 +5,7 @@
 #include "ui/shared/TDialogkontext.h"
 #include "ui/main/THaupt_Layout.h"
 #include "ui/main/TNeuePosTabelle.h"
+#include "ui/main/TVerlauf.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -28,7 +29,8 @@ class TSicherung;
 
 // The main window: the one current order, its positions in the grid, its
 // totals, header fields and discounts, and every order command. After each
-// change the order is rebuilt onto the screen by Hauptfenster_Aktualisieren.
+// change Hauptfenster_Aktualisieren records it in the history, the grid
+// updates the rows it touched and the figures are shown anew.
 class TForm_Haupt : public QMainWindow, public TDialogkontext
 {
     Q_OBJECT
@@ -41,6 +43,29 @@ public:
     int Ausgewaehlte_Zeile() const override;
     void Hauptfenster_Aktualisieren() override;
     void Infofenster_Zeigen(const char* Klasse) override;
+    void Schritt_Benennen(const QString& Was) override;
+    void Befehl_Benennen(const QString& Was) override;
+    void Bearbeitung_Abbrechen() override;
+
+    TVerlauf& Verlauf() { return *m_Verlauf; }
+    // The window title: the archive's order number if there is one, the file
+    // name or "Unbenannt", with the mark [*] of unsaved changes.
+    static QString Fenstertitel(const QString& Dateiname, const QString& Nummer = QString());
+
+    // The selected rows in ascending order; the current row alone when none is marked.
+    std::vector<int> Markierte_Zeilen() const;
+    // Positions through the clipboard (Zwischenablage).
+    void Kopieren();
+    void Ausschneiden();
+    void Einfuegen();
+    // Copies of the selected positions below the last of them, then selected.
+    void Duplizieren();
+    // Deletes the selected positions (never the special colour) and says so in the status bar.
+    void Markierte_Loeschen();
+    // "Als Variante speichern unter…": a copy under a new name, with which the work goes on.
+    void Variante_Speichern();
+    // The name proposed for a variant of the order saved as Dateiname.
+    static QString Variantenname(const QString& Dateiname);
 
     // The dialog that edits positions of one kind: the refresh shows it (and
     // runs Aktivieren, which loads the selected position) and hides it in
@@ -120,11 +145,20 @@ private:
     void Auswahl_Anzeigen();
     void Dialog_Zeigen(const TKopplung& Kopplung);
     static QString Abgelegte_Datei(const QMimeData* Daten);
-    // True when the order has no unsaved changes or the user lets them go.
-    bool Verwerfen_Bestaetigt();
+    // True when the order has no unsaved changes, or the user saved them or lets them go.
+    bool Aenderungen_Sichern();
+    TAuswahl Auswahl_Lesen() const;
+    void Auswahl_Setzen(const TAuswahl& Auswahl);
+    // The grid follows a change of the order's positions.
+    void Zeilen_Nachfuehren(const TAenderung& Aenderung, bool Rueckwaerts);
+    // A fresh history for an order that was begun, opened or restored.
+    void Verlauf_Neu(bool Gesichert);
+    void Titel_Aktualisieren();
+    void Kontextmenue_Zeigen(const QPoint& Stelle);
+    // After Anzahl positions were inserted at Ziel: they become the selection.
+    void Eingefuegte_Waehlen(int Ziel, int Anzahl);
     // Loads the file into the current order, refreshes, reports a failure.
     bool Datei_Laden(const QString& Name);
-    void Titel_Aktualisieren();
     // The archive's menu entries, its window and the completions of the header fields.
     void Ablage_Einrichten();
     void Vorschlaege_Laden();
@@ -155,12 +189,12 @@ private:
     void Oeffnen1Click();
     void Speichern1Click();
     void Speichernunter1Click();
-    void Speichern_Unter(const QString& Vorschlag);
+    void Speichern_Unter(const QString& Vorschlag, const QString& Titel = QString());
     // Saves the order to Name and, once the file is safe, records the version in the archive.
-    void Speichern_Nach(const QString& Name);
+    bool Speichern_Nach(const QString& Name);
     void Neu1Click();
     void Beenden1Click();
-    void Kopfdaten_Uebernehmen();
+    void Kopfdaten_Uebernehmen(const QString& Feld);
     void Edit_BemerkungenChange();
     void CB_Mit_NachtextClick(bool Ticked);
     void CB_RabattClick(bool Ticked);
@@ -175,6 +209,11 @@ private:
     TNeuePosTabelle m_NeuePos;
     TPositionsmodell* m_Modell = nullptr;
     THaupt_Layout m_Ui;
+    TVerlauf* m_Verlauf = nullptr;
+    // Set while the refresh writes into the header fields.
+    bool m_Zeigt_An = false;
+    // Typing in one header field is one step until the field is left.
+    int m_Kopf_Folge = 0;
     int m_Zeile = 0;
     bool m_Beenden_Bestaetigt = false;
     TSicherung* m_Sicherung = nullptr;

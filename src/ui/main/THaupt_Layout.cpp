@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTableView>
@@ -127,7 +128,8 @@ THaupt_Layout::THaupt_Layout(QMainWindow& Form, QAbstractItemModel& Rastermodell
     m_Form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     m_Form.setWindowTitle(QStringLiteral("Quadrolis C2"));
-    m_Form.setMinimumSize(Clientbreite, Clienthoehe + m_Form.menuBar()->sizeHint().height());
+    m_Form.setMinimumSize(Clientbreite, Clienthoehe + m_Form.menuBar()->sizeHint().height()
+                                            + m_Form.statusBar()->sizeHint().height());
     m_Form.resize(m_Form.minimumSize());
 }
 
@@ -212,7 +214,7 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
     for (std::size_t i = 0; i < Spaltenbreiten.size(); ++i)
         StringGrid1->setColumnWidth(int(i), Spaltenbreiten[i]);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -249,7 +251,7 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
 
     constexpr int Y_Knopf = 342 + Unter_Aufstellung;
     Button_Position_Bearbeiten = Anlegen<QPushButton>(Client, "Button_Position_Bearbeiten", QRect(XL, Y_Knopf, 97, 25));
-    Button_Position_Bearbeiten->setText(QStringLiteral("Pos. &bearbeiten"));
+    Button_Position_Bearbeiten->setText(QStringLiteral("&Pos. bearbeiten"));
     UpDown1 = Anlegen<TAufAbPfeile>(Client, "UpDown1", QRect(XL + 99, Y_Knopf, 17, 25));
     Button_Position_Loeschen = Anlegen<QPushButton>(Client, "Button_Position_Loeschen", QRect(XL + 118, Y_Knopf, 90, 25));
     Button_Position_Loeschen->setText(QStringLiteral("Pos. &löschen"));
@@ -257,7 +259,7 @@ void THaupt_Layout::Oberflaeche_Anlegen(QAbstractItemModel& Rastermodell)
     CB_Mit_Nachtext->setText(QStringLiteral("Mit Nachtext"));
     CB_Mit_Nachtext->setChecked(true);
     Button_Bestellblatt = Anlegen<QPushButton>(Client, "Button_Bestellblatt", QRect(341, Y_Knopf, 140, 25));
-    Button_Bestellblatt->setText(QStringLiteral("Bestellblatt &erzeugen"));
+    Button_Bestellblatt->setText(QStringLiteral("Bes&tellblatt erzeugen"));
     for (QPushButton* Knopf : {Button_Position_Bearbeiten, Button_Position_Loeschen, Button_Bestellblatt})
         Knopf->setEnabled(false);
 
@@ -368,6 +370,7 @@ void THaupt_Layout::Menues_Anlegen()
     Speichern1 = Punkt(Datei, "Speichern1", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
     Speichernunter1 = Punkt(Datei, "Speichernunter1", QStringLiteral("Speichern unter ..."),
                             QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    Variante1 = Punkt(Datei, "Variante1", QStringLiteral("Als &Variante speichern unter…"));
     Punkt(Datei, "N3", QStringLiteral(" "));
     BestellblattPDF1 = Punkt(Datei, "BestellblattPDF1", QStringLiteral("Bestellblatt als PDF…"));
     Mail1 = Punkt(Datei, "Mail1", QStringLiteral("Per &E-Mail senden…"), QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -377,6 +380,20 @@ void THaupt_Layout::Menues_Anlegen()
     Neu1 = Punkt(Datei, "Neu1", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N));
     Punkt(Datei, "N2", QStringLiteral(" "));
     Beenden1 = Punkt(Datei, "Beenden1", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* Bearbeiten = Leiste->addMenu(QStringLiteral("&Bearbeiten"));
+    Bearbeiten->setObjectName(QStringLiteral("Bearbeiten1"));
+    Rueckgaengig1 = Punkt(Bearbeiten, "Rueckgaengig1", QStringLiteral("&Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Wiederholen1 = Punkt(Bearbeiten, "Wiederholen1", QStringLiteral("&Wiederholen"));
+    Wiederholen1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    Bearbeiten->addSeparator();
+    Ausschneiden1 = Punkt(Bearbeiten, "Ausschneiden1", QStringLiteral("&Ausschneiden"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    Kopieren1 = Punkt(Bearbeiten, "Kopieren1", QStringLiteral("&Kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    Einfuegen1 = Punkt(Bearbeiten, "Einfuegen1", QStringLiteral("&Einfügen"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    Duplizieren1 = Punkt(Bearbeiten, "Duplizieren1", QStringLiteral("Position &duplizieren"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    // Undo and redo reach the order from every window of the program.
+    for (QAction* Aktion : {Rueckgaengig1, Wiederholen1})
+        Aktion->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* Fenster = Leiste->addMenu(QStringLiteral("&Fenster"));
     Fenster->setObjectName(QStringLiteral("Fenster1"));

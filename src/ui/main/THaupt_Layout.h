@@ -90,6 +90,13 @@ public:
     QAction* Druckvorschau1 = nullptr;
     QAction* Neu1 = nullptr;
     QAction* Beenden1 = nullptr;
+    QAction* Variante1 = nullptr;
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederholen1 = nullptr;
+    QAction* Ausschneiden1 = nullptr;
+    QAction* Kopieren1 = nullptr;
+    QAction* Einfuegen1 = nullptr;
+    QAction* Duplizieren1 = nullptr;
     QAction* Profilskizzen1 = nullptr;
     QAction* Sonderformen1 = nullptr;
     QAction* Holzarten1 = nullptr;

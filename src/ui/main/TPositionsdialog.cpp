@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -149,7 +150,8 @@ QLineEdit* TPositionsdialog::Feld_Anlegen(const QString& Name, const QRect& Lage
         Bezeichnung.chop(1);
     if (Bezeichnung.isEmpty())
         Bezeichnung = QStringLiteral("Die Eingabe");
-    m_Felder.push_back({Edit, Zahlart, Unten, Oben, Bezeichnung, Anzeige, std::move(Speichern), nullptr, Neu_Laden});
+    m_Felder.push_back({Edit, Zahlart, Unten, Oben, Bezeichnung, Anzeige, std::move(Speichern), nullptr, Neu_Laden,
+                        Etikett.Text.trimmed().isEmpty() ? Name : Bezeichnung});
     std::function<void()> Faerben = [] {};
     if (Zahlart) {
         Faerben = [Edit, Art = *Zahlart, Unten, Oben] { TZahleingabe::Eingabe_Faerben(*Edit, Art, Unten, Oben); };
@@ -171,8 +173,10 @@ TWindows1252Memo* TPositionsdialog::Memo_Anlegen(const QRect& Lage, TAnzeige Anz
     Memo->setGeometry(Lage);
     Memo->setTabChangesFocus(true);
     Slotschutz::Verbinden(Memo, &QPlainTextEdit::textChanged, this, [this, Memo, Speichern = std::move(Speichern)] {
-        if (Passt())
+        if (Passt()) {
             Speichern(Memo->toPlainText());
+            Benennen(QStringLiteral("Text"));
+        }
         m_Kontext.Hauptfenster_Aktualisieren();
     });
     m_Lader.push_back([Memo, Anzeige = std::move(Anzeige)] {
@@ -191,8 +195,10 @@ void TPositionsdialog::Auswahl_Anlegen(QComboBox* Liste, std::function<int()> Le
     Liste->installEventFilter(this);
     // Only the user's choice counts as a change; loading the position does not.
     Slotschutz::Verbinden(Liste, &QComboBox::activated, this, [this, Setzen = std::move(Setzen)](int Index) {
-        if (Passt())
+        if (Passt()) {
             Setzen(Index);
+            Benennen(QStringLiteral("Auswahl"));
+        }
         m_Kontext.Hauptfenster_Aktualisieren();
     });
     m_Lader.push_back([Liste, Lesen = std::move(Lesen)] {
@@ -216,7 +222,46 @@ QPushButton* TPositionsdialog::OK_Knopf(const QRect& Lage)
     Knopf->setAutoDefault(true);
     TStandardknopf::Einrichten(*this, *Knopf);
     Slotschutz::Verbinden(Knopf, &QPushButton::clicked, this, &QWidget::close);
+    auto* Zurueck = new QPushButton(QStringLiteral("Abbrechen"), this);
+    Zurueck->setObjectName(QStringLiteral("Button_Abbrechen"));
+    // Left of OK where that is free, else under it in a window grown to hold it.
+    QRect Platz = Lage.translated(-Lage.width() - 6, 0);
+    const QList<QWidget*> Andere = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    const bool Belegt = Platz.left() < 0 || std::any_of(Andere.begin(), Andere.end(), [&](const QWidget* W) {
+                            return W != Zurueck && W->geometry().intersects(Platz);
+                        });
+    if (Belegt) {
+        Platz = Lage.translated(0, Lage.height() + 6);
+        if (Platz.bottom() + 8 > height())
+            setFixedHeight(Platz.bottom() + 8);
+    }
+    Zurueck->setGeometry(Platz);
+    Zurueck->setAutoDefault(true);
+    Slotschutz::Verbinden(Zurueck, &QPushButton::clicked, this, &TPositionsdialog::Abbrechen);
+    setTabOrder(Zurueck, Knopf);
     return Knopf;
+}
+
+void TPositionsdialog::Abbrechen()
+{
+    m_Kontext.Bearbeitung_Abbrechen();
+    hide();
+}
+
+void TPositionsdialog::keyPressEvent(QKeyEvent* Ereignis)
+{
+    if (Ereignis->key() == Qt::Key_Escape && Ereignis->modifiers() == Qt::NoModifier) {
+        Abbrechen();
+        return;
+    }
+    QWidget::keyPressEvent(Ereignis);
+}
+
+void TPositionsdialog::Benennen(const QString& Was)
+{
+    const int Zeile = m_Kontext.Ausgewaehlte_Zeile();
+    if (!Was.isEmpty() && Zeile >= 0)
+        m_Kontext.Schritt_Benennen(Was + QStringLiteral(" von Pos. ") + QString::number(Zeile + 1));
 }
 
 void TPositionsdialog::Enter_Weiter(QLineEdit* Feld, QWidget* Ziel)
@@ -265,6 +310,7 @@ void TPositionsdialog::Verlassen(const TFeld& Feld)
         } else {
             Feld.Speichern(Feld.Edit->text());
         }
+        Benennen(Feld.Was);
         if (Feld.Neu_Laden)
             Felder_Laden();
     }

@@ -119,8 +119,12 @@ protected:
             [this](int Index) { Position<T>()->ItemIndex_Setzen(Index); });
     }
 
-    // "BitBtn1": the OK button, which only closes the dialog.
+    // "BitBtn1": the OK button, which only closes the dialog, and left of it
+    // "Abbrechen" (also Escape), which takes the position back to where it
+    // was when the dialog was opened on it.
     QPushButton* OK_Knopf(const QRect& Lage);
+    void Abbrechen();
+    void keyPressEvent(QKeyEvent* Ereignis) override;
 
     // The controls of a free position with one price.
     struct TFreie_Felder
@@ -177,9 +181,13 @@ private:
         TSpeichern Speichern;
         QWidget* Enter_Ziel = nullptr;
         bool Neu_Laden = true;
+        // What a change of it is called in the history.
+        QString Was;
     };
 
     bool Passt() const;
+    // Names the step the change of a field makes.
+    void Benennen(const QString& Was);
     // Shortest number text of up to 15 significant digits, empty for 0.
     static QString Zahl_Text(long double Wert);
     static QString Zahl_Text(std::int32_t Wert);

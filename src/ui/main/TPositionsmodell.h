@@ -7,13 +7,14 @@
 #include <QStringList>
 
 #include <array>
-#include <memory>
+#include <vector>
 
 class TPosition;
 
-// The rows of the main window's grid, read from a snapshot of the order.
-// Rebuilding resets the model; the texts of a row are made when the view
-// first asks for them, so a rebuild costs the rows on screen, not the order.
+// The rows of the main window's grid. The model keeps its own list of the
+// order's entries and is told which stretch of them changed, so a change
+// costs the rows it touched and the rows on screen, not the whole order; the
+// texts of a row are made when the view first asks for them.
 class TPositionsmodell : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,9 +25,16 @@ public:
 
     explicit TPositionsmodell(QObject* Eltern = nullptr);
 
-    // Shows the positions of Schnappschuss; Summen are its figures (the
-    // running metres and the goods total at which kinds 9 and 5 are priced).
-    void Aufbauen(std::shared_ptr<const TBestellung> Schnappschuss, const TSummen& Summen);
+    // Shows the positions of Bestellung anew.
+    void Aufbauen(const TBestellung& Bestellung);
+    // The Alt rows from Anfang now show Neu.
+    void Ersetzen(int Anfang, int Alt, std::vector<TPositionseintrag> Neu);
+    // Takes over the entries of Liste, which has as many rows and the same
+    // content in every row whose object differs.
+    void Angleichen(const std::vector<TPositionseintrag>& Liste);
+    // The order's figures (the running metres and the goods total at which
+    // kinds 9 and 5 are priced); the rows priced by them are shown anew.
+    void Summen_Setzen(const TSummen& Summen);
 
     int rowCount(const QModelIndex& Eltern = QModelIndex()) const override;
     int columnCount(const QModelIndex& Eltern = QModelIndex()) const override;
@@ -47,7 +55,9 @@ signals:
     void Fehler(const QString& Meldung);
 
 private:
-    std::shared_ptr<const TBestellung> m_Bestellung;
+    std::vector<TPositionseintrag> m_Eintraege;
+    // The number each row shows; rows moved by an insertion or removal are renumbered after it.
+    std::vector<int> m_Nummern;
     TSummen m_Summen;
     mutable QHash<int, TZeile> m_Zeilen;
     mutable bool m_Fehler_Gemeldet = false;

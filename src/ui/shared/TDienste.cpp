@@ -148,6 +148,15 @@ int TDienste::Auswahl(QWidget* Eltern, const QString& Text, const QStringList& K
     return Gewaehlt == Liste.end() ? int(Liste.size()) - 1 : int(Gewaehlt - Liste.begin());
 }
 
+TDienste::TSichern TDienste::Aenderungen_Sichern(QWidget* Eltern, const QString& Text)
+{
+    switch (Auswahl(Eltern, Text, {QStringLiteral("Speichern"), QStringLiteral("Nicht speichern"), QStringLiteral("Abbrechen")})) {
+    case 0: return TSichern::Speichern;
+    case 1: return TSichern::Nicht_Speichern;
+    default: return TSichern::Abbrechen;
+    }
+}
+
 void TDienste::Dateidialog_Einrichten(QFileDialog& Dialog, const TDateiwahl& Wahl)
 {
     Dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -26,6 +26,10 @@ public:
     // Caption "Informationen" with the two named buttons; true only for Ja.
     // The standard dialog cannot be closed without a choice.
     virtual bool Frage(QWidget* Eltern, const QString& Text, const QString& Ja, const QString& Nein);
+    // Unsaved changes would be lost: "Speichern", "Nicht speichern" or "Abbrechen"
+    // (Escape and the title bar cancel).
+    enum class TSichern { Speichern, Nicht_Speichern, Abbrechen };
+    virtual TSichern Aenderungen_Sichern(QWidget* Eltern, const QString& Text);
     // Caption "Fehler", button OK.
     virtual void Fehler(QWidget* Eltern, const QString& Text) = 0;
     // Caption "Informationen" with a button for each of Knoepfe, the first the
