@@ -1,5 +1,5 @@
 #include "order/TBestellung.h"
-#include "ui/main/TAnwendung.h"
+#include "ui/main/TProgrammfenster.h"
 #include "ui/main/TForm_Haupt.h"
 #include "ui/main/TSicherung.h"
 
@@ -58,7 +58,7 @@ BENCHMARK(BM_Hauptfenster_Aktualisieren)
 void BM_Programmstart(benchmark::State& Zustand)
 {
     for (auto _ : Zustand) {
-        auto Anwendung = std::make_unique<TAnwendung>();
+        auto Anwendung = std::make_unique<TProgrammfenster>();
         Anwendung->Starten();
         Warten_Bis_Gezeigt(Anwendung->Hauptfenster());
         Zustand.PauseTiming();

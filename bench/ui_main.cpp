@@ -1,6 +1,6 @@
 // The one main of bench_ui: the widget benchmarks need an application object
 // on the offscreen platform before any benchmark runs.
-#include "ui/main/TQuadrolisApp.h"
+#include "ui/main/TProgramm.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     // Copies of unsaved orders go to a folder of their own, never the user's.
     QTemporaryDir Datenordner;
     qputenv("XDG_DATA_HOME", Datenordner.path().toLocal8Bit());
-    TQuadrolisApp Anwendung(argc, argv);
+    TProgramm Anwendung(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,6 @@
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
-#include "ui/main/TAnwendung.h"
+#include "ui/main/TProgrammfenster.h"
 #include "ui/main/TForm_Haupt.h"
 #include "ui/main/TVerlauf.h"
 #include "ui/shared/TDienste.h"
@@ -55,7 +55,7 @@ struct TProgramm
         QCoreApplication::processEvents();
     }
 
-    TAnwendung Anwendung;
+    TProgrammfenster Anwendung;
     QWidget* Editor = nullptr;
     QComboBox* Holz = nullptr;
 };

@@ -5,7 +5,7 @@
 
 #ifdef QT_WIDGETS_LIB
 #ifdef QUADROLIS_FENSTERTEST
-#include "ui/main/TQuadrolisApp.h"
+#include "ui/main/TProgramm.h"
 #include "ui/shared/TEinstellungen.h"
 #endif
 
@@ -43,7 +43,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", Einstellungsordner.path().toLocal8Bit());
     QApplication app(argc, argv);
 #ifdef QUADROLIS_FENSTERTEST
-    TQuadrolisApp::Oberflaeche_Einrichten();
+    TProgramm::Oberflaeche_Einrichten();
     ::testing::UnitTest::GetInstance()->listeners().Append(new TEinstellungen_Leeren);
 #endif
 #elif defined(QT_GUI_LIB)

@@ -6,9 +6,9 @@
 // and the archive live in a fresh folder, so nothing of the user's shows.
 // Built with the project, never installed.
 
-#include "ui/main/TAnwendung.h"
+#include "ui/main/TProgrammfenster.h"
 #include "ui/main/TForm_Haupt.h"
-#include "ui/main/TQuadrolisApp.h"
+#include "ui/main/TProgramm.h"
 #include "order/TBestellung.h"
 #include "order/TPositionseintrag.h"
 
@@ -50,14 +50,14 @@ int main(int argc, char** argv)
     QTemporaryDir Heim;
     for (const char* Variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qputenv(Variable, Heim.path().toLocal8Bit() + "/" + Variable);
-    TQuadrolisApp App(argc, argv);
-    TQuadrolisApp::setApplicationName(QStringLiteral("Quadrolis C2"));
+    TProgramm App(argc, argv);
+    TProgramm::setApplicationName(QStringLiteral("Quadrolis C2"));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QDir Ziel(QString::fromLocal8Bit(argv[1]));
     if (!Ziel.mkpath(QStringLiteral(".")))
         return 1;
 
-    TAnwendung Anwendung;
+    TProgrammfenster Anwendung;
     Anwendung.Starten(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     TForm_Haupt& Haupt = Anwendung.Hauptfenster();
     for (std::uint32_t Typ = 1; Typ <= 12; ++Typ)

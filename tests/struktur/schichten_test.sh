@@ -18,8 +18,10 @@ declare -A erlaubt=(
   [sketch]="base catalog positions fonts sketch"
   [print]="$gui"
   [ui/shared]="$gui ui/shared"
+  [ui/info]="$gui ui/shared ui/info"
+  [ui/dialogs]="$gui ui/shared ui/info ui/dialogs"
   [ui/editor]="$gui ui/shared ui/editor"
-  [ui/main]="$gui archive ui/shared ui/editor ui/main"
+  [ui/main]="$gui archive ui/shared ui/info ui/dialogs ui/editor ui/main"
 )
 
 fehler=0

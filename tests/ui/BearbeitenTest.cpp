@@ -3,7 +3,7 @@
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
-#include "ui/main/TAnwendung.h"
+#include "ui/main/TProgrammfenster.h"
 #include "ui/main/TForm_Haupt.h"
 #include "ui/main/Zwischenablage.h"
 
@@ -61,7 +61,7 @@ protected:
     }
 
     TTestdienste Dienste;
-    TAnwendung Anwendung;
+    TProgrammfenster Anwendung;
 };
 
 } // namespace

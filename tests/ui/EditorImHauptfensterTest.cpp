@@ -2,7 +2,7 @@
 
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
-#include "ui/main/TAnwendung.h"
+#include "ui/main/TProgrammfenster.h"
 #include "ui/main/TForm_Haupt.h"
 
 #include <QCheckBox>
@@ -92,7 +92,7 @@ protected:
     }
 
     TTestdienste Dienste;
-    TAnwendung Anwendung;
+    TProgrammfenster Anwendung;
 };
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "order/TBestellung.h"
 #include "positions/TPosition_Freie.h"
 #include "ui/shared/TDialogkontext.h"
-#include "ui/main/TForm_Freie.h"
+#include "ui/dialogs/TForm_Freie.h"
 #include "ui/main/TForm_Haupt.h"
 #include "ui/shared/TWindows1252Validator.h"
 

@@ -3,7 +3,7 @@
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "order/TPositionseintrag.h"
-#include "ui/main/TAnwendung.h"
+#include "ui/main/TProgrammfenster.h"
 #include "ui/main/TForm_Haupt.h"
 
 #include <QDragEnterEvent>
@@ -26,7 +26,7 @@ class KommandozeileTest : public ::testing::Test
 {
 protected:
     TTestdienste Dienste;
-    TAnwendung Anwendung;
+    TProgrammfenster Anwendung;
     TBestellung& B() { return Anwendung.Hauptfenster().Bestellung(); }
 };
 

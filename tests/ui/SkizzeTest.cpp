@@ -3,10 +3,10 @@
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
 #include "ui/editor/TForm_Positionen.h"
-#include "ui/main/TAnwendung.h"
+#include "ui/main/TProgrammfenster.h"
 #include "ui/shared/TDialogkontext.h"
 #include "ui/main/TForm_Haupt.h"
-#include "ui/main/TForm_Skizze.h"
+#include "ui/info/TForm_Skizze.h"
 #include "ui/shared/TSkizzenflaeche.h"
 
 #include <QAction>
@@ -141,10 +141,10 @@ protected:
 
     TTestdienste Dienste;
     QTemporaryDir Ordner;
-    TAnwendung Anwendung;
+    TProgrammfenster Anwendung;
 };
 
-TForm_Skizze* Fenster_Suchen(const TAnwendung& A)
+TForm_Skizze* Fenster_Suchen(const TProgrammfenster& A)
 {
     for (const auto& F : A.Fenster())
         if (auto* S = qobject_cast<TForm_Skizze*>(F.get()))

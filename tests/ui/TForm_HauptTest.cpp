@@ -10,7 +10,7 @@
 #include "ui/main/THaupt_Layout.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
-#include "ui/main/TQuadrolisApp.h"
+#include "ui/main/TProgramm.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -66,8 +66,8 @@ protected:
                           Qt::LeftButton, Qt::NoModifier);
         QMouseEvent Loslassen(QEvent::MouseButtonRelease, Mitte, Knopf->mapToGlobal(Mitte), Qt::LeftButton,
                               Qt::NoButton, Qt::NoModifier);
-        TQuadrolisApp::Zustellen(Knopf, &Druck);
-        TQuadrolisApp::Zustellen(Knopf, &Loslassen);
+        TProgramm::Zustellen(Knopf, &Druck);
+        TProgramm::Zustellen(Knopf, &Loslassen);
         QCoreApplication::processEvents();
     }
 
@@ -604,12 +604,12 @@ TEST_F(TForm_HauptTest, FehlerImHandlerWirdGemeldetUndDasProgrammLaeuftWeiter)
     EXPECT_TRUE(S<QPushButton>("Button_Position_Loeschen")->isEnabled());
 }
 
-TEST(TQuadrolisApp, GeschuetztFaengtJedeAusnahme)
+TEST(TProgramm, GeschuetztFaengtJedeAusnahme)
 {
     TTestdienste Dienste;
-    EXPECT_TRUE(TQuadrolisApp::Geschuetzt([] { return true; }));
-    EXPECT_FALSE(TQuadrolisApp::Geschuetzt([]() -> bool { throw EUeberlauffehler(QStringLiteral("Überlauf")); }));
-    EXPECT_FALSE(TQuadrolisApp::Geschuetzt([]() -> bool { throw 42; }));
+    EXPECT_TRUE(TProgramm::Geschuetzt([] { return true; }));
+    EXPECT_FALSE(TProgramm::Geschuetzt([]() -> bool { throw EUeberlauffehler(QStringLiteral("Überlauf")); }));
+    EXPECT_FALSE(TProgramm::Geschuetzt([]() -> bool { throw 42; }));
     ASSERT_EQ(Dienste.Meldungen.size(), 2u);
     EXPECT_EQ(Dienste.Meldungen[0].Art, QStringLiteral("Fehler"));
     EXPECT_EQ(Dienste.Meldungen[0].Text, QStringLiteral("Überlauf"));

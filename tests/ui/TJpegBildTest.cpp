@@ -1,4 +1,4 @@
-#include "ui/main/TJpegBild.h"
+#include "ui/info/TJpegBild.h"
 
 #include <gtest/gtest.h>
 

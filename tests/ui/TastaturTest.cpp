@@ -2,7 +2,7 @@
 
 #include "order/TBestellung.h"
 #include "positions/TPosition.h"
-#include "ui/main/TAnwendung.h"
+#include "ui/main/TProgrammfenster.h"
 #include "ui/main/TForm_Haupt.h"
 
 #include <QLineEdit>
@@ -55,7 +55,7 @@ protected:
     }
 
     TTestdienste Dienste;
-    TAnwendung Anwendung;
+    TProgrammfenster Anwendung;
 };
 
 // A whole new window position with the keyboard alone: the new-position list,

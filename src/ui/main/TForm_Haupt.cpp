@@ -16,7 +16,7 @@
 #include "ui/shared/TDienste.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
-#include "ui/main/TQuadrolisApp.h"
+#include "ui/main/TProgramm.h"
 #include "ui/main/TSicherung.h"
 #include "ui/main/Zwischenablage.h"
 #include "ui/shared/Slotschutz.h"
@@ -251,7 +251,7 @@ void TForm_Haupt::Verbinden()
     Slotschutz::Verbinden(m_Ui.StringGrid1, &QTableView::doubleClicked, this, &TForm_Haupt::Button_Position_BearbeitenClick);
     m_Ui.StringGrid1->installEventFilter(this);
     m_Ui.StringGrid1->viewport()->installEventFilter(this);
-    Slotschutz::Verbinden(m_Modell, &TPositionsmodell::Fehler, this, &TQuadrolisApp::Fehler_Melden, Qt::QueuedConnection);
+    Slotschutz::Verbinden(m_Modell, &TPositionsmodell::Fehler, this, &TProgramm::Fehler_Melden, Qt::QueuedConnection);
 
     const std::pair<QLineEdit*, const char*> Kopffelder[] = {
         {m_Ui.Edit_Datum, "Datum"},

@@ -7,7 +7,7 @@
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
-#include "ui/main/TWeblink.h"
+#include "ui/info/TWeblink.h"
 #include "ui/shared/TWindows1252Validator.h"
 
 #include <QAction>

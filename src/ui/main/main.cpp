@@ -1,6 +1,6 @@
 #include "base/Version.h"
-#include "ui/main/TAnwendung.h"
-#include "ui/main/TQuadrolisApp.h"
+#include "ui/main/TProgrammfenster.h"
+#include "ui/main/TProgramm.h"
 
 #include <QIcon>
 #include <QStringList>
@@ -36,15 +36,15 @@ int main(int argc, char** argv)
         }
     }
 
-    TQuadrolisApp Anwendung(argc, argv);
-    TQuadrolisApp::setApplicationName(QStringLiteral("Quadrolis C2"));
-    TQuadrolisApp::setApplicationVersion(QStringLiteral(QUADROLIS_VERSION));
-    TQuadrolisApp::setDesktopFileName(QStringLiteral("quadrolis-c2"));
-    TQuadrolisApp::setWindowIcon(QIcon(QStringLiteral(":/bilder/quadrolis_symbol.jpg")));
+    TProgramm Anwendung(argc, argv);
+    TProgramm::setApplicationName(QStringLiteral("Quadrolis C2"));
+    TProgramm::setApplicationVersion(QStringLiteral(QUADROLIS_VERSION));
+    TProgramm::setDesktopFileName(QStringLiteral("quadrolis-c2"));
+    TProgramm::setWindowIcon(QIcon(QStringLiteral(":/bilder/quadrolis_symbol.jpg")));
 
     // Qt has taken its own options (-platform, -style, ...); the first argument left is the order file.
-    const QStringList Argumente = TQuadrolisApp::arguments().mid(1);
-    TAnwendung Fenster;
+    const QStringList Argumente = TProgramm::arguments().mid(1);
+    TProgrammfenster Fenster;
     Fenster.Starten(Argumente.isEmpty() ? QString() : Argumente.front());
-    return TQuadrolisApp::exec();
+    return TProgramm::exec();
 }

@@ -1,0 +1,15 @@
+#include "ui/dialogs/TForm_Freie.h"
+
+#include "ui/dialogs/TWindows1252Memo.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+TForm_Freie::TForm_Freie(TDialogkontext& Kontext, QWidget* parent)
+    : TPositionsdialog(Kontext, Positionstyp::Freie, QStringLiteral("Freie Position"), 305, 283, parent)
+{
+    using P = TPosition_Freie;
+    const TFreie_Felder F = Freie_Felder<P>(QStringLiteral("Preis"), &P::Stueckpreis, QStringLiteral("Label_Anzahl"));
+    Enter_Folge({F.Edit_Preis, F.Edit_Anzahl, F.Edit_Bez, F.BitBtn1});
+    Tabfolge({F.Memo1, F.Edit_Preis, F.Edit_Anzahl, F.Edit_Bez, F.BitBtn1});
+}
