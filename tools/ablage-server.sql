@@ -31,6 +31,8 @@ REVOKE ALL ON DATABASE :"datenbank" FROM PUBLIC;
 GRANT CONNECT ON DATABASE :"datenbank" TO :"rolle";
 
 \connect :"datenbank"
+-- The search as one types finds words inside the texts through an index of letter triples.
+CREATE EXTENSION IF NOT EXISTS pg_trgm;
 REVOKE CREATE ON SCHEMA public FROM PUBLIC;
 GRANT USAGE, CREATE ON SCHEMA public TO :"rolle";
 

@@ -1,6 +1,7 @@
 #include "archive/TAblage.h"
 
 #include "archive/Suchtext.h"
+#include "archive/TAblageeinstellung.h"
 #include "archive/TSchema.h"
 #include "base/Zahlformat.h"
 #include "order/TBestellung.h"
@@ -155,7 +156,7 @@ QString TAblage::Suchtext_Aus(const QStringList& Felder)
 QString TAblage::Standardort()
 {
     const QString Ort = qEnvironmentVariable("QUADROLIS_ABLAGE").trimmed();
-    return Ort.isEmpty() ? Standardpfad() : Ort;
+    return Ort.isEmpty() ? TAblageeinstellung::Lesen().Ort() : Ort;
 }
 
 TAblage::TAblage(const QString& Pfad, int Schema_Bis)
@@ -199,6 +200,42 @@ void TAblage::Neu_Verbinden()
         throw EAblagefehler(m_Db.lastError(), m_Dialekt);
     // Meanwhile a newer program may have stepped the database forward.
     TSchema(m_Db, m_Dialekt).Aktualisieren();
+}
+
+void TAblage::Pruefen(const QString& Ort)
+{
+    const TAblagedialekt Dialekt(TAblagedialekt::Art_Von(Ort));
+    if (Dialekt.Art() == TAblagedialekt::TArt::SQLite && !QFileInfo::exists(Ort))
+        return;
+    static QAtomicInteger<int> Zaehler;
+    const QString Name = QStringLiteral("ablage-pruefen-%1").arg(Zaehler.fetchAndAddRelaxed(1));
+    {
+        QSqlDatabase Db = QSqlDatabase::addDatabase(Dialekt.Treiber(), Name);
+        try {
+            if (!Db.isValid())
+                throw EAblagefehler(QStringLiteral("Der Treiber %1 von Qt fehlt.").arg(Dialekt.Treiber()));
+            Dialekt.Ort_Setzen(Db, Ort);
+            if (!Db.open())
+                throw EAblagefehler(Db.lastError(), Dialekt);
+            TSchema(Db, Dialekt).Pruefen();
+            if (const QString Rechte = Dialekt.Rechteabfrage(); !Rechte.isEmpty()) {
+                QSqlQuery A(Db);
+                if (!A.exec(Rechte) || !A.next())
+                    throw EAblagefehler(A.lastError(), Dialekt);
+                if (!A.value(0).toBool())
+                    throw EAblagefehler(QStringLiteral("Der Benutzer hat auf dem Server nicht die Rechte, die die "
+                                                       "Ablage braucht."),
+                                        TAblagedialekt::TUrsache::Keine_Rechte);
+            }
+        } catch (...) {
+            Db.close();
+            Db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(Name);
+            throw;
+        }
+        Db.close();
+    }
+    QSqlDatabase::removeDatabase(Name);
 }
 
 TAblage::~TAblage()
@@ -453,7 +490,7 @@ QSqlQuery TAblage::Suchen(const TSuche& Suche) const
     QVariantList Werte;
     for (const QString& Wort : Suchtext::Normalisieren(Suche.Text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         Bedingungen << m_Dialekt.Enthaelt(QStringLiteral("suchtext"));
-        Werte << Wort;
+        Werte << m_Dialekt.Suchwert(Wort);
     }
     if (!Suche.Status.isEmpty()) {
         Bedingungen << QStringLiteral("status = ?");

@@ -75,7 +75,8 @@ public:
     // The archive of the user: ablage.sqlite in the program's data folder.
     static QString Standardpfad();
     // Where the archive is: the libpq URI in QUADROLIS_ABLAGE, set by an
-    // administrator, or else the file of the user.
+    // administrator, else the server of the settings (TAblageeinstellung),
+    // else the file of the user.
     static QString Standardort();
     // The login name that versions and status changes record.
     static QString Anmeldename();
@@ -98,6 +99,10 @@ public:
     TAblage& operator=(const TAblage&) = delete;
 
     const QString& Pfad() const { return m_Pfad; }
+    // Tries the place as opening would, changing nothing: throws EAblagefehler,
+    // in German, for an unreachable server, a wrong password, a missing
+    // database, missing rights or a newer schema.
+    static void Pruefen(const QString& Ort);
     // Opens the connection afresh after the server was out of reach; every
     // query of the old one ends. Throws EAblagefehler as opening does.
     void Neu_Verbinden();

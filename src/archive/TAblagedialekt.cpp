@@ -180,8 +180,29 @@ QString TAblagedialekt::Binaertyp() const
 
 QString TAblagedialekt::Enthaelt(const QString& Spalte) const
 {
-    return (m_Art == TArt::SQLite ? QStringLiteral("instr(%1, ?) > 0") : QStringLiteral("strpos(%1, ?) > 0"))
+    // On the server a pattern, which the index of letter triples answers.
+    return (m_Art == TArt::SQLite ? QStringLiteral("instr(%1, ?) > 0") : QStringLiteral("%1 LIKE ? ESCAPE '!'"))
         .arg(Spalte);
+}
+
+QString TAblagedialekt::Suchwert(QString Wort) const
+{
+    if (m_Art == TArt::SQLite)
+        return Wort;
+    for (const char* Zeichen : {"!", "%", "_"})
+        Wort.replace(QLatin1String(Zeichen), QLatin1Char('!') + QLatin1String(Zeichen));
+    return QLatin1Char('%') + Wort + QLatin1Char('%');
+}
+
+QStringList TAblagedialekt::Trigrammindex() const
+{
+    if (m_Art == TArt::SQLite)
+        return {};
+    // pg_trgm is the server administrator's to install (tools/ablage-server.sql);
+    // without it the search reads every order.
+    return {QStringLiteral("DO $$ BEGIN IF EXISTS (SELECT FROM pg_extension WHERE extname = 'pg_trgm') THEN "
+                           "CREATE INDEX bestellungen_trigramme ON bestellungen USING gin (suchtext gin_trgm_ops); "
+                           "END IF; END $$")};
 }
 
 QStringList TAblagedialekt::Suchindex() const
@@ -195,6 +216,18 @@ QStringList TAblagedialekt::Suchindex() const
     // are read from the table.
     return {QStringLiteral("CREATE INDEX bestellungen_suche ON bestellungen (gespeichert, suchtext)"),
             QStringLiteral("DROP INDEX bestellungen_gespeichert")};
+}
+
+QString TAblagedialekt::Rechteabfrage() const
+{
+    if (m_Art == TArt::SQLite)
+        return QString();
+    return QStringLiteral(
+        "SELECT CASE WHEN to_regclass('migrationen') IS NULL THEN has_schema_privilege('public', 'CREATE') "
+        "ELSE has_table_privilege('bestellungen', 'SELECT, INSERT, UPDATE') "
+        "AND has_table_privilege('versionen', 'SELECT, INSERT') "
+        "AND has_table_privilege('nummernkreis', 'SELECT, INSERT, UPDATE') "
+        "AND has_table_privilege('statuswechsel', 'SELECT, INSERT') END");
 }
 
 TAblagedialekt::TUrsache TAblagedialekt::Ursache(const QSqlError& Fehler) const

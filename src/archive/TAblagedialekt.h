@@ -45,11 +45,17 @@ public:
     // schema forward. Empty where the writing transaction already excludes it.
     QString Schemasperre() const;
     QString Binaertyp() const;
-    // A condition true where Spalte holds the bound text.
+    // A condition true where Spalte holds the text Suchwert(Wort) binds.
     QString Enthaelt(const QString& Spalte) const;
+    QString Suchwert(QString Wort) const;
     // What makes the search as one types fast over the orders' search text.
     QStringList Suchindex() const;
+    // On a server that can: an index of the search text's letter triples.
+    QStringList Trigrammindex() const;
     TUrsache Ursache(const QSqlError& Fehler) const;
+    // A query true where the user may do what the archive does: create its
+    // tables in an empty database, else read and write them. Empty: not to be asked.
+    QString Rechteabfrage() const;
 
     static constexpr int Wartezeit_ms = 5000;
 

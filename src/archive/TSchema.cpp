@@ -36,7 +36,7 @@ void TSchema::Ausfuehren(const QString& Sql)
         throw EAblagefehler(Abfrage.lastError(), m_Dialekt);
 }
 
-void TSchema::Aktualisieren(int Bis)
+void TSchema::Pruefen() const
 {
     const int Stand = Version();
     if (Stand > Aktuelle_Version)
@@ -44,10 +44,16 @@ void TSchema::Aktualisieren(int Bis)
                                            "Programm kennt bis %2); sie wird nicht verändert.")
                                 .arg(Stand)
                                 .arg(Aktuelle_Version));
+}
+
+void TSchema::Aktualisieren(int Bis)
+{
+    Pruefen();
+    const int Stand = Version();
     m_Dialekt.Einrichten(m_Db);
     using TSchritt = void (TSchema::*)();
     static constexpr std::array<TSchritt, Aktuelle_Version> Schritte = {&TSchema::Auf_V1, &TSchema::Auf_V2,
-                                                                                 &TSchema::Auf_V3};
+                                                                                 &TSchema::Auf_V3, &TSchema::Auf_V4};
     for (int Neu = Stand + 1; Neu <= Bis && Neu <= Aktuelle_Version; ++Neu) {
         TTransaktion T(m_Db, m_Dialekt);
         if (const QString Sperre = m_Dialekt.Schemasperre(); !Sperre.isEmpty())
@@ -139,5 +145,12 @@ void TSchema::Auf_V2()
 void TSchema::Auf_V3()
 {
     for (const QString& Sql : m_Dialekt.Suchindex())
+        Ausfuehren(Sql);
+}
+
+// On a server, an index that finds the typed words anywhere in the search text.
+void TSchema::Auf_V4()
+{
+    for (const QString& Sql : m_Dialekt.Trigrammindex())
         Ausfuehren(Sql);
 }

@@ -12,21 +12,23 @@
 class TSchema
 {
 public:
-    static constexpr int Aktuelle_Version = 3;
+    static constexpr int Aktuelle_Version = 4;
 
     TSchema(QSqlDatabase& Db, const TAblagedialekt& Dialekt);
 
     // The version of the database: 0 for an empty one. Changes nothing; throws
     // EAblagefehler for a file that is no database.
     int Version() const;
-    // Refuses (EAblagefehler, nothing written) a database newer than the
-    // program, then applies every step up to Bis.
+    // Refuses (EAblagefehler, nothing written) a database newer than the program.
+    void Pruefen() const;
+    // Pruefen, then applies every step up to Bis.
     void Aktualisieren(int Bis = Aktuelle_Version);
 
 private:
     void Auf_V1();
     void Auf_V2();
     void Auf_V3();
+    void Auf_V4();
     void Ausfuehren(const QString& Sql);
 
     QSqlDatabase& m_Db;

@@ -1,5 +1,6 @@
 #include "archive/Ablageimport.h"
 #include "archive/TAblage.h"
+#include "archive/TAblageeinstellung.h"
 #include "archive/TSchema.h"
 #include "archive/TVersionsvergleich.h"
 #include "archive/TWarteschlange.h"
@@ -83,6 +84,7 @@ public:
         }
     }
     bool Laeuft() const { return m_Eingabe >= 0; }
+    const QString& Ordner() const { return m_Ordner; }
     QString Uri(const QString& Datenbank, const QString& Benutzer = QStringLiteral("postgres"),
                 const QString& Passwort = QStringLiteral("geheim")) const
     {
@@ -298,11 +300,15 @@ TEST_P(Ablage, NeueresSchemaBleibtUnberuehrt)
     }
     const QStringList Vorher = Roh(Pfad);
     ASSERT_TRUE(Vorher.contains(QStringLiteral("99")));
-    try {
-        TAblage A(Pfad);
-        ADD_FAILURE() << "geöffnet";
-    } catch (const EAblagefehler& E) {
-        EXPECT_TRUE(E.Meldung().contains(QStringLiteral("neueren Programmversion"))) << E.Meldung().toStdString();
+    for (const auto& Versuch : {std::function<void()>([&] { TAblage{Pfad}; }), std::function<void()>([&] {
+                                    TAblage::Pruefen(Pfad);
+                                })}) {
+        try {
+            Versuch();
+            ADD_FAILURE() << "geöffnet";
+        } catch (const EAblagefehler& E) {
+            EXPECT_TRUE(E.Meldung().contains(QStringLiteral("neueren Programmversion"))) << E.Meldung().toStdString();
+        }
     }
     EXPECT_EQ(Roh(Pfad), Vorher);
 }
@@ -664,16 +670,29 @@ TEST(AblageServer, VerbindungsfehlerWerdenBenannt)
         {QString(Leer).replace(QStringLiteral("postgres:geheim"), QStringLiteral("gast:gast")),
          "nicht die Rechte"},
     };
-    for (const TFall& F : Faelle) {
-        SCOPED_TRACE(F.Ort.toStdString());
-        try {
-            TAblage A(F.Ort);
-            ADD_FAILURE() << "geöffnet";
-        } catch (const EAblagefehler& E) {
-            EXPECT_TRUE(E.Meldung().contains(QString::fromUtf8(F.Meldung))) << E.Meldung().toStdString();
+    // Opening, and the check of "Verbindung prüfen".
+    const std::function<void(const QString&)> Versuche[] = {[](const QString& Ort) { TAblage{Ort}; },
+                                                             &TAblage::Pruefen};
+    for (const TFall& F : Faelle)
+        for (const auto& Versuch : Versuche) {
+            SCOPED_TRACE(F.Ort.toStdString());
+            try {
+                Versuch(F.Ort);
+                ADD_FAILURE() << "geöffnet";
+            } catch (const EAblagefehler& E) {
+                EXPECT_TRUE(E.Meldung().contains(QString::fromUtf8(F.Meldung))) << E.Meldung().toStdString();
+            }
         }
-    }
     EXPECT_EQ(Roh(Leer), QStringList{}) << "nichts angelegt";
+    // The settings' fields make a URI that reaches the server; the check changes nothing.
+    TAblageeinstellung E;
+    E.Server = true;
+    E.Host = S.Ordner();
+    E.Benutzer = QStringLiteral("postgres");
+    E.Datenbank = Leer.section(QStringLiteral("@/"), 1).section(QLatin1Char('?'), 0, 0);
+    EXPECT_NO_THROW(TAblage::Pruefen(E.Uri(QStringLiteral("geheim"))));
+    EXPECT_EQ(Roh(Leer), QStringList{});
+    EXPECT_THROW(TAblage::Pruefen(E.Uri(QStringLiteral("falsch"))), EAblagefehler);
     EXPECT_EQ(TAblagedialekt::Anzeigename(S.Uri(QStringLiteral("x"))).contains(QStringLiteral("geheim")), false);
 }
 

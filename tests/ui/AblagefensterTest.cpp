@@ -1,14 +1,21 @@
 #include "Hauptfenster_Testhilfen.h"
 
 #include "archive/TAblage.h"
+#include "archive/TAblageeinstellung.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "ui/main/TAblageanbindung.h"
 #include "ui/main/TForm_Ablage.h"
+#include "ui/main/TForm_Einstellungen.h"
+#include "ui/shared/TEinstellungen.h"
 #include "ui/main/TForm_Haupt.h"
 #include "Testdateien.h"
 
 #include <QAction>
+#include <QTimer>
+#include <QRadioButton>
+#include <QComboBox>
+#include <QApplication>
 #include <QCompleter>
 #include <QDialog>
 #include <QDir>
@@ -23,6 +30,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <deque>
 
 using namespace Hauptfenster_Test;
 
@@ -202,6 +210,92 @@ TEST_F(AblagefensterTest, WartendeFassungenWerdenNachgetragen)
     for (int Nr = 1; Nr <= 3; ++Nr)
         EXPECT_EQ(A.Inhalt(Kennung, Nr), Gespeichert[Nr - 1]);
     EXPECT_EQ(Fenster.windowTitle(), Nummer(1) + QStringLiteral(" – a.dat[*] – Quadrolis C2"));
+}
+
+// A colleague saved the order meanwhile, through a connection of their own:
+// the save asks, naming who and when. Looking first archives nothing and
+// shows what this version changes; the next save archives it. "Trotzdem"
+// archives at once. Every version stays.
+TEST_F(AblagefensterTest, KollegeHatInzwischenGespeichert)
+{
+    Anbinden(Ablagepfad());
+    Tippen_In("Edit_Rechnungsempfaenger", QStringLiteral("Müller"));
+    Speichern_Unter(QStringLiteral("a.dat"));
+    const QString Kennung = Fenster.Bestellung().Kennung;
+    TAblage Kollege(Ablagepfad());
+    const auto Kollege_Speichert = [&](const QString& Bauvorhaben) {
+        TBestellung B;
+        ASSERT_TRUE(Bestelldatei::Bestellung_Laden(Pfad(QStringLiteral("a.dat")), B));
+        B.Bauvorhaben = Bauvorhaben;
+        QByteArray Bytes;
+        ASSERT_TRUE(Bestelldatei::Bytes_Erzeugen(B, Bytes));
+        Kollege.Ablegen(Kennung, {Bytes, QStringLiteral("/b.dat"), QDateTime(QDate(2026, 12, 8), QTime(14, 2)),
+                                  QStringLiteral("anna"), TAblagefelder::Von(B)});
+    };
+    const auto Speichern = [&](const QString& Bauvorhaben, std::deque<int> Wahl) {
+        Dienste.Wahlen = std::move(Wahl);
+        Tippen_In("Edit_Bauvorhaben", Bauvorhaben);
+        S<QAction>("Speichern1")->trigger();
+    };
+
+    Kollege_Speichert(QStringLiteral("Anbau"));
+    Speichern(QStringLiteral("Neubau"), {1});
+    ASSERT_EQ(Dienste.Auswahlknoepfe.size(), 1u);
+    EXPECT_EQ(Dienste.Auswahlknoepfe[0], (QStringList{"Trotzdem als neueste Version speichern",
+                                                      "Erst die Fassung von anna ansehen"}));
+    EXPECT_TRUE(Dienste.Meldungen.back().Text.contains(
+        QStringLiteral("von anna am 08.12.2026 um 14:02 Uhr gespeichert (Fassung 2); Sie hatten Fassung 1")))
+        << Dienste.Meldungen.back().Text.toStdString();
+    EXPECT_EQ(Kollege.Versionen(Kennung).size(), 2u);
+    auto* Vergleich = Fenster.findChild<QDialog*>(QStringLiteral("Vergleich"));
+    ASSERT_TRUE(Vergleich);
+    EXPECT_TRUE(Vergleich->findChild<QPlainTextEdit*>()->toPlainText().contains(QStringLiteral("\"Anbau\" → \"Neubau\"")));
+
+    Speichern(QStringLiteral("Neubau"), {});
+    EXPECT_EQ(Kollege.Versionen(Kennung).size(), 3u);
+    Kollege_Speichert(QStringLiteral("Scheune"));
+    Speichern(QStringLiteral("Altbau"), {0});
+    EXPECT_EQ(Dienste.Auswahlknoepfe.size(), 2u);
+    ASSERT_EQ(Kollege.Versionen(Kennung).size(), 5u);
+    EXPECT_EQ(Kollege.Inhalt(Kennung), Inhalt(Pfad(QStringLiteral("a.dat"))));
+}
+
+// "Einstellungen…": the server's fields, a check that says in German what
+// went wrong, the settings kept without the password, and the program's
+// archive moving to the server they name unless QUADROLIS_ABLAGE says otherwise.
+TEST_F(AblagefensterTest, EinstellungenWaehlenDenServer)
+{
+    Anbinden(Ablagepfad());
+    QString Ergebnis;
+    bool Gesperrt = false;
+    QTimer::singleShot(0, [&] {
+        auto* D = qobject_cast<TForm_Einstellungen*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(D);
+        Gesperrt = !Suchen<QLineEdit>(*D, "Edit_Server")->isEnabled();
+        Suchen<QRadioButton>(*D, "Radio_Server")->setChecked(true);
+        Suchen<QLineEdit>(*D, "Edit_Server")->setText(Ordner.path());
+        Suchen<QLineEdit>(*D, "Edit_Benutzer")->setText(QStringLiteral("verkauf"));
+        Suchen<QLineEdit>(*D, "Edit_Passwort")->setText(QStringLiteral("streng-geheim"));
+        Suchen<QComboBox>(*D, "CB_Sslmode")->setCurrentIndex(1);
+        Suchen<QPushButton>(*D, "Button_Pruefen")->click();
+        Ergebnis = Suchen<QLabel>(*D, "Label_Ergebnis")->text();
+        D->accept();
+    });
+    S<QAction>("Einstellungen1")->trigger();
+    EXPECT_TRUE(Gesperrt) << "Serverfelder ohne Server gesperrt";
+    EXPECT_TRUE(Ergebnis.contains(QStringLiteral("nicht erreichbar"))) << Ergebnis.toStdString();
+    const QString Ort = Fenster.Ablageanbindung()->Ort();
+    EXPECT_TRUE(Ort.startsWith(QStringLiteral("postgresql://verkauf:streng-geheim@/quadrolis_ablage?sslmode=require")))
+        << Ort.toStdString();
+    EXPECT_EQ(TAblage::Standardort(), Ort);
+    TEinstellungen Einstellungen;
+    Einstellungen.sync();
+    EXPECT_EQ(Einstellungen.value(QStringLiteral("Ablage/Benutzer")).toString(), QStringLiteral("verkauf"));
+    EXPECT_FALSE(Inhalt(Einstellungen.fileName()).contains("streng-geheim"));
+    qputenv("QUADROLIS_ABLAGE", Ablagepfad().toUtf8());
+    EXPECT_EQ(TAblage::Standardort(), Ablagepfad());
+    qunsetenv("QUADROLIS_ABLAGE");
+    TAblageeinstellung::Sitzungspasswort().clear();
 }
 
 // The window through its controls: search as one types, status filter, the

@@ -59,6 +59,21 @@ TAblage* TAblageanbindung::Ablage()
     return m_Ablage.get();
 }
 
+void TAblageanbindung::Ort_Setzen(const QString& Ort)
+{
+    if (Ort == m_Pfad)
+        return;
+    emit Ort_Geaendert();
+    m_Ablage.reset();
+    m_Pfad = Ort;
+    m_Warteschlange = TWarteschlange(m_Pfad);
+    m_Gemeldet = false;
+    m_Neu_Verbinden = false;
+    m_Eigene = 0;
+    Nummer_Setzen(QString());
+    Wartende_Zaehlen();
+}
+
 QString TAblageanbindung::Wartehinweis() const
 {
     if (m_Wartend == 0)
@@ -82,8 +97,10 @@ void TAblageanbindung::Nachtragen()
     if (A) {
         try {
             m_Warteschlange.Zustellen(*A, [this](const TWarteschlange::TEintrag& E, const TAblage::TAbgelegt& Ergebnis) {
-                if (E.Kennung == m_Kennung)
+                if (E.Kennung == m_Kennung) {
                     Nummer_Setzen(Ergebnis.Nummer);
+                    m_Eigene = Ergebnis.Version;
+                }
             });
             m_Gemeldet = false;
         } catch (const EFehler& F) {
@@ -106,6 +123,7 @@ void TAblageanbindung::Neu()
 {
     m_Kennung.clear();
     m_Vorgaenger.clear();
+    m_Eigene = 0;
     Nummer_Setzen(QString());
 }
 
@@ -115,6 +133,20 @@ void TAblageanbindung::Vor_Speichern(TBestellung& Bestellung)
         m_Kennung = Bestellung.Kennung;
     else if (Ablage())
         Bestellung.Kennung = m_Kennung.isEmpty() ? TAblage::Neue_Kennung() : m_Kennung;
+}
+
+bool TAblageanbindung::Ohne_Konflikt(TAblage& A)
+{
+    if (!m_Rueckfrage || m_Eigene == 0)
+        return true;
+    const std::optional<TAblage::TBestellinfo> Info = A.Bestellung(m_Kennung);
+    if (!Info || Info->Versionen <= m_Eigene)
+        return true;
+    const std::vector<TAblage::TVersion> Versionen = A.Versionen(m_Kennung);
+    if (m_Rueckfrage({m_Kennung, Info->Nummer, m_Eigene, Versionen.back()}))
+        return true;
+    m_Eigene = Info->Versionen;
+    return false;
 }
 
 void TAblageanbindung::Gespeichert(const TBestellung& Bestellung, const QByteArray& Bytes)
@@ -132,9 +164,12 @@ void TAblageanbindung::Gespeichert(const TBestellung& Bestellung, const QByteArr
     if (Zuerst_Direkt) {
         if (TAblage* A = Ablage()) {
             try {
-                Nummer_Setzen(A->Ablegen(Eintrag.Kennung, Eintrag.Version, TAblage::TDoppelt::Letzte,
-                                         Eintrag.Vorgaenger)
-                                  .Nummer);
+                if (!Ohne_Konflikt(*A))
+                    return;
+                const TAblage::TAbgelegt Ergebnis =
+                    A->Ablegen(Eintrag.Kennung, Eintrag.Version, TAblage::TDoppelt::Letzte, Eintrag.Vorgaenger);
+                Nummer_Setzen(Ergebnis.Nummer);
+                m_Eigene = Ergebnis.Version;
                 m_Gemeldet = false;
                 return;
             } catch (const EFehler& F) {
@@ -158,6 +193,7 @@ void TAblageanbindung::Gespeichert(const TBestellung& Bestellung, const QByteArr
 void TAblageanbindung::Geoeffnet(TBestellung& Bestellung, const QByteArray& Bytes)
 {
     m_Vorgaenger.clear();
+    m_Eigene = 0;
     m_Kennung = TAblage::Ist_Kennung(Bestellung.Kennung) ? Bestellung.Kennung : QString();
     QString Nummer;
     if (TAblage* A = Ablage()) {
@@ -168,6 +204,7 @@ void TAblageanbindung::Geoeffnet(TBestellung& Bestellung, const QByteArray& Byte
                 m_Kennung = Info->Kennung;
                 Bestellung.Kennung = Info->Kennung;
                 Nummer = Info->Nummer;
+                m_Eigene = Info->Versionen;
             }
         } catch (const EFehler& F) {
             Melden(Fehler_Oeffnen.arg(QDir::toNativeSeparators(TAblagedialekt::Anzeigename(m_Pfad)), F.Meldung()));

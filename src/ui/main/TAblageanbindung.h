@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,24 @@ public:
     QString Wartehinweis() const;
     // Delivers the versions waiting, if the archive can be reached.
     void Nachtragen();
+    // A colleague saved the order since this user opened or last saved it.
+    struct TKonflikt
+    {
+        QString Kennung;
+        QString Nummer;
+        int Eigene = 0; // the version this user knew
+        TAblage::TVersion Neueste;
+    };
+    // Asked before such a save is archived: true archives it as the newest
+    // version; false leaves it in the file only, the colleague's version
+    // then counting as the one this user knows. Without it, every save is archived.
+    void Rueckfrage_Setzen(std::function<bool(const TKonflikt&)> Rueckfrage) { m_Rueckfrage = std::move(Rueckfrage); }
+
+    // The archive is elsewhere from now on (the settings changed); the old one
+    // is closed once Ort_Geaendert told those who query it.
+    void Ort_Setzen(const QString& Ort);
+    const QString& Ort() const { return m_Pfad; }
+
     // A query of the archive failed: the next use opens the connection afresh.
     void Verbindung_Verloren() { m_Neu_Verbinden = true; }
 
@@ -58,11 +77,15 @@ signals:
     void Nummer_Geaendert();
     // The number of versions waiting for the archive changed.
     void Warteschlange_Geaendert();
+    // The archive is about to be closed: queries of it must end now.
+    void Ort_Geaendert();
 
 private:
     void Melden(const QString& Meldung);
     void Nummer_Setzen(const QString& Nummer);
     void Wartende_Zaehlen();
+    // False when the user chose to look at a colleague's newer version first.
+    bool Ohne_Konflikt(TAblage& A);
 
     QString m_Pfad;
     std::unique_ptr<TAblage> m_Ablage;
@@ -72,5 +95,7 @@ private:
     QString m_Kennung;
     QString m_Vorgaenger;
     QString m_Nummer;
+    int m_Eigene = 0; // the version of m_Kennung this user opened or last saved
+    std::function<bool(const TKonflikt&)> m_Rueckfrage;
     bool m_Gemeldet = false;
 };

@@ -22,6 +22,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -85,6 +86,12 @@ void TAblagemodell::Suchen(TAblage& Ablage, TAblage::TSuche Suche)
         clear();
         emit Nicht_Erreichbar();
     }
+}
+
+void TAblagemodell::Leeren()
+{
+    clear();
+    m_Ablage = nullptr;
 }
 
 QString TAblagemodell::Kennung(int Zeile) const
@@ -261,6 +268,15 @@ void TForm_Ablage::Hinweis_Zeigen(bool Erreichbar)
     m_Hinweis->setVisible(!Text.isEmpty());
 }
 
+void TForm_Ablage::Ort_Gewechselt()
+{
+    m_Modell->Leeren();
+    m_Versionen->setRowCount(0);
+    m_Verlauf->clear();
+    if (isVisible())
+        QTimer::singleShot(0, this, &TForm_Ablage::Suchen);
+}
+
 void TForm_Ablage::Suchen()
 {
     TAblage* A = Ablage();
@@ -381,14 +397,36 @@ void TForm_Ablage::Vergleichen()
     };
     if (!Lesen(Nummern[0], Alt) || !Lesen(Nummern[1], Neu))
         return;
+    Vergleich_Oeffnen(
+        QStringLiteral("%1: Fassung %2 → Fassung %3").arg(A->Bestellung(Kennung)->Nummer).arg(Nummern[0]).arg(Nummern[1]),
+        Alt, Neu);
+}
 
+void TForm_Ablage::Mit_Eigener_Vergleichen(const QString& Kennung, int Nr, const TBestellung& Eigene)
+{
+    TAblage* A = Ablage();
+    if (!A)
+        return;
+    const auto Info = A->Bestellung(Kennung);
+    m_Suche->setText(Info ? Info->Nummer : QString());
+    Zeigen();
+    TBestellung Andere;
+    const Bestelldatei::TErgebnis E =
+        Bestelldatei::Bestellung_Lesen(A->Inhalt(Kennung, Nr), Andere, QStringLiteral("Fassung %1").arg(Nr));
+    if (!E) {
+        TDienste::Aktuell().Fehler(this, E.Fehlertext);
+        return;
+    }
+    Vergleich_Oeffnen(QStringLiteral("%1: Fassung %2 → Ihre Fassung").arg(Info ? Info->Nummer : QString()).arg(Nr),
+                      Andere, Eigene);
+}
+
+void TForm_Ablage::Vergleich_Oeffnen(const QString& Titel, const TBestellung& Alt, const TBestellung& Neu)
+{
     auto* Dialog = new QDialog(this);
     Dialog->setAttribute(Qt::WA_DeleteOnClose);
     Dialog->setObjectName(QStringLiteral("Vergleich"));
-    Dialog->setWindowTitle(QStringLiteral("%1: Fassung %2 → Fassung %3")
-                               .arg(A->Bestellung(Kennung)->Nummer)
-                               .arg(Nummern[0])
-                               .arg(Nummern[1]));
+    Dialog->setWindowTitle(Titel);
     auto* Text = new QPlainTextEdit(Versionsvergleich::Unterschiede(Alt, Neu).join(QLatin1Char('\n')), Dialog);
     Text->setObjectName(QStringLiteral("Text_Unterschiede"));
     Text->setReadOnly(true);

@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class TBestellung;
 class TForm_Haupt;
 
 // The archive's orders as the list shows them: fetched as the view scrolls,
@@ -30,6 +31,8 @@ public:
     // Runs the search with the sorting last chosen.
     void Suchen(TAblage& Ablage, TAblage::TSuche Suche);
     QString Kennung(int Zeile) const;
+    // Ends the query; the archive is about to close.
+    void Leeren();
 
 signals:
     // A search failed, the server out of reach; the list is empty.
@@ -52,6 +55,10 @@ public:
     // Shows the window with the search run afresh.
     void Zeigen();
     TAblagemodell& Modell() { return *m_Modell; }
+    // The archive moves elsewhere: nothing of the old one is shown or queried.
+    void Ort_Gewechselt();
+    // Shows the order and what Eigene, not archived, changes against its version Nr.
+    void Mit_Eigener_Vergleichen(const QString& Kennung, int Nr, const TBestellung& Eigene);
 
 private:
     void Suchen();
@@ -61,6 +68,7 @@ private:
     void Oeffnen();
     void Version_Oeffnen();
     void Vergleichen();
+    void Vergleich_Oeffnen(const QString& Titel, const TBestellung& Alt, const TBestellung& Neu);
     void Status_Setzen();
     QString Gewaehlte_Kennung() const;
     TAblage* Ablage() const;

@@ -12,6 +12,7 @@
 #include "archive/Ablageimport.h"
 #include "ui/main/TAufAbPfeile.h"
 #include "ui/main/TForm_Ablage.h"
+#include "ui/main/TForm_Einstellungen.h"
 #include "ui/shared/TDienste.h"
 #include "ui/main/TOptionenMenue.h"
 #include "ui/main/TPositionsmodell.h"
@@ -1099,6 +1100,27 @@ void TForm_Haupt::Ablage_Anbinden(TAblageanbindung* Ablage)
     };
     Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Warteschlange_Geaendert, this, Wartehinweis);
     Wartehinweis();
+    // A colleague saved the order meanwhile: the user says whether this save becomes the newest version.
+    m_Ablage->Rueckfrage_Setzen([this](const TAblageanbindung::TKonflikt& K) {
+        const QLocale Deutsch(QLocale::German, QLocale::Germany);
+        const QString Wer = K.Neueste.Benutzer.isEmpty() ? QStringLiteral("jemand anders") : K.Neueste.Benutzer;
+        const QString Text =
+            QStringLiteral("Die Bestellung %1 wurde inzwischen von %2 am %3 um %4 Uhr gespeichert (Fassung %5); Sie "
+                           "hatten Fassung %6 geöffnet oder gespeichert.\n\nIhre Änderungen sind in der Datei gespeichert. "
+                           "Ihre Fassung kann jetzt die neueste in der Ablage werden, oder Sie sehen sich erst an, was "
+                           "sie gegenüber der Fassung von %2 ändert; mit dem nächsten Speichern wird sie dann die neueste.")
+                .arg(K.Nummer, Wer, Deutsch.toString(K.Neueste.Zeit, QStringLiteral("dd.MM.yyyy")),
+                     Deutsch.toString(K.Neueste.Zeit, QStringLiteral("HH:mm")))
+                .arg(K.Neueste.Nr)
+                .arg(K.Eigene);
+        if (TDienste::Aktuell().Auswahl(this, Text,
+                                        {QStringLiteral("Trotzdem als neueste Version speichern"),
+                                         QStringLiteral("Erst die Fassung von %1 ansehen").arg(Wer)})
+            == 0)
+            return true;
+        m_Ablagefenster->Mit_Eigener_Vergleichen(K.Kennung, K.Neueste.Nr, *m_Bestellung);
+        return false;
+    });
     // The modified mark follows the order a moment after each change, not on every keystroke.
     m_Titelzeitgeber = new QTimer(this);
     m_Titelzeitgeber->setSingleShot(true);
@@ -1118,11 +1140,19 @@ void TForm_Haupt::Ablage_Einrichten()
     Ablage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     auto* Uebernehmen1 = new QAction(QStringLiteral("Ordner in die Ablage übernehmen…"), Datei);
     Uebernehmen1->setObjectName(QStringLiteral("OrdnerUebernehmen1"));
-    Datei->insertActions(Vor, {Trenner, Ablage1, Uebernehmen1});
+    auto* Einstellungen1 = new QAction(QStringLiteral("Einstellungen…"), Datei);
+    Einstellungen1->setObjectName(QStringLiteral("Einstellungen1"));
+    Datei->insertActions(Vor, {Trenner, Ablage1, Uebernehmen1, Einstellungen1});
 
     m_Ablagefenster = new TForm_Ablage(*this, this);
     Slotschutz::Verbinden(Ablage1, &QAction::triggered, m_Ablagefenster, &TForm_Ablage::Zeigen);
     Slotschutz::Verbinden(Uebernehmen1, &QAction::triggered, this, &TForm_Haupt::Ordner_Uebernehmen);
+    Slotschutz::Verbinden(m_Ablage, &TAblageanbindung::Ort_Geaendert, m_Ablagefenster, &TForm_Ablage::Ort_Gewechselt);
+    Slotschutz::Verbinden(Einstellungen1, &QAction::triggered, this, [this] {
+        TForm_Einstellungen Dialog(this);
+        if (Dialog.exec() == QDialog::Accepted)
+            m_Ablage->Ort_Setzen(TAblage::Standardort());
+    });
 
     for (QLineEdit* Feld : {m_Ui.Edit_Rechnungsempfaenger, m_Ui.Edit_Ansprechpartner, m_Ui.Edit_Bauvorhaben}) {
         auto* Vervollstaendigung = new QCompleter(new QStringListModel(Feld), Feld);
