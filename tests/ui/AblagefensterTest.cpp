@@ -191,6 +191,9 @@ TEST_F(AblagefensterTest, WartendeFassungenWerdenNachgetragen)
     for (const char* Hinweis : Hinweise) {
         if (!*Hinweis) {
             ASSERT_TRUE(QDir(Ablagepfad()).removeRecursively());
+            // Typing in the search does not try the archive again at once; saving does.
+            S<QAction>("Ablage1")->trigger();
+            EXPECT_TRUE(S<QLabel>("Label_Hinweis")->text().contains(QStringLiteral("nichts Aktuelles")));
         }
         Tippen_In("Edit_Bauvorhaben", QString::fromUtf8(Hinweis) + QStringLiteral("."));
         Speichern_Unter(QStringLiteral("a.dat"));
