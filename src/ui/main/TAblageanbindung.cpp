@@ -32,6 +32,9 @@ TAblageanbindung::TAblageanbindung(const QString& Pfad, QObject* parent)
             Nachtragen();
     });
     Erneut->start();
+    // Versions an earlier run left waiting go as soon as the program is up.
+    if (m_Wartend > 0)
+        QTimer::singleShot(0, this, &TAblageanbindung::Nachtragen);
 }
 
 TAblageanbindung::~TAblageanbindung() = default;
