@@ -4,11 +4,11 @@ const TBeschlaege::TTabelle& TBeschlaege::Katalog()
 {
     static const TTabelle Tabelle = {{
         {{
-            {.Name = "Roto NT",       .ProFluegel = 0},
+            {.Name = "Roto NT",       .ProFluegel = 0, .Ohne_Zusatzkosten = true},
             {.Name = "Roto Royal NT", .ProFluegel = 36},
         }},
         {{
-            {.Name = "Standard",             .ProFluegel = 0},
+            {.Name = "Standard",             .ProFluegel = 0, .Ohne_Zusatzkosten = true},
             {.Name = "Sicherheitsstufe I",   .ProFluegel = 2.5L},
             {.Name = "Sicherheitsstufe II",  .ProFluegel = 9.9L},
             {.Name = "Sicherheitsstufe III", .ProFluegel = 15.1L},

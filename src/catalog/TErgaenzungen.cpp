@@ -5,7 +5,7 @@ const TErgaenzungen::TTabelle& TErgaenzungen::Katalog()
     static const TTabelle Tabelle = [] {
         TTabelle T = {{
             {{
-                {.Name = "keine",              .ProMenge = 0},
+                {.Name = "keine",              .ProMenge = 0, .Ohne_Zusatzkosten = true},
                 {.Name = "Sandwichplatte 1/3", .ProMenge = 117},
                 {.Name = "Sandwichplatte 2/3", .ProMenge = 234},
                 {.Name = "Sandwichplatte 3/3", .ProMenge = 351},
@@ -23,7 +23,7 @@ const TErgaenzungen::TTabelle& TErgaenzungen::Katalog()
                 {.Name = "Fenster Bogen",        .ProStueck = 113},
             }},
             {{
-                {.Name = "Hoppe Modell Tokyo F1", .ProFluegel = 0},
+                {.Name = "Hoppe Modell Tokyo F1", .ProFluegel = 0, .Ohne_Zusatzkosten = true},
                 {.Name = "Hoppe Modell Tokyo F4", .ProFluegel = 4},
                 {.Name = "Hoppe weiß",            .ProFluegel = 5},
             }},
@@ -56,7 +56,7 @@ const TErgaenzungen::TTabelle& TErgaenzungen::Katalog()
                 {.Name = "Schiebe-Falt-Tür",              .FestProStueck = 699},
             }},
             {{
-                {.Name = "keine Füllung", .Menge = 0},
+                {.Name = "keine Füllung", .Menge = 0, .Listentext = "keine", .Ohne_Zusatzkosten = true},
             }},
         }};
         // "1" to "30" panels: the entry's label is its count.

@@ -4,7 +4,7 @@ const THoelzer::TTabelle& THoelzer::Katalog()
 {
     static const TTabelle Tabelle = {{
         {{
-            {.Name = "Fichte keilgezinkt", .ProMeterUmlauf = 0},
+            {.Name = "Fichte keilgezinkt", .ProMeterUmlauf = 0, .Ohne_Zusatzkosten = true},
             {.Name = "Fichte",             .ProMeterUmlauf = 9},
         }},
     }};

@@ -4,8 +4,8 @@ const TProfile::TTabelle& TProfile::Katalog()
 {
     static const TTabelle Tabelle = {{
         {{
-            {.Name = "Neubau",        .ProMeterUmlauf = 66},
-            {.Name = "Denkmalschutz", .ProMeterUmlauf = 66},
+            {.Name = "Neubau",        .ProMeterUmlauf = 66, .Ohne_Zusatzkosten = true},
+            {.Name = "Denkmalschutz", .ProMeterUmlauf = 66, .Ohne_Zusatzkosten = true},
         }},
         {{
             {},
@@ -16,17 +16,17 @@ const TProfile::TTabelle& TProfile::Katalog()
             {.Name = "Feststehende Elemente", .ProMeterUmlauf = 47},
         }},
         {{
-            {.Name = "Anzahl Konter?",     .ProStueck = 0},
+            {.Name = "Anzahl Konter?",     .ProStueck = 0, .Ohne_Zusatzkosten = true},
             {.Name = "Konterholz 1 Stück", .ProStueck = 36},
             {.Name = "Konterholz 2 Stück", .ProStueck = 72},
             {.Name = "Konterholz 3 Stück", .ProStueck = 108},
             {.Name = "Konterholz 4 Stück", .ProStueck = 144},
         }},
         {{
-            {.Name = "o-o",    .ProStueck = 0},
-            {.Name = "o-i",    .ProStueck = 0},
-            {.Name = "a-o",    .ProStueck = 0},
-            {.Name = "a-i",    .ProStueck = 0},
+            {.Name = "o-o",    .ProStueck = 0, .Ohne_Zusatzkosten = true},
+            {.Name = "o-i",    .ProStueck = 0, .Ohne_Zusatzkosten = true},
+            {.Name = "a-o",    .ProStueck = 0, .Ohne_Zusatzkosten = true},
+            {.Name = "a-i",    .ProStueck = 0, .Ohne_Zusatzkosten = true},
             {.Name = "sonder", .ProStueck = 19.9L},
         }},
     }};

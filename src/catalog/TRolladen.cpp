@@ -4,7 +4,7 @@ const TRolladen::TTabelle& TRolladen::Katalog()
 {
     static const TTabelle Tabelle = {{
         {{
-            {.Name = "kein Rolladen",      .ProMeterHoehe = 0},
+            {.Name = "kein Rolladen",      .ProMeterHoehe = 0, .Ohne_Zusatzkosten = true},
             {.Name = "16mm Nut",           .ProMeterHoehe = 27},
             {.Name = "Aluschiene 25 x 22", .ProMeterHoehe = 35},
         }},
@@ -37,8 +37,8 @@ const TRolladen::TTabelle& TRolladen::Katalog()
             {.Name = "Zulage Insektenschutzrollo", .ProMeterUmlauf = 32},
         }},
         {{
-            {.Name = "Alubank"},
-            {.Name = "Steinbank"},
+            {.Name = "Alubank", .Ohne_Zusatzkosten = true},
+            {.Name = "Steinbank", .Ohne_Zusatzkosten = true},
         }},
     }};
     return Tabelle;

@@ -4,11 +4,11 @@ const TSonderausfuehrungen::TTabelle& TSonderausfuehrungen::Katalog()
 {
     static const TTabelle Tabelle = {{
         {{
-            {.Name = "keine",              .ProMeterBreite = 0},
+            {.Name = "keine",              .ProMeterBreite = 0, .Ohne_Zusatzkosten = true},
             {.Name = "begehbar 25mm hoch", .ProMeterBreite = 99.9L},
         }},
         {{
-            {.Name = "keine",                                   .ProStueck = 0},
+            {.Name = "keine",                                   .ProStueck = 0, .Ohne_Zusatzkosten = true},
             {.Name = "mit Gestänge",                            .ProStueck = 142},
             {.Name = "mit Kurbel",                              .ProStueck = 224},
             {.Name = "mit Motor 24 V (ohne Steurung/Schaler)",  .ProStueck = 478},

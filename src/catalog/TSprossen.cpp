@@ -5,7 +5,7 @@ const TSprossen::TTabelle& TSprossen::Katalog()
     static const TTabelle Tabelle = [] {
         TTabelle T = {{
             {{
-                {.Name = "keine",                                                              .ProMenge = 0},
+                {.Name = "keine",                                                              .ProMenge = 0, .Ohne_Zusatzkosten = true},
                 {.Name = "glasteilend oder aufgesiegelt 20 Grad Schräge mit Wiener Sprosse",  .ProMenge = 25},
                 {.Name = "glasteilend oder aufgesiegelt 20 Grad Schräge ohne Wiener Sprosse", .ProMenge = 25},
                 {.Name = "glasteilend oder aufgesiegelt 20 Grad Schräge mit Thermixsprosse",  .ProMenge = 35},
@@ -14,7 +14,7 @@ const TSprossen::TTabelle& TSprossen::Katalog()
                 {.Name = "glasteilend oder aufgesiegelt profiliert mit Thermixsprosse",        .ProMenge = 55},
             }},
             {{
-                {.Name = "keine Sprossen", .Felder = 0},
+                {.Name = "keine Sprossen", .Felder = 0, .Ohne_Zusatzkosten = true},
             }},
         }};
         // "2" to "30" fields: the entry's label is its field count.

@@ -4,7 +4,7 @@ const TVersiegelungen::TTabelle& TVersiegelungen::Katalog()
 {
     static const TTabelle Tabelle = {{
         {{
-            {.Name = "transparent", .ProMeterUmlauf = 0},
+            {.Name = "transparent", .ProMeterUmlauf = 0, .Ohne_Zusatzkosten = true},
             {.Name = "weiß",        .ProMeterUmlauf = 4},
         }},
     }};

@@ -118,9 +118,7 @@ bool TOptionsregeln::Uebernehmen(TPosition& Ziel, const TPosition& Quelle, TOpti
         Sonderfarbe_Setzen(Ziel.Oberflaechen, Oberflaeche_Anzeigen(Quelle.Oberflaechen).Sonderfarbe_Gewaehlt);
         return true;
     }
-    const std::int32_t Wert = Gruppe_Von(Quelle, Option, [](const auto& Gruppe, int Zeile) {
-        return Gruppe.ItemIndex_Lesen(Zeile);
-    });
+    const std::int32_t Wert = Wahl_Lesen(Quelle, Option);
     const TOberlichtfreigabe Oberlicht = Oberlicht_Freigabe(Ziel.Abmessungen);
     // Where the editor's control is disabled for Ziel, the choice cannot be made there.
     const bool Gesperrt = (Option == TOption::Oberflaeche
@@ -132,11 +130,50 @@ bool TOptionsregeln::Uebernehmen(TPosition& Ziel, const TPosition& Quelle, TOpti
                           || (Option == TOption::Zweite_Dichtung && Zweite_Dichtung_Erzwungen(Ziel.Glaeser) && Wert != 1);
     if (Gesperrt)
         return false;
-    Gruppe_Von(Ziel, Option, [Wert](auto& Gruppe, int Zeile) {
-        Gruppe.ItemIndex_Setzen(Zeile, Wert);
-        return 0;
-    });
+    Wahl_Setzen(Ziel, Option, Wert);
     if (Option == TOption::Glas_1)
         Zweite_Dichtung_Anwenden(Ziel);
     return true;
+}
+
+std::int32_t TOptionsregeln::Wahl_Lesen(const TPosition& Position, TOption Option)
+{
+    return Gruppe_Von(Position, Option, [](const auto& Gruppe, int Zeile) { return Gruppe.ItemIndex_Lesen(Zeile); });
+}
+
+void TOptionsregeln::Wahl_Setzen(TPosition& Position, TOption Option, std::int32_t Wert)
+{
+    Gruppe_Von(Position, Option, [Wert](auto& Gruppe, int Zeile) {
+        Gruppe.ItemIndex_Setzen(Zeile, Wert);
+        return 0;
+    });
+}
+
+std::vector<TOptionsregeln::TListeneintrag> TOptionsregeln::Listeneintraege(TOption Option)
+{
+    // A row is as long as its longest sibling; the empty entries at its end are none.
+    const auto Aus = [](const auto& Zeile, std::size_t Erster) {
+        std::size_t Ende = Zeile.size();
+        while (Ende > Erster && Zeile[Ende - 1].Name.isEmpty() && Zeile[Ende - 1].Zusatztext.isEmpty())
+            --Ende;
+        std::vector<TListeneintrag> Liste;
+        for (std::size_t i = Erster; i < Ende; ++i)
+            Liste.push_back({Zeile[i].Listeneintrag(), Zeile[i].Ohne_Zusatzkosten});
+        return Liste;
+    };
+    // The sash list starts at one sash: no window is all frame.
+    if (Option == TOption::Fluegel)
+        return Aus(TAbmessungen::Katalog()[0], 1);
+    static const TPosition Leer;
+    std::vector<TListeneintrag> Liste = Gruppe_Von(Leer, Option, [&Aus](const auto& Gruppe, int Zeile) {
+        return Aus(Gruppe.Tabelle()[std::size_t(Zeile)], 0);
+    });
+    if (Option == TOption::Oberflaeche) {
+        // The special colour has its box; each surface is listed after its number of colours.
+        Liste.resize(std::size_t(TOberflaechen::Index_Sonderfarbe));
+        const auto& Zeile = TOberflaechen::Katalog()[0];
+        for (std::size_t i = 0; i < Liste.size(); ++i)
+            Liste[i].Text = Zeile[i].Zusatztext + QString(12, QLatin1Char(' ')) + Zeile[i].Name;
+    }
+    return Liste;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
+#include <vector>
 
 class TAbmessungen;
 class TGlaeser;
@@ -61,4 +64,16 @@ public:
     // unchanged, where the editor would not let the user choose it there.
     // A special colour still needs the order's special-colour position.
     static bool Uebernehmen(TPosition& Ziel, const TPosition& Quelle, TOption Option);
+
+    // Where Option is kept: its chosen entry, or 0/1 for a box. The sash
+    // layout and the special colour are not a row of their own.
+    static std::int32_t Wahl_Lesen(const TPosition& Position, TOption Option);
+    static void Wahl_Setzen(TPosition& Position, TOption Option, std::int32_t Wert);
+    // The entries of Option's row as the editor lists them; a box has none.
+    struct TListeneintrag
+    {
+        QString Text;
+        bool Ohne_Zusatzkosten = false;
+    };
+    static std::vector<TListeneintrag> Listeneintraege(TOption Option);
 };

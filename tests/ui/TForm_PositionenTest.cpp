@@ -413,6 +413,27 @@ TEST_F(TForm_PositionenTest, UnabhaengigeListenBeeinflussenSichNicht)
     EXPECT_TRUE(Liste("CBC_Rahmen_Seiten")->isEnabled());
 }
 
+// Each list stores its choice in its own row of the window: chosen to its
+// last entry one after the other, all of them show it again once the window
+// is loaded anew (a list writing into another's row would show that one changed).
+TEST_F(TForm_PositionenTest, JedeListeSchreibtInIhreZeile)
+{
+    Zeigen();
+    std::vector<QComboBox*> Gewaehlt;
+    for (QComboBox* Box : Form->findChildren<QComboBox*>()) {
+        if (!Box->isEnabled() || Box->objectName() == QLatin1String("CBC_Fluegel"))
+            continue;
+        Waehlen(Box->objectName().toLatin1().constData(), Box->count() - 1);
+        Gewaehlt.push_back(Box);
+    }
+    ASSERT_GE(Gewaehlt.size(), 25u);
+    for (QComboBox* Box : Gewaehlt)
+        Box->setCurrentIndex(0);
+    Form->Focus_Form_Positionen();
+    for (QComboBox* Box : Gewaehlt)
+        EXPECT_EQ(Box->currentIndex(), Box->count() - 1) << Box->objectName().toStdString();
+}
+
 TEST_F(TForm_PositionenTest, TastendruckKlapptDieFluegellisteAuf)
 {
     Zeigen();

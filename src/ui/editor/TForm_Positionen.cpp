@@ -33,8 +33,6 @@ namespace {
 
 using TZahlart = TZahleingabe::TZahlart;
 
-const QColor Himmelblau(166, 202, 240);
-
 // The top-light field is empty while there is no top-light height.
 QString Oberlicht_Text(const TAbmessungen& A)
 {
@@ -65,48 +63,7 @@ TForm_Positionen::TForm_Positionen(TDialogkontext& Kontext, QWidget* parent)
     m_Skizze->setObjectName(QStringLiteral("Skizze_Position"));
     m_Skizze->setGeometry(TPositionen_Layout::Breite, 8, Skizzenbreite - 8, TPositionen_Layout::Hoehe - 16);
     setFixedSize(TPositionen_Layout::Breite + Skizzenbreite, TPositionen_Layout::Hoehe);
-    FormCreate();
     Handler_Binden();
-}
-
-void TForm_Positionen::FormCreate()
-{
-    for (TComboBoxColor* Box : m_Ui.Optionslisten())
-        Box->Farben_Zuruecksetzen();
-
-    const std::pair<TComboBoxColor*, QList<int>> Ohne_Zusatzkosten[] = {
-        {m_Ui.CBC_Fensterbankanschluss, {0, 1, 2, 3}},
-        {m_Ui.CBC_Profil,               {0, 1}},
-        {m_Ui.CBC_Konterholz,           {0}},
-        {m_Ui.CBC_Holz,                 {0}},
-        {m_Ui.CBC_Oberflaeche,          {0, 6}},
-        {m_Ui.CBC_Fluegelabdeckung,     {0}},
-        {m_Ui.CBC_Regen_Abdeckung,      {0, 1, 2, 3}},
-        {m_Ui.CBC_Regen_Fenster,        {0, 1, 2, 3}},
-        {m_Ui.CBC_Kaempfer,             {0, 1, 2, 3, 4}},
-        {m_Ui.CBC_Schlagleiste,         {0, 1, 2, 3, 4, 5}},
-        {m_Ui.CBC_Sprossen,             {0}},
-        {m_Ui.CBC_Felder,               {0}},
-        {m_Ui.CBC_Glas_1,               {0}},
-        {m_Ui.CBC_Glas_2,               {0}},
-        {m_Ui.CBC_Glas_3,               {0}},
-        {m_Ui.CBC_Glas_4,               {0}},
-        {m_Ui.CBC_Versiegelung,         {0}},
-        {m_Ui.CBC_Roto,                 {0}},
-        {m_Ui.CBC_Sicherheit,           {0}},
-        {m_Ui.CBC_Rolladen,             {0}},
-        {m_Ui.CBC_Bank,                 {0, 1}},
-        {m_Ui.CBC_Oberlichtoeffner,     {0}},
-        {m_Ui.CBC_Bodenschwelle,        {0}},
-        {m_Ui.CBC_Fuellung,             {0}},
-        {m_Ui.CBC_FuellungAnzahl,       {0}},
-        {m_Ui.CBC_Oliven,               {0}},
-        {m_Ui.CBC_Rahmen,               {0}},
-        {m_Ui.CBC_Rahmen_Seiten,        {0}},
-    };
-    for (const auto& [Box, Eintraege] : Ohne_Zusatzkosten)
-        for (int Eintrag : Eintraege)
-            Box->Hintergrund_Setzen(Eintrag, Himmelblau);
 }
 
 void TForm_Positionen::Handler_Binden()
@@ -119,35 +76,7 @@ void TForm_Positionen::Handler_Binden()
         });
     };
     Auswahl(m_Ui.CBC_Fluegel, &TForm_Positionen::CBC_FluegelChange);
-    Auswahl(m_Ui.CBC_Profil, &TForm_Positionen::CBC_ProfilChange);
-    Auswahl(m_Ui.CBC_Konterholz, &TForm_Positionen::CBC_KonterholzChange);
-    Auswahl(m_Ui.CBC_Fensterbankanschluss, &TForm_Positionen::CBC_FensterbankanschlussChange);
-    Auswahl(m_Ui.CBC_Holz, &TForm_Positionen::CBC_HolzChange);
-    Auswahl(m_Ui.CBC_Oberflaeche, &TForm_Positionen::CBC_OberflaecheChange);
-    Auswahl(m_Ui.CBC_Versiegelung, &TForm_Positionen::CBC_VersiegelungChange);
-    Auswahl(m_Ui.CBC_Regen_Fenster, &TForm_Positionen::CBC_Regen_FensterChange);
-    Auswahl(m_Ui.CBC_Fluegelabdeckung, &TForm_Positionen::CBC_FluegelabdeckungChange);
-    Auswahl(m_Ui.CBC_Roto, &TForm_Positionen::CBC_RotoChange);
-    Auswahl(m_Ui.CBC_Sicherheit, &TForm_Positionen::CBC_SicherheitChange);
     Auswahl(m_Ui.CBC_Glas_1, &TForm_Positionen::CBC_Glas_1Change);
-    Auswahl(m_Ui.CBC_Glas_2, &TForm_Positionen::CBC_Glas_2Change);
-    Auswahl(m_Ui.CBC_Glas_3, &TForm_Positionen::CBC_Glas_3Change);
-    Auswahl(m_Ui.CBC_Glas_4, &TForm_Positionen::CBC_Glas_4Change);
-    Auswahl(m_Ui.CBC_Sprossen, &TForm_Positionen::CBC_SprossenChange);
-    Auswahl(m_Ui.CBC_Felder, &TForm_Positionen::CBC_FelderChange);
-    Auswahl(m_Ui.CBC_Rolladen, &TForm_Positionen::CBC_RolladenChange);
-    Auswahl(m_Ui.CBC_Bank, &TForm_Positionen::CBC_BankChange);
-    Auswahl(m_Ui.CBC_Fuellung, &TForm_Positionen::CBC_FuellungChange);
-    Auswahl(m_Ui.CBC_FuellungAnzahl, &TForm_Positionen::CBC_FuellungAnzahlChange);
-    Auswahl(m_Ui.CBC_Oliven, &TForm_Positionen::CBC_OlivenChange);
-    Auswahl(m_Ui.CBC_Regen_Abdeckung, &TForm_Positionen::CBC_Regen_AbdeckungChange);
-    Auswahl(m_Ui.CBC_Kaempfer, &TForm_Positionen::CBC_KaempferChange);
-    Auswahl(m_Ui.CBC_Schlagleiste, &TForm_Positionen::CBC_SchlagleisteChange);
-    Auswahl(m_Ui.CBC_Rahmen, &TForm_Positionen::CBC_RahmenChange);
-    Auswahl(m_Ui.CBC_Rahmen_Seiten, &TForm_Positionen::CBC_Rahmen_SeitenChange);
-    Auswahl(m_Ui.CBE_Sonderformen, &TForm_Positionen::CBE_SonderformenChange);
-    Auswahl(m_Ui.CBC_Bodenschwelle, &TForm_Positionen::CBC_BodenschwelleChange);
-    Auswahl(m_Ui.CBC_Oberlichtoeffner, &TForm_Positionen::CBC_OberlichtoeffnerChange);
 
     const auto Klick = [this](QAbstractButton* Knopf, void (TForm_Positionen::*Handler)()) {
         Slotschutz::Verbinden(Knopf, &QAbstractButton::clicked, this, [this, Knopf, Handler] {
@@ -155,17 +84,25 @@ void TForm_Positionen::Handler_Binden()
             (this->*Handler)();
         });
     };
+    // The choices that store their entry and show their group again.
+    for (const TWahl& W : Wahlen()) {
+        if (!W.Anzeige)
+            continue;
+        if (auto* Box = qobject_cast<QComboBox*>(W.Steuerelement)) {
+            Slotschutz::Verbinden(Box, &QComboBox::activated, this, [this, W](int Index) {
+                Schritt_Benennen(W.Steuerelement);
+                Waehlen(W.Option, Index, W.Anzeige);
+            });
+        } else if (auto* Kasten = qobject_cast<QCheckBox*>(W.Steuerelement)) {
+            Slotschutz::Verbinden(Kasten, &QAbstractButton::clicked, this, [this, W, Kasten] {
+                Schritt_Benennen(Kasten);
+                Waehlen(W.Option, Haken_Wert(Kasten), W.Anzeige);
+            });
+        }
+    }
     Klick(m_Ui.CheckBox_Sonderfarbe, &TForm_Positionen::CheckBox_SonderfarbeClick);
-    Klick(m_Ui.CheckBoxBE_Abdeckkappen, &TForm_Positionen::CheckBoxBE_AbdeckkappenClick);
-    Klick(m_Ui.CheckBoxBE_Griffhoehe, &TForm_Positionen::CheckBoxBE_GriffhoeheClick);
-    Klick(m_Ui.CB_PutzFangschere, &TForm_Positionen::CB_PutzFangschereClick);
-    Klick(m_Ui.CheckBoxE_Oliven_1, &TForm_Positionen::CheckBoxE_Oliven_1Click);
-    Klick(m_Ui.CheckBoxE_Absaegen, &TForm_Positionen::CheckBoxE_AbsaegenClick);
-    Klick(m_Ui.CheckBox_Regelair, &TForm_Positionen::CheckBox_RegelairClick);
     Klick(m_Ui.CheckBox_2te_Dichtung, &TForm_Positionen::CheckBox_2te_DichtungClick);
-    Klick(m_Ui.CheckBox_Abschliessbar, &TForm_Positionen::CheckBox_AbschliessbarClick);
     Klick(m_Ui.BitBtn1, &TForm_Positionen::BitBtn1Click);
-    Klick(m_Ui.Button_Abbrechen, &TForm_Positionen::Abbrechen);
     TStandardknopf::Einrichten(*this, *m_Ui.BitBtn1);
     // The menu is filled when it opens: it names the choices as they stand then.
     auto* Fuer_Alle = new QMenu(m_Ui.Button_Fuer_Alle);
@@ -348,44 +285,21 @@ QString TForm_Positionen::Steuerelementname(const QObject* Steuerelement) const
 
 void TForm_Positionen::Fuer_Alle_Anbieten()
 {
-    using O = TOptionsregeln::TOption;
-    const std::pair<QWidget*, O> Optionen[] = {
-        {m_Ui.CBC_Fluegel, O::Fluegel},           {m_Ui.CBC_Fensterbankanschluss, O::Fensterbankanschluss},
-        {m_Ui.CBC_Profil, O::Profil},             {m_Ui.CBC_Konterholz, O::Konterholz},
-        {m_Ui.CBC_Holz, O::Holz},                 {m_Ui.CBC_Oberflaeche, O::Oberflaeche},
-        {m_Ui.CheckBox_Sonderfarbe, O::Sonderfarbe}, {m_Ui.CBC_Fluegelabdeckung, O::Fluegelabdeckung},
-        {m_Ui.CBC_Regen_Abdeckung, O::Regen_Abdeckung}, {m_Ui.CBC_Regen_Fenster, O::Regen_Fenster},
-        {m_Ui.CBC_Kaempfer, O::Kaempfer},         {m_Ui.CBC_Schlagleiste, O::Schlagleiste},
-        {m_Ui.CBC_Sprossen, O::Sprossen},         {m_Ui.CBC_Felder, O::Felder},
-        {m_Ui.CBC_Glas_1, O::Glas_1},             {m_Ui.CBC_Glas_2, O::Glas_2},
-        {m_Ui.CBC_Glas_3, O::Glas_3},             {m_Ui.CBC_Glas_4, O::Glas_4},
-        {m_Ui.CBC_Versiegelung, O::Versiegelung}, {m_Ui.CBC_Roto, O::Beschlag},
-        {m_Ui.CheckBoxBE_Abdeckkappen, O::Abdeckkappen}, {m_Ui.CB_PutzFangschere, O::PutzFangschere},
-        {m_Ui.CBC_Sicherheit, O::Sicherheit},     {m_Ui.CheckBoxBE_Griffhoehe, O::Griffhoehe},
-        {m_Ui.CBC_Rolladen, O::Rolladen},         {m_Ui.CBC_Bank, O::Bank},
-        {m_Ui.CBC_Oberlichtoeffner, O::Oberlichtoeffner}, {m_Ui.CheckBox_Regelair, O::Regelair},
-        {m_Ui.CheckBox_Abschliessbar, O::Abschliessbar}, {m_Ui.CheckBox_2te_Dichtung, O::Zweite_Dichtung},
-        {m_Ui.CBE_Sonderformen, O::Sonderform},   {m_Ui.CBC_Bodenschwelle, O::Bodenschwelle},
-        {m_Ui.CBC_Fuellung, O::Fuellung},         {m_Ui.CBC_FuellungAnzahl, O::Fuellung_Anzahl},
-        {m_Ui.CBC_Oliven, O::Oliven},             {m_Ui.CheckBoxE_Oliven_1, O::Oliven_Abschliessbar},
-        {m_Ui.CheckBoxE_Absaegen, O::Absaegen},   {m_Ui.CBC_Rahmen, O::Rahmen},
-        {m_Ui.CBC_Rahmen_Seiten, O::Rahmen_Seiten},
-    };
     QMenu* Menue = m_Ui.Button_Fuer_Alle->menu();
     Menue->clear();
     if (!Position())
         return;
-    for (const auto& [Steuerelement, Option] : Optionen) {
+    for (const TWahl& W : Wahlen()) {
         QString Wert;
-        if (const auto* Liste = qobject_cast<QComboBox*>(Steuerelement))
+        if (const auto* Liste = qobject_cast<QComboBox*>(W.Steuerelement))
             Wert = Liste->currentText().simplified();
-        else if (const auto* Kasten = qobject_cast<QAbstractButton*>(Steuerelement))
+        else if (const auto* Kasten = qobject_cast<QAbstractButton*>(W.Steuerelement))
             Wert = Kasten->isChecked() ? QStringLiteral("ja") : QStringLiteral("nein");
-        const QString Was = Steuerelementname(Steuerelement) + QStringLiteral(" „") + Wert + QStringLiteral("“");
+        const QString Was = Steuerelementname(W.Steuerelement) + QStringLiteral(" „") + Wert + QStringLiteral("“");
         QAction* Punkt = Menue->addAction(Was);
-        Punkt->setEnabled(Steuerelement->isEnabled());
+        Punkt->setEnabled(W.Steuerelement->isEnabled());
         Slotschutz::Verbinden(Punkt, &QAction::triggered, this,
-                              [this, Option = Option, Was] { Fuer_Alle_Uebernehmen(Option, Was); });
+                              [this, Option = W.Option, Was] { Fuer_Alle_Uebernehmen(Option, Was); });
     }
 }
 
@@ -516,14 +430,60 @@ void TForm_Positionen::Aendern(F&& Schritte)
     }
 }
 
-template <class TGruppe>
-void TForm_Positionen::Waehlen(TGruppe TPosition::*Gruppe, int Zeile, int Eintrag,
+void TForm_Positionen::Waehlen(TOptionsregeln::TOption Option, std::int32_t Eintrag,
                                void (TForm_Positionen::*Anzeige)())
 {
     Aendern([&](TPosition& P) {
-        (P.*Gruppe).ItemIndex_Setzen(Zeile, Eintrag);
+        TOptionsregeln::Wahl_Setzen(P, Option, Eintrag);
         (this->*Anzeige)();
     });
+}
+
+std::vector<TForm_Positionen::TWahl> TForm_Positionen::Wahlen() const
+{
+    using O = TOptionsregeln::TOption;
+    using F = TForm_Positionen;
+    return {
+        {m_Ui.CBC_Fluegel, O::Fluegel, nullptr},
+        {m_Ui.CBC_Fensterbankanschluss, O::Fensterbankanschluss, &F::Profile_Anzeigen},
+        {m_Ui.CBC_Profil, O::Profil, &F::Profile_Anzeigen},
+        {m_Ui.CBC_Konterholz, O::Konterholz, &F::Profile_Anzeigen},
+        {m_Ui.CBC_Holz, O::Holz, &F::Hoelzer_Anzeigen},
+        {m_Ui.CBC_Oberflaeche, O::Oberflaeche, &F::Oberflaechen_Anzeigen},
+        {m_Ui.CheckBox_Sonderfarbe, O::Sonderfarbe, nullptr},
+        {m_Ui.CBC_Fluegelabdeckung, O::Fluegelabdeckung, &F::Regenschienen_Anzeigen},
+        {m_Ui.CBC_Regen_Abdeckung, O::Regen_Abdeckung, &F::Zierprofile_Anzeigen},
+        {m_Ui.CBC_Regen_Fenster, O::Regen_Fenster, &F::Regenschienen_Anzeigen},
+        {m_Ui.CBC_Kaempfer, O::Kaempfer, &F::Zierprofile_Anzeigen},
+        {m_Ui.CBC_Schlagleiste, O::Schlagleiste, &F::Zierprofile_Anzeigen},
+        {m_Ui.CBC_Sprossen, O::Sprossen, &F::Sprossen_Anzeigen},
+        {m_Ui.CBC_Felder, O::Felder, &F::Sprossen_Anzeigen},
+        {m_Ui.CBC_Glas_1, O::Glas_1, nullptr},
+        {m_Ui.CBC_Glas_2, O::Glas_2, &F::Glaeser_Anzeigen},
+        {m_Ui.CBC_Glas_3, O::Glas_3, &F::Glaeser_Anzeigen},
+        {m_Ui.CBC_Glas_4, O::Glas_4, &F::Glaeser_Anzeigen},
+        {m_Ui.CBC_Versiegelung, O::Versiegelung, &F::Versiegelungen_Anzeigen},
+        {m_Ui.CBC_Roto, O::Beschlag, &F::Beschlaege_Anzeigen},
+        {m_Ui.CheckBoxBE_Abdeckkappen, O::Abdeckkappen, &F::Beschlaege_Anzeigen},
+        {m_Ui.CB_PutzFangschere, O::PutzFangschere, &F::Beschlaege_Anzeigen},
+        {m_Ui.CBC_Sicherheit, O::Sicherheit, &F::Beschlaege_Anzeigen},
+        {m_Ui.CheckBoxBE_Griffhoehe, O::Griffhoehe, &F::Beschlaege_Anzeigen},
+        {m_Ui.CBC_Rolladen, O::Rolladen, &F::Rolladen_Anzeigen},
+        {m_Ui.CBC_Bank, O::Bank, &F::Rolladen_Anzeigen},
+        {m_Ui.CBC_Oberlichtoeffner, O::Oberlichtoeffner, &F::Sonderausfuehrungen_Anzeigen},
+        {m_Ui.CheckBox_Regelair, O::Regelair, &F::Sonderausfuehrungen_Anzeigen},
+        {m_Ui.CheckBox_Abschliessbar, O::Abschliessbar, &F::Sonderausfuehrungen_Anzeigen},
+        {m_Ui.CheckBox_2te_Dichtung, O::Zweite_Dichtung, nullptr},
+        {m_Ui.CBE_Sonderformen, O::Sonderform, &F::Sonderformen_Anzeigen},
+        {m_Ui.CBC_Bodenschwelle, O::Bodenschwelle, &F::Sonderausfuehrungen_Anzeigen},
+        {m_Ui.CBC_Fuellung, O::Fuellung, &F::Ergaenzungen_Anzeigen},
+        {m_Ui.CBC_FuellungAnzahl, O::Fuellung_Anzahl, &F::Ergaenzungen_Anzeigen},
+        {m_Ui.CBC_Oliven, O::Oliven, &F::Ergaenzungen_Anzeigen},
+        {m_Ui.CheckBoxE_Oliven_1, O::Oliven_Abschliessbar, &F::Ergaenzungen_Anzeigen},
+        {m_Ui.CheckBoxE_Absaegen, O::Absaegen, &F::Ergaenzungen_Anzeigen},
+        {m_Ui.CBC_Rahmen, O::Rahmen, &F::Zierprofile_Anzeigen},
+        {m_Ui.CBC_Rahmen_Seiten, O::Rahmen_Seiten, &F::Zierprofile_Anzeigen},
+    };
 }
 
 // ---------------------------------------------------------------- display routines
@@ -731,30 +691,10 @@ void TForm_Positionen::CBC_FluegelChange(int Index)
     });
 }
 
-void TForm_Positionen::CBC_ProfilChange(int Index)
-{
-    Waehlen(&TPosition::Profile, TProfile::Profil, Index, &TForm_Positionen::Profile_Anzeigen);
-}
 
-void TForm_Positionen::CBC_KonterholzChange(int Index)
-{
-    Waehlen(&TPosition::Profile, TProfile::Konterholz, Index, &TForm_Positionen::Profile_Anzeigen);
-}
 
-void TForm_Positionen::CBC_FensterbankanschlussChange(int Index)
-{
-    Waehlen(&TPosition::Profile, TProfile::Fensterbankanschluss, Index, &TForm_Positionen::Profile_Anzeigen);
-}
 
-void TForm_Positionen::CBC_HolzChange(int Index)
-{
-    Waehlen(&TPosition::Hoelzer, 0, Index, &TForm_Positionen::Hoelzer_Anzeigen);
-}
 
-void TForm_Positionen::CBC_OberflaecheChange(int Index)
-{
-    Waehlen(&TPosition::Oberflaechen, 0, Index, &TForm_Positionen::Oberflaechen_Anzeigen);
-}
 
 void TForm_Positionen::CheckBox_SonderfarbeClick()
 {
@@ -772,49 +712,13 @@ void TForm_Positionen::CheckBox_SonderfarbeClick()
     });
 }
 
-void TForm_Positionen::CBC_VersiegelungChange(int Index)
-{
-    Waehlen(&TPosition::Versiegelungen, 0, Index, &TForm_Positionen::Versiegelungen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_Regen_FensterChange(int Index)
-{
-    Waehlen(&TPosition::Regenschienen, TRegenschienen::Fenster, Index, &TForm_Positionen::Regenschienen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_FluegelabdeckungChange(int Index)
-{
-    Waehlen(&TPosition::Regenschienen, TRegenschienen::Fluegelabdeckung, Index,
-            &TForm_Positionen::Regenschienen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_RotoChange(int Index)
-{
-    Waehlen(&TPosition::Beschlaege, TBeschlaege::Beschlag, Index, &TForm_Positionen::Beschlaege_Anzeigen);
-}
 
-void TForm_Positionen::CBC_SicherheitChange(int Index)
-{
-    Waehlen(&TPosition::Beschlaege, TBeschlaege::Sicherheit, Index, &TForm_Positionen::Beschlaege_Anzeigen);
-}
 
-void TForm_Positionen::CheckBoxBE_AbdeckkappenClick()
-{
-    Waehlen(&TPosition::Beschlaege, TBeschlaege::Abdeckkappen, Haken_Wert(m_Ui.CheckBoxBE_Abdeckkappen),
-            &TForm_Positionen::Beschlaege_Anzeigen);
-}
 
-void TForm_Positionen::CheckBoxBE_GriffhoeheClick()
-{
-    Waehlen(&TPosition::Beschlaege, TBeschlaege::Griffhoehe, Haken_Wert(m_Ui.CheckBoxBE_Griffhoehe),
-            &TForm_Positionen::Beschlaege_Anzeigen);
-}
 
-void TForm_Positionen::CB_PutzFangschereClick()
-{
-    Waehlen(&TPosition::Beschlaege, TBeschlaege::PutzFangschere, Haken_Wert(m_Ui.CB_PutzFangschere),
-            &TForm_Positionen::Beschlaege_Anzeigen);
-}
 
 void TForm_Positionen::CBC_Glas_1Change(int Index)
 {
@@ -826,129 +730,33 @@ void TForm_Positionen::CBC_Glas_1Change(int Index)
     });
 }
 
-void TForm_Positionen::CBC_Glas_2Change(int Index)
-{
-    Waehlen(&TPosition::Glaeser, TGlaeser::Ornamentglas, Index, &TForm_Positionen::Glaeser_Anzeigen);
-}
 
-void TForm_Positionen::CBC_Glas_3Change(int Index)
-{
-    Waehlen(&TPosition::Glaeser, TGlaeser::Warme_Kante, Index, &TForm_Positionen::Glaeser_Anzeigen);
-}
 
-void TForm_Positionen::CBC_Glas_4Change(int Index)
-{
-    Waehlen(&TPosition::Glaeser, TGlaeser::Sicherheitsglas, Index, &TForm_Positionen::Glaeser_Anzeigen);
-}
 
-void TForm_Positionen::CBC_SprossenChange(int Index)
-{
-    Waehlen(&TPosition::Sprossen, TSprossen::Art, Index, &TForm_Positionen::Sprossen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_FelderChange(int Index)
-{
-    Waehlen(&TPosition::Sprossen, TSprossen::Felder, Index, &TForm_Positionen::Sprossen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_RolladenChange(int Index)
-{
-    Waehlen(&TPosition::Rolladen, TRolladen::Fuehrung, Index, &TForm_Positionen::Rolladen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_BankChange(int Index)
-{
-    Waehlen(&TPosition::Rolladen, TRolladen::Bank, Index, &TForm_Positionen::Rolladen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_FuellungChange(int Index)
-{
-    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Fuellung, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_FuellungAnzahlChange(int Index)
-{
-    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Fuellung_Anzahl, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_OlivenChange(int Index)
-{
-    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Oliven, Index, &TForm_Positionen::Ergaenzungen_Anzeigen);
-}
 
-void TForm_Positionen::CheckBoxE_Oliven_1Click()
-{
-    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Oliven_Abschliessbar, Haken_Wert(m_Ui.CheckBoxE_Oliven_1),
-            &TForm_Positionen::Ergaenzungen_Anzeigen);
-}
 
-void TForm_Positionen::CheckBoxE_AbsaegenClick()
-{
-    Waehlen(&TPosition::Ergaenzungen, TErgaenzungen::Absaegen, Haken_Wert(m_Ui.CheckBoxE_Absaegen),
-            &TForm_Positionen::Ergaenzungen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_Regen_AbdeckungChange(int Index)
-{
-    Waehlen(&TPosition::Zierprofile, TZierprofile::Regenschienenabdeckung, Index, &TForm_Positionen::Zierprofile_Anzeigen);
-}
 
-void TForm_Positionen::CBC_KaempferChange(int Index)
-{
-    Waehlen(&TPosition::Zierprofile, TZierprofile::Kaempfer, Index, &TForm_Positionen::Zierprofile_Anzeigen);
-}
 
-void TForm_Positionen::CBC_SchlagleisteChange(int Index)
-{
-    Waehlen(&TPosition::Zierprofile, TZierprofile::Schlagleiste, Index, &TForm_Positionen::Zierprofile_Anzeigen);
-}
 
-void TForm_Positionen::CBC_RahmenChange(int Index)
-{
-    Waehlen(&TPosition::Zierprofile, TZierprofile::Rahmenverbreiterung, Index, &TForm_Positionen::Zierprofile_Anzeigen);
-}
 
-void TForm_Positionen::CBC_Rahmen_SeitenChange(int Index)
-{
-    Waehlen(&TPosition::Zierprofile, TZierprofile::Rahmenverbreiterung_Seiten, Index, &TForm_Positionen::Zierprofile_Anzeigen);
-}
 
-void TForm_Positionen::CBE_SonderformenChange(int Index)
-{
-    Waehlen(&TPosition::Sonderformen, 0, Index, &TForm_Positionen::Sonderformen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_BodenschwelleChange(int Index)
-{
-    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Bodenschwelle, Index,
-            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
-}
 
-void TForm_Positionen::CBC_OberlichtoeffnerChange(int Index)
-{
-    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Oberlichtoeffner, Index,
-            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
-}
 
-void TForm_Positionen::CheckBox_RegelairClick()
-{
-    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Regelair, Haken_Wert(m_Ui.CheckBox_Regelair),
-            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
-}
 
 void TForm_Positionen::CheckBox_2te_DichtungClick()
 {
-    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Zweite_Dichtung,
-            Haken_Wert(m_Ui.CheckBox_2te_Dichtung),
+    Waehlen(TOptionsregeln::TOption::Zweite_Dichtung, Haken_Wert(m_Ui.CheckBox_2te_Dichtung),
             &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
 }
 
-void TForm_Positionen::CheckBox_AbschliessbarClick()
-{
-    Waehlen(&TPosition::Sonderausfuehrungen, TSonderausfuehrungen::Abschliessbar,
-            Haken_Wert(m_Ui.CheckBox_Abschliessbar),
-            &TForm_Positionen::Sonderausfuehrungen_Anzeigen);
-}
 
 void TForm_Positionen::LabelA_Drehrichtungen_HilfeClick()
 {

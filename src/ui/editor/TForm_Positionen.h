@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QLineEdit;
 class TDialogkontext;
 class TPosition;
@@ -41,9 +43,18 @@ private:
     // shows the prices and refreshes the main window once at the end.
     template <class F>
     void Aendern(F&& Schritte);
-    // The common choice: one chosen index of one row, then that group's display routine.
-    template <class TGruppe>
-    void Waehlen(TGruppe TPosition::*Gruppe, int Zeile, int Eintrag, void (TForm_Positionen::*Anzeige)());
+    // The common choice: the option's entry (a box: 0 or 1), then its group's display routine.
+    void Waehlen(TOptionsregeln::TOption Option, std::int32_t Eintrag, void (TForm_Positionen::*Anzeige)());
+
+    // Every list and box of an option with the routine that shows its group
+    // after a choice; none where the choice has a handler of its own.
+    struct TWahl
+    {
+        QWidget* Steuerelement;
+        TOptionsregeln::TOption Option;
+        void (TForm_Positionen::*Anzeige)();
+    };
+    std::vector<TWahl> Wahlen() const;
 
     // Display routines: one option group each into its controls, then the prices.
     void Preise_Anzeigen();
@@ -64,44 +75,9 @@ private:
 
     // Choices of the user.
     void CBC_FluegelChange(int Index);
-    void CBC_ProfilChange(int Index);
-    void CBC_KonterholzChange(int Index);
-    void CBC_FensterbankanschlussChange(int Index);
-    void CBC_HolzChange(int Index);
-    void CBC_OberflaecheChange(int Index);
     void CheckBox_SonderfarbeClick();
-    void CBC_VersiegelungChange(int Index);
-    void CBC_Regen_FensterChange(int Index);
-    void CBC_FluegelabdeckungChange(int Index);
-    void CBC_RotoChange(int Index);
-    void CBC_SicherheitChange(int Index);
-    void CheckBoxBE_AbdeckkappenClick();
-    void CheckBoxBE_GriffhoeheClick();
-    void CB_PutzFangschereClick();
     void CBC_Glas_1Change(int Index);
-    void CBC_Glas_2Change(int Index);
-    void CBC_Glas_3Change(int Index);
-    void CBC_Glas_4Change(int Index);
-    void CBC_SprossenChange(int Index);
-    void CBC_FelderChange(int Index);
-    void CBC_RolladenChange(int Index);
-    void CBC_BankChange(int Index);
-    void CBC_FuellungChange(int Index);
-    void CBC_FuellungAnzahlChange(int Index);
-    void CBC_OlivenChange(int Index);
-    void CheckBoxE_Oliven_1Click();
-    void CheckBoxE_AbsaegenClick();
-    void CBC_Regen_AbdeckungChange(int Index);
-    void CBC_KaempferChange(int Index);
-    void CBC_SchlagleisteChange(int Index);
-    void CBC_RahmenChange(int Index);
-    void CBC_Rahmen_SeitenChange(int Index);
-    void CBE_SonderformenChange(int Index);
-    void CBC_BodenschwelleChange(int Index);
-    void CBC_OberlichtoeffnerChange(int Index);
-    void CheckBox_RegelairClick();
     void CheckBox_2te_DichtungClick();
-    void CheckBox_AbschliessbarClick();
     void LabelA_Drehrichtungen_HilfeClick();
     void BitBtn1Click();
     // "Abbrechen": the position goes back to where it was when the editor was opened on it.

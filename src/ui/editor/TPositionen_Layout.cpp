@@ -3,6 +3,7 @@
 #include "fonts/TSchriften.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/editor/TSonderformbilder.h"
+#include "positions/TOptionsregeln.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -24,13 +25,7 @@ constexpr int Zeile(int n)
     return 18 + 24 * n;
 }
 
-QStringList Nummern(const QString& Erster, int Von, int Bis)
-{
-    QStringList Liste{Erster};
-    for (int i = Von; i <= Bis; ++i)
-        Liste << QString::number(i);
-    return Liste;
-}
+using O = TOptionsregeln::TOption;
 
 QFont Formschrift(int Punkte)
 {
@@ -68,18 +63,6 @@ TPositionen_Layout::TPositionen_Layout(QWidget& Form)
     Tabfolge_Setzen();
 }
 
-QList<TComboBoxColor*> TPositionen_Layout::Optionslisten() const
-{
-    return {CBC_Fluegel,          CBC_Holz,          CBC_Profil,           CBC_Fensterbankanschluss,
-            CBC_Konterholz,       CBC_Oberflaeche,   CBC_Versiegelung,     CBC_Regen_Fenster,
-            CBC_Fluegelabdeckung, CBC_Roto,          CBC_Sicherheit,       CBC_Glas_1,
-            CBC_Glas_2,           CBC_Glas_3,        CBC_Glas_4,           CBC_Rolladen,
-            CBC_Bank,             CBC_Fuellung,      CBC_FuellungAnzahl,   CBC_Bodenschwelle,
-            CBC_Oberlichtoeffner, CBC_Oliven,        CBC_Sprossen,         CBC_Felder,
-            CBC_Regen_Abdeckung,  CBC_Kaempfer,      CBC_Schlagleiste,     CBC_Rahmen,
-            CBC_Rahmen_Seiten};
-}
-
 // ---------------------------------------------------------------- left column
 
 void TPositionen_Layout::Abmessungen_Bauen()
@@ -91,12 +74,7 @@ void TPositionen_Layout::Abmessungen_Bauen()
     Text(G, QStringLiteral("Anz.:"), 8, Zeile(0));
     EditA_Anzahl = Feld(G, "EditA_Anzahl", 50, Zeile(0), 44, 4);
     Text(G, QStringLiteral("Flg.:"), 104, Zeile(0));
-    CBC_Fluegel = Liste(G, "CBC_Fluegel",
-                        {QStringLiteral("1 Flügel/Fester Flügel"), QStringLiteral("1 Flügel mit Oberlicht"),
-                         QStringLiteral("2 Flügel"), QStringLiteral("2 Flügel mit Oberlicht"),
-                         QStringLiteral("3 Flügel"), QStringLiteral("3 Flügel mit Oberlicht"),
-                         QStringLiteral("4 Flügel"), QStringLiteral("5 Flügel"), QStringLiteral("6 Flügel")},
-                        142, Zeile(0), 152);
+    CBC_Fluegel = Liste(G, "CBC_Fluegel", O::Fluegel, 142, Zeile(0), 152);
 
     Text(G, QStringLiteral("Breite:"), 8, Zeile(1));
     EditA_Breite = Feld(G, "EditA_Breite", 50, Zeile(1), 44, 4);
@@ -110,10 +88,7 @@ void TPositionen_Layout::Abmessungen_Bauen()
     EditA_HoeheOberlicht->setToolTip(Oberlicht_Hinweis);
 
     Text(G, QStringLiteral("Fensterbankanschl."), 8, Zeile(2));
-    CBC_Fensterbankanschluss = Liste(G, "CBC_Fensterbankanschluss",
-                                     {QStringLiteral("o-o"), QStringLiteral("o-i"), QStringLiteral("a-o"),
-                                      QStringLiteral("a-i"), QStringLiteral("sonder")},
-                                     120, Zeile(2), 66);
+    CBC_Fensterbankanschluss = Liste(G, "CBC_Fensterbankanschluss", O::Fensterbankanschluss, 120, Zeile(2), 66);
     Label_Drehrichtung = Text(G, QStringLiteral("Drehr.:"), 196, Zeile(2));
     Label_Drehrichtung->setObjectName(QStringLiteral("Label_Drehrichtung"));
     Label_Drehrichtung->setToolTip(QStringLiteral("siehe Menü Info->Drehrichtungen..."));
@@ -138,35 +113,18 @@ void TPositionen_Layout::Profil_Bauen()
     QWidget* G = GroupBox1;
 
     Text(G, QStringLiteral("Profil IV 68:"), 8, Zeile(0));
-    CBC_Profil = Liste(G, "CBC_Profil", {QStringLiteral("Neubau"), QStringLiteral("Denkmalschutz")}, 88, Zeile(0), 108);
-    CBC_Konterholz = Liste(G, "CBC_Konterholz",
-                           {QStringLiteral("Anzahl Konter?"), QStringLiteral("Konterholz 1 Stück"),
-                            QStringLiteral("Konterholz 2 Stück"), QStringLiteral("Konterholz 3 Stück"),
-                            QStringLiteral("Konterholz 4 Stück")},
-                           202, Zeile(0), 132);
+    CBC_Profil = Liste(G, "CBC_Profil", O::Profil, 88, Zeile(0), 108);
+    CBC_Konterholz = Liste(G, "CBC_Konterholz", O::Konterholz, 202, Zeile(0), 132);
 
     Text(G, QStringLiteral("Holzart:"), 8, Zeile(1));
-    CBC_Holz = Liste(G, "CBC_Holz", {QStringLiteral("Fichte keilgezinkt"), QStringLiteral("Fichte")}, 88, Zeile(1),
-                     132);
+    CBC_Holz = Liste(G, "CBC_Holz", O::Holz, 88, Zeile(1), 132);
 
     Text(G, QStringLiteral("Oberfläche: "), 8, Zeile(2));
-    const QString Zwischenraum(12, QLatin1Char(' '));
-    const auto Farbig = [&](int Farben, const char* Farbe) {
-        return QStringLiteral("%1 farbig").arg(Farben) + Zwischenraum + QString::fromUtf8(Farbe);
-    };
-    CBC_Oberflaeche = Liste(G, "CBC_Oberflaeche",
-                            {Farbig(1, "nach RAL-Standard"), Farbig(1, "nach Farbkarte (1) Eiche hell"),
-                             Farbig(1, "nach Farbkarte (2) Mahagoni"), Farbig(1, "nach Farbkarte (3) Mittelbraun"),
-                             Farbig(1, "nach Farbkarte (4) Dunkelbraun"), Farbig(1, "nach Farbkarte (5) Grün"),
-                             Farbig(1, "nach Farbkarte (6) Weiß"), Farbig(2, "nach RAL-Standard")},
-                            88, Zeile(2), 190);
+    CBC_Oberflaeche = Liste(G, "CBC_Oberflaeche", O::Oberflaeche, 88, Zeile(2), 190);
     CheckBox_Sonderfarbe = Haken(G, "CheckBox_Sonderfarbe", QStringLiteral("Sonderfarbe"), 284, Zeile(2));
 
     Text(G, QStringLiteral("Flügelabdeckung:"), 8, Zeile(3));
-    CBC_Fluegelabdeckung = Liste(G, "CBC_Fluegelabdeckung",
-                                 {QStringLiteral("keine"), QStringLiteral("EV1"), QStringLiteral("C 33"),
-                                  QStringLiteral("C 34"), QStringLiteral("weiß")},
-                                 112, Zeile(3), 70);
+    CBC_Fluegelabdeckung = Liste(G, "CBC_Fluegelabdeckung", O::Fluegelabdeckung, 112, Zeile(3), 70);
 }
 
 void TPositionen_Layout::Glas_Bauen()
@@ -177,52 +135,18 @@ void TPositionen_Layout::Glas_Bauen()
     QWidget* G = GroupBox2;
 
     Text(G, QStringLiteral("Glas:"), 8, Zeile(0));
-    CBC_Glas_1 = Liste(G, "CBC_Glas_1",
-                       {QStringLiteral("Standard 32 dB 4-16-4 b Ug-Wert 1,1"),
-                        QStringLiteral("GEWEtherm ONE 4-16-4 Ug 1,0"),
-                        QStringLiteral("3-fach Verglasung 4-10-4-10-4 Ug 0,8"),
-                        QStringLiteral("Schallschutz 36dB 6-16-4 Ug 1,1"),
-                        QStringLiteral("Schallschutz 36dB 6-16-4 Ug 1,0"),
-                        QStringLiteral("Schallschutz 37dB 8-16-4 Ug 1,1"),
-                        QStringLiteral("Schallschutz 37dB 8-16-4 Ug 1,0"),
-                        QStringLiteral("Schallschutz 38dB 10-16-4 Ug 1,1"),
-                        QStringLiteral("Schallschutz 38dB 10-16-4 Ug 1,0"),
-                        QStringLiteral("Schallschutz 39dB 10-16-6 Ug 1,1"),
-                        QStringLiteral("Schallschutz 39dB 10-16-6 Ug 1,0"),
-                        QStringLiteral("Schallschutz 40dB VSG 8-16-6 Ug 1,1"),
-                        QStringLiteral("Schallschutz 40dB VSG 8-16-6 Ug 1,0"),
-                        QStringLiteral("Schallschutz 42dB VSG SI 8-16-6 Ug 1,1"),
-                        QStringLiteral("Schallschutz 42dB VSG SI 8-16-6 Ug 1,0"),
-                        QStringLiteral("Schallschutz 44dB 10-16-VSG 6 SI Ug 1,1"),
-                        QStringLiteral("Schallschutz 44dB 10-16-VSG 6 SI Ug 1,0")},
-                       88, Zeile(0), 282);
-    CBC_Glas_2 = Liste(G, "CBC_Glas_2",
-                       {QStringLiteral("--"), QStringLiteral("Ornamentglas weiß 504"),
-                        QStringLiteral("Ornamentglas weiß 523"), QStringLiteral("Ornamentglas weiß 528        "),
-                        QStringLiteral("Ornamentglas Chinchilla weiß"), QStringLiteral("Ornamentglas Satinato weiß")},
-                       88, Zeile(1), 162);
-    CBC_Glas_3 = Liste(G, "CBC_Glas_3",
-                       {QStringLiteral("--  "), QStringLiteral("warme Kante 2-fach ISO"),
-                        QStringLiteral("warme Kante 3-fach ISO")},
-                       254, Zeile(1), 116);
-    CBC_Glas_4 = Liste(G, "CBC_Glas_4",
-                       {QStringLiteral("--  "), QStringLiteral("Sicherheitsglas VSG 6/16/4*"),
-                        QStringLiteral("Sicherheitsglas VSG 8/16/4*"), QStringLiteral("Sicherheitsglas 4/16/VSG 6*"),
-                        QStringLiteral("Sicherheitsglas 4/16/VSG 8*"), QStringLiteral("Sicherheitsglas P2A/16/4*"),
-                        QStringLiteral("Sicherheitsglas P4A/16/4*"), QStringLiteral("Sicherheitsglas VSG 8/16/VSG 8")},
-                       88, Zeile(2), 196);
+    CBC_Glas_1 = Liste(G, "CBC_Glas_1", O::Glas_1, 88, Zeile(0), 282);
+    CBC_Glas_2 = Liste(G, "CBC_Glas_2", O::Glas_2, 88, Zeile(1), 162);
+    CBC_Glas_3 = Liste(G, "CBC_Glas_3", O::Glas_3, 254, Zeile(1), 116);
+    CBC_Glas_4 = Liste(G, "CBC_Glas_4", O::Glas_4, 88, Zeile(2), 196);
 
     Text(G, QStringLiteral("Versiegelung: "), 8, Zeile(3));
-    CBC_Versiegelung = Liste(G, "CBC_Versiegelung", {QStringLiteral("transparent"), QStringLiteral("weiß")}, 88,
-                             Zeile(3), 100);
+    CBC_Versiegelung = Liste(G, "CBC_Versiegelung", O::Versiegelung, 88, Zeile(3), 100);
     Text(G, QStringLiteral("Beschlag:"), 196, Zeile(3));
-    CBC_Roto = Liste(G, "CBC_Roto", {QStringLiteral("Roto NT"), QStringLiteral("Roto Royal NT")}, 252, Zeile(3), 118);
+    CBC_Roto = Liste(G, "CBC_Roto", O::Beschlag, 252, Zeile(3), 118);
 
     Text(G, QStringLiteral("Sicherheit:"), 8, Zeile(4));
-    CBC_Sicherheit = Liste(G, "CBC_Sicherheit",
-                           {QStringLiteral("Standard"), QStringLiteral("Sicherheitsstufe I"),
-                            QStringLiteral("Sicherheitsstufe II"), QStringLiteral("Sicherheitsstufe III")},
-                           88, Zeile(4), 130);
+    CBC_Sicherheit = Liste(G, "CBC_Sicherheit", O::Sicherheit, 88, Zeile(4), 130);
     CheckBoxBE_Griffhoehe = Haken(G, "CheckBoxBE_Griffhoehe", QStringLiteral("Variable Griffhöhe"), 228, Zeile(4));
 
     CheckBoxBE_Abdeckkappen =
@@ -236,17 +160,9 @@ void TPositionen_Layout::Sprossen_Bauen()
     m_Tab = &m_Tab_4;
     QWidget* G = GroupBox4;
 
-    const QString Art = QStringLiteral("glasteilend oder aufgesiegelt ");
-    CBC_Sprossen = Liste(G, "CBC_Sprossen",
-                         {QStringLiteral("keine"), Art + QStringLiteral("20 Grad Schräge mit Wiener Sprosse"),
-                          Art + QStringLiteral("20 Grad Schräge ohne Wiener Sprosse"),
-                          Art + QStringLiteral("20 Grad Schräge mit Thermixsprosse"),
-                          Art + QStringLiteral("profiliert mit Wiener Sprosse"),
-                          Art + QStringLiteral("profiliert ohne Wiener Sprosse"),
-                          Art + QStringLiteral("profiliert mit Thermixsprosse")},
-                         8, Zeile(0), 200);
+    CBC_Sprossen = Liste(G, "CBC_Sprossen", O::Sprossen, 8, Zeile(0), 200);
     Text(G, QStringLiteral("-->"), 212, Zeile(0));
-    CBC_Felder = Liste(G, "CBC_Felder", Nummern(QStringLiteral("keine Sprossen"), 2, 30), 234, Zeile(0), 100);
+    CBC_Felder = Liste(G, "CBC_Felder", O::Felder, 234, Zeile(0), 100);
     Text(G, QStringLiteral("Felder"), 338, Zeile(0));
 }
 
@@ -257,11 +173,8 @@ void TPositionen_Layout::Rolladen_Bauen()
     QWidget* G = GroupBox3;
 
     Text(G, QStringLiteral("Rolladen:"), 8, Zeile(0));
-    CBC_Rolladen = Liste(G, "CBC_Rolladen",
-                         {QStringLiteral("kein Rolladen"), QStringLiteral("16mm Nut"),
-                          QStringLiteral("Aluschiene 25 x 22")},
-                         88, Zeile(0), 130);
-    CBC_Bank = Liste(G, "CBC_Bank", {QStringLiteral("Alubank"), QStringLiteral("Steinbank")}, 224, Zeile(0), 90);
+    CBC_Rolladen = Liste(G, "CBC_Rolladen", O::Rolladen, 88, Zeile(0), 130);
+    CBC_Bank = Liste(G, "CBC_Bank", O::Bank, 224, Zeile(0), 90);
 }
 
 // ---------------------------------------------------------------- right column
@@ -284,20 +197,11 @@ void TPositionen_Layout::Zierprofile_Bauen()
 
     constexpr int y0 = 32, X_Liste = 214, B_Liste = 64;
     Text(G, QStringLiteral("Regenschienenabdeckung (Blatt 17):"), 8, y0);
-    CBC_Regen_Abdeckung = Liste(G, "CBC_Regen_Abdeckung",
-                                {QStringLiteral("keine"), QStringLiteral("R 5"), QStringLiteral("R 1-3"),
-                                 QStringLiteral("R 4/6")},
-                                X_Liste, y0, B_Liste);
+    CBC_Regen_Abdeckung = Liste(G, "CBC_Regen_Abdeckung", O::Regen_Abdeckung, X_Liste, y0, B_Liste);
     Text(G, QStringLiteral("Regenschiene Fenster: "), 8, y0 + 24);
-    CBC_Regen_Fenster = Liste(G, "CBC_Regen_Fenster",
-                              {QStringLiteral("EV1"), QStringLiteral("C 33"), QStringLiteral("C 34"),
-                               QStringLiteral("weiß")},
-                              X_Liste, y0 + 24, B_Liste);
+    CBC_Regen_Fenster = Liste(G, "CBC_Regen_Fenster", O::Regen_Fenster, X_Liste, y0 + 24, B_Liste);
     Text(G, QStringLiteral("Kämpfer (Blatt 18):"), 8, y0 + 48);
-    CBC_Kaempfer = Liste(G, "CBC_Kaempfer",
-                         {QStringLiteral("keine"), QStringLiteral("K 2-4"), QStringLiteral("K 1/8"),
-                          QStringLiteral("K 9"), QStringLiteral("K 5-7")},
-                         X_Liste, y0 + 48, B_Liste);
+    CBC_Kaempfer = Liste(G, "CBC_Kaempfer", O::Kaempfer, X_Liste, y0 + 48, B_Liste);
     Text(G, QStringLiteral("-->"), 282, y0 + 48);
     Edit_Anschlag = Feld(G, "Edit_Anschlag", 302, y0 + 48, 52);
     Edit_Anschlag->setText(QStringLiteral("Anschlag"));
@@ -306,10 +210,7 @@ void TPositionen_Layout::Zierprofile_Bauen()
     Edit_Anschlag->setPalette(Blau);
     Text(G, QStringLiteral("mm"), 358, y0 + 48);
     Text(G, QStringLiteral("Schlagleisten (Blatt 20): "), 8, y0 + 72);
-    CBC_Schlagleiste = Liste(G, "CBC_Schlagleiste",
-                             {QStringLiteral("keine"), QStringLiteral("S 1"), QStringLiteral("S 2-5"),
-                              QStringLiteral("S 6"), QStringLiteral("S 7"), QStringLiteral("S 8")},
-                             X_Liste, y0 + 72, B_Liste);
+    CBC_Schlagleiste = Liste(G, "CBC_Schlagleiste", O::Schlagleiste, X_Liste, y0 + 72, B_Liste);
 }
 
 void TPositionen_Layout::Zubehoer_Bauen()
@@ -323,12 +224,7 @@ void TPositionen_Layout::Zubehoer_Bauen()
     Label_Oberlichtoeffner->setObjectName(QStringLiteral("Label_Oberlichtoeffner"));
     Label_Lose = Text(G, QStringLiteral("(lose)"), 8, 32, 16);
     Label_Lose->setObjectName(QStringLiteral("Label_Lose"));
-    CBC_Oberlichtoeffner = Liste(G, "CBC_Oberlichtoeffner",
-                                 {QStringLiteral("keine"), QStringLiteral("mit Gestänge"),
-                                  QStringLiteral("mit Kurbel"),
-                                  QStringLiteral("mit Motor 24 V (ohne Steurung/Schaler)"),
-                                  QStringLiteral("mit Motor 230 V (ohne Steurung/Schaler)")},
-                                 96, Zeile(0), 120);
+    CBC_Oberlichtoeffner = Liste(G, "CBC_Oberlichtoeffner", O::Oberlichtoeffner, 96, Zeile(0), 120);
     for (QWidget* w : {static_cast<QWidget*>(Label_Oberlichtoeffner), static_cast<QWidget*>(Label_Lose),
                        static_cast<QWidget*>(CBC_Oberlichtoeffner)})
         w->setToolTip(Oberlicht_Hinweis);
@@ -349,12 +245,9 @@ void TPositionen_Layout::Zubehoer_Bauen()
     CBE_Sonderformen->setMaxVisibleItems(8);
     // Some styles show every item of a list at once; this one keeps to eight.
     CBE_Sonderformen->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    const char* const Formen[TSonderformbilder::Anzahl] = {"--",           "schräg 2 Wkl", "schräg 2 Wkl",
-                                                           "schräg 2 Wkl", "schräg 3 Wkl", "schräg 3 Wkl",
-                                                           "schräg 4 Wkl", "Rundbogen",    "Segmentbg.",
-                                                           "Korbbogen",    "Spitzbogen",   "rund"};
+    const auto Formen = TOptionsregeln::Listeneintraege(TOptionsregeln::TOption::Sonderform);
     for (int i = 0; i < TSonderformbilder::Anzahl; ++i)
-        CBE_Sonderformen->addItem(QIcon(TSonderformbilder::Bild(i)), QString::fromUtf8(Formen[i]));
+        CBE_Sonderformen->addItem(QIcon(TSonderformbilder::Bild(i)), Formen.at(std::size_t(i)).Text);
     CBE_Sonderformen->setGeometry(96, 52, 120, 36);
     m_Tab->append(CBE_Sonderformen);
 }
@@ -366,24 +259,15 @@ void TPositionen_Layout::Ergaenzungen_Bauen()
     QWidget* G = GroupBox_E;
 
     Text(G, QStringLiteral("Bodenschwelle:"), 8, Zeile(0));
-    CBC_Bodenschwelle = Liste(G, "CBC_Bodenschwelle",
-                              {QStringLiteral("keine"), QStringLiteral("begehbar 25mm hoch")}, 96, Zeile(0), 126);
+    CBC_Bodenschwelle = Liste(G, "CBC_Bodenschwelle", O::Bodenschwelle, 96, Zeile(0), 126);
     CheckBoxE_Absaegen = Haken(G, "CheckBoxE_Absaegen", QStringLiteral("Rahmen absägen/fälzen"), 228, Zeile(0));
 
     Text(G, QStringLiteral("Füllung:"), 8, Zeile(1));
-    const QStringList Teile{QStringLiteral("1/3"), QStringLiteral("2/3"), QStringLiteral("3/3")};
-    QStringList Fuellungen{QStringLiteral("keine")};
-    for (const char* Art : {"Sandwichplatte ", "Kassette ", "Verbretterung "})
-        for (const QString& Teil : Teile)
-            Fuellungen << QLatin1String(Art) + Teil;
-    CBC_Fuellung = Liste(G, "CBC_Fuellung", Fuellungen, 96, Zeile(1), 126);
-    CBC_FuellungAnzahl = Liste(G, "CBC_FuellungAnzahl", Nummern(QStringLiteral("keine"), 1, 30), 228, Zeile(1), 56);
+    CBC_Fuellung = Liste(G, "CBC_Fuellung", O::Fuellung, 96, Zeile(1), 126);
+    CBC_FuellungAnzahl = Liste(G, "CBC_FuellungAnzahl", O::Fuellung_Anzahl, 228, Zeile(1), 56);
 
     Text(G, QStringLiteral("Oliven:"), 8, Zeile(2));
-    CBC_Oliven = Liste(G, "CBC_Oliven",
-                       {QStringLiteral("Hoppe Modell Tokyo F1"), QStringLiteral("Hoppe Modell Tokyo F4"),
-                        QStringLiteral("Hoppe weiß")},
-                       96, Zeile(2), 126);
+    CBC_Oliven = Liste(G, "CBC_Oliven", O::Oliven, 96, Zeile(2), 126);
     CheckBoxE_Oliven_1 = Haken(G, "CheckBoxE_Oliven_1", QStringLiteral("abschließbare Oliven"), 228, Zeile(2));
 }
 
@@ -393,17 +277,9 @@ void TPositionen_Layout::Rahmen_Bauen()
     m_Tab = &m_Tab_RV;
     QWidget* G = GroupBox_RV;
 
-    CBC_Rahmen = Liste(G, "CBC_Rahmen",
-                       {QStringLiteral("keine"), QStringLiteral("30mm"), QStringLiteral("50mm"),
-                        QStringLiteral("80mm"), QStringLiteral("100mm")},
-                       8, Zeile(0), 70);
+    CBC_Rahmen = Liste(G, "CBC_Rahmen", O::Rahmen, 8, Zeile(0), 70);
     Text(G, QStringLiteral("-->"), 82, Zeile(0));
-    CBC_Rahmen_Seiten = Liste(G, "CBC_Rahmen_Seiten",
-                              {QStringLiteral("keine"), QStringLiteral("oben"), QStringLiteral("unten"),
-                               QStringLiteral("links"), QStringLiteral("rechts"), QStringLiteral("oben und unten"),
-                               QStringLiteral("links und rechts"), QStringLiteral("3-seitig"),
-                               QStringLiteral("umlaufend")},
-                              104, Zeile(0), 130);
+    CBC_Rahmen_Seiten = Liste(G, "CBC_Rahmen_Seiten", O::Rahmen_Seiten, 104, Zeile(0), 130);
 }
 
 void TPositionen_Layout::Fensterposition_Bauen()
@@ -519,12 +395,18 @@ QLabel* TPositionen_Layout::Text(QWidget* Eltern, const QString& Inhalt, int x, 
     return Beschriftung;
 }
 
-TComboBoxColor* TPositionen_Layout::Liste(QWidget* Eltern, const char* Name, const QStringList& Eintraege, int x,
+TComboBoxColor* TPositionen_Layout::Liste(QWidget* Eltern, const char* Name, TOptionsregeln::TOption Option, int x,
                                           int y, int w)
 {
     auto* Box = new TComboBoxColor(Eltern);
     Box->setObjectName(QLatin1String(Name));
-    Box->addItems(Eintraege);
+    const auto Eintraege = TOptionsregeln::Listeneintraege(Option);
+    for (const auto& Eintrag : Eintraege)
+        Box->addItem(Eintrag.Text);
+    Box->Farben_Zuruecksetzen();
+    for (std::size_t i = 0; i < Eintraege.size(); ++i)
+        if (Eintraege[i].Ohne_Zusatzkosten)
+            Box->Hintergrund_Setzen(int(i), Himmelblau);
     Box->setGeometry(x, y, w, Zeilenhoehe);
     m_Tab->append(Box);
     return Box;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "positions/TOptionsregeln.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -23,9 +25,6 @@ public:
     static constexpr int Hoehe = 511;
 
     explicit TPositionen_Layout(QWidget& Form);
-
-    // Every option combo box, in the order in which the form resets their colours.
-    QList<TComboBoxColor*> Optionslisten() const;
 
     QGroupBox* GroupBox_A;
     QLineEdit* EditA_Anzahl;
@@ -130,7 +129,8 @@ private:
     QGroupBox* Gruppe(const char* Name, const QString& Titel, int x, int y, int w, int h);
     // A label as wide as its text; h is the height of a row unless two labels share one.
     QLabel* Text(QWidget* Eltern, const QString& Inhalt, int x, int y, int h = 22);
-    TComboBoxColor* Liste(QWidget* Eltern, const char* Name, const QStringList& Eintraege, int x, int y, int w);
+    // An option list with the entries of Option's catalog row, those at no extra cost marked.
+    TComboBoxColor* Liste(QWidget* Eltern, const char* Name, TOptionsregeln::TOption Option, int x, int y, int w);
     QLineEdit* Feld(QWidget* Eltern, const char* Name, int x, int y, int w, int Maximallaenge = 0);
     QCheckBox* Haken(QWidget* Eltern, const char* Name, const QString& Titel, int x, int y);
     QLabel* Wertfeld(QWidget* Eltern, const char* Name, int x, int y, int w);
