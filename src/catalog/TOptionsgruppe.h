@@ -34,8 +34,8 @@ public:
         Zeile_Pruefen(Zeile);
         return m_ItemIndex[std::size_t(Zeile)];
     }
-    // A copy of the chosen entry; a range error if the stored index lies outside the row.
-    Eintrag Eintrag_Lesen(int Zeile) const { return Gewaehlt(Zeile); }
+    // The chosen entry of the program's table; a range error if the stored index lies outside the row.
+    const Eintrag& Eintrag_Lesen(int Zeile) const { return Gewaehlt(Zeile); }
 
     // The one-row groups take no row.
     void ItemIndex_Setzen(std::int32_t Wert)
@@ -48,7 +48,7 @@ public:
     {
         return m_ItemIndex[0];
     }
-    Eintrag Eintrag_Lesen() const
+    const Eintrag& Eintrag_Lesen() const
         requires(Zeilen == 1)
     {
         return Gewaehlt();

@@ -2,6 +2,7 @@
 
 #include "archive/TAblage.h"
 #include "archive/TAblageeinstellung.h"
+#include "archive/TWarteschlange.h"
 #include "order/Bestelldatei.h"
 #include "order/TBestellung.h"
 #include "ui/main/TAblageanbindung.h"
@@ -191,6 +192,9 @@ TEST_F(AblagefensterTest, WartendeFassungenWerdenNachgetragen)
     for (const char* Hinweis : Hinweise) {
         if (!*Hinweis) {
             ASSERT_TRUE(QDir(Ablagepfad()).removeRecursively());
+            // Typing in the search does not try the archive again at once; saving does.
+            S<QAction>("Ablage1")->trigger();
+            EXPECT_TRUE(S<QLabel>("Label_Hinweis")->text().contains(QStringLiteral("nichts Aktuelles")));
         }
         Tippen_In("Edit_Bauvorhaben", QString::fromUtf8(Hinweis) + QStringLiteral("."));
         Speichern_Unter(QStringLiteral("a.dat"));
@@ -210,6 +214,17 @@ TEST_F(AblagefensterTest, WartendeFassungenWerdenNachgetragen)
     for (int Nr = 1; Nr <= 3; ++Nr)
         EXPECT_EQ(A.Inhalt(Kennung, Nr), Gespeichert[Nr - 1]);
     EXPECT_EQ(Fenster.windowTitle(), Nummer(1) + QStringLiteral(" – a.dat[*] – Quadrolis C2"));
+}
+
+// Versions an earlier run left waiting reach the archive once the program runs again.
+TEST_F(AblagefensterTest, WartendeAusFruehererSitzungGehenBeimStart)
+{
+    const QString Kennung = TAblage::Neue_Kennung();
+    TWarteschlange(Ablagepfad()).Anhaengen(
+        {Kennung, {}, {"alt", QStringLiteral("/a.dat"), QDateTime::currentDateTime(), QStringLiteral("tester"), {}}});
+    Anbinden(Ablagepfad());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Fenster.Ablageanbindung()->Wartende_Versionen() == 0; }, 5000));
+    EXPECT_EQ(TAblage(Ablagepfad()).Inhalt(Kennung), QByteArray("alt"));
 }
 
 // A colleague saved the order meanwhile, through a connection of their own:

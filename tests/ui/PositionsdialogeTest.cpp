@@ -48,10 +48,12 @@ public:
     }
     void Hauptfenster_Aktualisieren() override { ++Aktualisierungen; }
     void Infofenster_Zeigen(const char*) override {}
+    void Bearbeitung_Abbrechen() override { ++Abbrueche; }
 
     TBestellung Auftrag;
     int Zeile = -1;
     int Aktualisierungen = 0;
+    int Abbrueche = 0;
 };
 
 const QColor Rot(255, 0, 0);
@@ -395,6 +397,11 @@ TEST_F(Positionsdialoge, JederDialogLaedtSeinePositionBeimAktivieren)
         if (Erwartet.Auswahl.first) {
             EXPECT_EQ(Feld<QComboBox>(*Dialog, Erwartet.Auswahl.first)->currentText(), Erwartet.Auswahl.second);
         }
+        // Esc is "Abbrechen": the window closes and the position goes back.
+        const int Abbrueche = Kontext.Abbrueche;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(Dialog->isVisible());
+        EXPECT_EQ(Kontext.Abbrueche, Abbrueche + 1);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "positions/TPosition.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/editor/TForm_Positionen.h"
+#include "ui/shared/TEinstellungen.h"
 #include "ui/shared/TDialogkontext.h"
 #include "ui/shared/TEingabehinweis.h"
 
@@ -432,6 +433,17 @@ TEST_F(TForm_PositionenTest, JedeListeSchreibtInIhreZeile)
     Form->Focus_Form_Positionen();
     for (QComboBox* Box : Gewaehlt)
         EXPECT_EQ(Box->currentIndex(), Box->count() - 1) << Box->objectName().toStdString();
+}
+
+// The window opens where it was last closed, also in the next run; never off the screens.
+TEST_F(TForm_PositionenTest, OeffnetWoEsZuletztStand)
+{
+    Zeigen();
+    Form->move(140, 90);
+    Form->hide();
+    EXPECT_EQ(TForm_Positionen(Kontext).pos(), QPoint(140, 90));
+    TEinstellungen().setValue(QStringLiteral("Editor/Lage"), QPoint(-90000, -90000));
+    EXPECT_NE(TForm_Positionen(Kontext).pos(), QPoint(-90000, -90000));
 }
 
 TEST_F(TForm_PositionenTest, TastendruckKlapptDieFluegellisteAuf)

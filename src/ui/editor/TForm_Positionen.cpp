@@ -12,12 +12,14 @@
 #include "ui/shared/Slotschutz.h"
 #include "ui/shared/TStandardknopf.h"
 #include "ui/shared/TDienste.h"
+#include "ui/shared/TEinstellungen.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +34,8 @@
 namespace {
 
 using TZahlart = TZahleingabe::TZahlart;
+
+const QString Schluessel_Lage = QStringLiteral("Editor/Lage");
 
 // The top-light field is empty while there is no top-light height.
 QString Oberlicht_Text(const TAbmessungen& A)
@@ -63,6 +67,10 @@ TForm_Positionen::TForm_Positionen(TDialogkontext& Kontext, QWidget* parent)
     m_Skizze->setObjectName(QStringLiteral("Skizze_Position"));
     m_Skizze->setGeometry(TPositionen_Layout::Breite, 8, Skizzenbreite - 8, TPositionen_Layout::Hoehe - 16);
     setFixedSize(TPositionen_Layout::Breite + Skizzenbreite, TPositionen_Layout::Hoehe);
+    // A place on a screen that is no longer there would hide the window.
+    const QVariant Lage = TEinstellungen().value(Schluessel_Lage);
+    if (Lage.canConvert<QPoint>() && QGuiApplication::screenAt(Lage.toPoint()))
+        move(Lage.toPoint());
     Handler_Binden();
 }
 
@@ -162,6 +170,13 @@ void TForm_Positionen::changeEvent(QEvent* Ereignis)
         else
             Eingaben_Uebernehmen();
     }
+}
+
+void TForm_Positionen::hideEvent(QHideEvent* Ereignis)
+{
+    if (!Ereignis->spontaneous())
+        TEinstellungen().setValue(Schluessel_Lage, pos());
+    QWidget::hideEvent(Ereignis);
 }
 
 void TForm_Positionen::closeEvent(QCloseEvent* Ereignis)

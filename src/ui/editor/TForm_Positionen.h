@@ -29,6 +29,8 @@ public:
 protected:
     void changeEvent(QEvent* Ereignis) override;
     void closeEvent(QCloseEvent* Ereignis) override;
+    // The window opens where the user last left it, in this run or an earlier one.
+    void hideEvent(QHideEvent* Ereignis) override;
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
     // Escape is "Abbrechen".
     void keyPressEvent(QKeyEvent* Ereignis) override;

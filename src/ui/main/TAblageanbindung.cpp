@@ -32,6 +32,9 @@ TAblageanbindung::TAblageanbindung(const QString& Pfad, QObject* parent)
             Nachtragen();
     });
     Erneut->start();
+    // Versions an earlier run left waiting go as soon as the program is up.
+    if (m_Wartend > 0)
+        QTimer::singleShot(0, this, &TAblageanbindung::Nachtragen);
 }
 
 TAblageanbindung::~TAblageanbindung() = default;
@@ -52,7 +55,9 @@ TAblage* TAblageanbindung::Ablage()
         else if (m_Neu_Verbinden)
             m_Ablage->Neu_Verbinden();
         m_Neu_Verbinden = false;
+        m_Fehlversuch.invalidate();
     } catch (const EFehler& F) {
+        m_Fehlversuch.start();
         Melden(Fehler_Oeffnen.arg(QDir::toNativeSeparators(TAblagedialekt::Anzeigename(m_Pfad)), F.Meldung()));
         return nullptr;
     }
@@ -69,6 +74,7 @@ void TAblageanbindung::Ort_Setzen(const QString& Ort)
     m_Warteschlange = TWarteschlange(m_Pfad);
     m_Gemeldet = false;
     m_Neu_Verbinden = false;
+    m_Fehlversuch.invalidate();
     m_Eigene = 0;
     Nummer_Setzen(QString());
     Wartende_Zaehlen();
@@ -104,7 +110,7 @@ void TAblageanbindung::Nachtragen()
             });
             m_Gemeldet = false;
         } catch (const EFehler& F) {
-            m_Neu_Verbinden = true;
+            Verbindung_Verloren();
             Melden(Fehler_Ablage.arg(F.Meldung()));
         }
     }
@@ -173,7 +179,7 @@ void TAblageanbindung::Gespeichert(const TBestellung& Bestellung, const QByteArr
                 m_Gemeldet = false;
                 return;
             } catch (const EFehler& F) {
-                m_Neu_Verbinden = true;
+                Verbindung_Verloren();
                 Melden(Fehler_Ablage.arg(F.Meldung()));
             }
         }

@@ -3,6 +3,7 @@
 #include "archive/TAblage.h"
 #include "archive/TWarteschlange.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -68,7 +69,14 @@ public:
     const QString& Ort() const { return m_Pfad; }
 
     // A query of the archive failed: the next use opens the connection afresh.
-    void Verbindung_Verloren() { m_Neu_Verbinden = true; }
+    void Verbindung_Verloren()
+    {
+        m_Neu_Verbinden = true;
+        m_Fehlversuch.start();
+    }
+    // The archive failed within the last half minute: the search does not try
+    // again on every keystroke (a server out of reach may take seconds to say so).
+    bool Kuerzlich_Gescheitert() const { return m_Fehlversuch.isValid() && m_Fehlversuch.elapsed() < 30 * 1000; }
 
 signals:
     // The archive could not be opened or written; said once until it works again.
@@ -92,6 +100,7 @@ private:
     TWarteschlange m_Warteschlange;
     int m_Wartend = 0;
     bool m_Neu_Verbinden = false;
+    QElapsedTimer m_Fehlversuch;
     QString m_Kennung;
     QString m_Vorgaenger;
     QString m_Nummer;

@@ -279,7 +279,8 @@ void TForm_Ablage::Ort_Gewechselt()
 
 void TForm_Ablage::Suchen()
 {
-    TAblage* A = Ablage();
+    const TAblageanbindung* Anbindung = m_Haupt.Ablageanbindung();
+    TAblage* A = Anbindung && Anbindung->Kuerzlich_Gescheitert() ? nullptr : Ablage();
     if (!A) {
         m_Modell->clear();
         Hinweis_Zeigen(false);
