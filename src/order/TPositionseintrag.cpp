@@ -17,21 +17,15 @@ Ueberladen(Fs...) -> Ueberladen<Fs...>;
 TPositionseintrag TPositionseintrag::Erzeugen(std::uint32_t Typ, const QString& Vorlage)
 {
     TPositionseintrag E;
-    E.m_Typ = Typ;
-    switch (Typ) {
-    case Positionstyp::Fenster: E.m_Objekt = std::make_shared<TPosition>(); break;
-    case Positionstyp::Sonderfarbe: E.m_Objekt = std::make_shared<TPosition_Sonderfarbe>(); break;
-    case Positionstyp::Freie: E.m_Objekt = std::make_shared<TPosition_Freie>(); break;
-    case Positionstyp::Lieferung: E.m_Objekt = std::make_shared<TPosition_Lieferung>(); break;
-    case Positionstyp::Montage: E.m_Objekt = std::make_shared<TPosition_Montage>(); break;
-    case Positionstyp::Zulage1: E.m_Objekt = std::make_shared<TPosition_Zulage1>(); break;
-    case Positionstyp::Zulage2: E.m_Objekt = std::make_shared<TPosition_Zulage2>(); break;
-    case Positionstyp::Freie_Zulage_Umlfm: E.m_Objekt = std::make_shared<TPosition_Freie_Zulage_Umlfm>(Vorlage); break;
-    case Positionstyp::Freie_Zulage_M2: E.m_Objekt = std::make_shared<TPosition_Freie_Zulage_M2>(Vorlage); break;
-    case Positionstyp::Freie_Zulage_Stueck: E.m_Objekt = std::make_shared<TPosition_Freie_Zulage_Stueck>(Vorlage); break;
-    case Positionstyp::Freie_Zulage_Fenster: E.m_Objekt = std::make_shared<TPosition_Freie_Zulage_Fenster>(Vorlage); break;
-    default: break; // no class belongs to the number
-    }
+    Positionsarten::Fuer_Jede([&](const auto& Art) {
+        using T = typename std::decay_t<decltype(Art)>::Klasse;
+        if (Art.Typ != Typ)
+            return;
+        if constexpr (std::is_constructible_v<T, const QString&>)
+            E.m_Objekt = std::make_shared<T>(Vorlage);
+        else
+            E.m_Objekt = std::make_shared<T>();
+    });
     return E;
 }
 
@@ -51,7 +45,6 @@ void TPositionseintrag::Kopieren_Von(const TPositionseintrag& Vorgaenger)
 TPositionseintrag TPositionseintrag::Klonen() const
 {
     TPositionseintrag Kopie;
-    Kopie.m_Typ = m_Typ;
     Kopie.m_Objekt = std::visit(Ueberladen{
                                     [](std::monostate) { return TPositionsobjekt(); },
                                     [](const auto& P) {
@@ -65,7 +58,7 @@ TPositionseintrag TPositionseintrag::Klonen() const
 
 bool TPositionseintrag::Selbes_Objekt(const TPositionseintrag& Anderer) const
 {
-    return m_Typ == Anderer.m_Typ && m_Objekt == Anderer.m_Objekt;
+    return m_Objekt == Anderer.m_Objekt;
 }
 
 QString TPositionseintrag::Bez() const
@@ -98,61 +91,61 @@ QString TPositionseintrag::Beschreibung() const
                       m_Objekt);
 }
 
-long double TPositionseintrag::Einzelpreis(long double Gesamt_UM_Fenster, long double Summe_Waren) const
+namespace {
+
+// Preis of the object, given what that kind's prices take from the order: the
+// window running metres for the surcharge per running metre, the goods total
+// for the delivery, nothing for the others.
+template <class F>
+long double Bewerten(const TPositionsobjekt& Objekt, long double Gesamt_UM_Fenster, long double Summe_Waren, F Preis)
 {
     return std::visit(Ueberladen{
                           [](std::monostate) { return 0.0L; },
                           [&](const std::shared_ptr<TPosition_Freie_Zulage_Umlfm>& P) {
-                              return P->Einzelpreis(Gesamt_UM_Fenster);
+                              return Preis(*P, Gesamt_UM_Fenster);
                           },
-                          [&](const std::shared_ptr<TPosition_Lieferung>& P) { return P->Einzelpreis(Summe_Waren); },
-                          [](const auto& P) { return P->Einzelpreis(); },
+                          [&](const std::shared_ptr<TPosition_Lieferung>& P) { return Preis(*P, Summe_Waren); },
+                          [&](const auto& P) { return Preis(*P); },
                       },
-                      m_Objekt);
+                      Objekt);
+}
+
+} // namespace
+
+long double TPositionseintrag::Einzelpreis(long double Gesamt_UM_Fenster, long double Summe_Waren) const
+{
+    return Bewerten(m_Objekt, Gesamt_UM_Fenster, Summe_Waren,
+                    [](const auto& P, auto... Bezug) { return P.Einzelpreis(Bezug...); });
 }
 
 long double TPositionseintrag::Gesamtpreis(long double Gesamt_UM_Fenster, long double Summe_Waren) const
 {
-    return std::visit(Ueberladen{
-                          [](std::monostate) { return 0.0L; },
-                          [&](const std::shared_ptr<TPosition_Freie_Zulage_Umlfm>& P) {
-                              return P->Gesamtpreis(Gesamt_UM_Fenster);
-                          },
-                          [&](const std::shared_ptr<TPosition_Lieferung>& P) { return P->Gesamtpreis(Summe_Waren); },
-                          [](const auto& P) { return P->Gesamtpreis(); },
-                      },
-                      m_Objekt);
+    return Bewerten(m_Objekt, Gesamt_UM_Fenster, Summe_Waren,
+                    [](const auto& P, auto... Bezug) { return P.Gesamtpreis(Bezug...); });
 }
 
 long double TPositionseintrag::Gesamtpreis_Nicht_Rabattfaehig(long double Gesamt_UM_Fenster) const
 {
-    // Delivery, installation and the sliding-folding door enter no goods sum.
-    return std::visit(Ueberladen{
-                          [](std::monostate) { return 0.0L; },
-                          [](const std::shared_ptr<TPosition_Lieferung>&) { return 0.0L; },
-                          [](const std::shared_ptr<TPosition_Montage>&) { return 0.0L; },
-                          [](const std::shared_ptr<TPosition_Zulage2>&) { return 0.0L; },
-                          [&](const std::shared_ptr<TPosition_Freie_Zulage_Umlfm>& P) {
-                              return P->Gesamtpreis_Nicht_Rabattfaehig(Gesamt_UM_Fenster);
-                          },
-                          [](const auto& P) { return P->Gesamtpreis_Nicht_Rabattfaehig(); },
-                      },
-                      m_Objekt);
+    // Delivery, installation and the sliding-folding door say 0 themselves: they enter no goods sum.
+    return Bewerten(m_Objekt, Gesamt_UM_Fenster, 0, [](const auto& P, auto... Bezug) {
+        if constexpr (requires { P.Gesamtpreis_Nicht_Rabattfaehig(Bezug...); })
+            return P.Gesamtpreis_Nicht_Rabattfaehig(Bezug...);
+        else
+            return P.Gesamtpreis_Nicht_Rabattfaehig();
+    });
 }
 
 bool TPositionseintrag::Preis_Anfragen() const
 {
-    switch (m_Typ) {
-    case Positionstyp::Freie: return Als<TPosition_Freie>()->Stueckpreis == 0;
-    case Positionstyp::Montage: return Als<TPosition_Montage>()->Preis == 0;
-    case Positionstyp::Freie_Zulage_M2: return Als<TPosition_Freie_Zulage_M2>()->M2preis == 0;
-    case Positionstyp::Freie_Zulage_Stueck: return Als<TPosition_Freie_Zulage_Stueck>()->Stueckpreis == 0;
-    case Positionstyp::Freie_Zulage_Fenster: {
-        const auto* P = Als<TPosition_Freie_Zulage_Fenster>();
-        return P->Meterpreis == 0 || P->Umlfm == 0;
-    }
-    default: return false;
-    }
+    return std::visit(Ueberladen{
+                          [](std::monostate) { return false; },
+                          [](const auto& P) {
+                              using T = typename std::decay_t<decltype(P)>::element_type;
+                              const auto Fehlt = Positionsarten::Von<T>().Preis_Fehlt;
+                              return Fehlt != nullptr && Fehlt(*P);
+                          },
+                      },
+                      m_Objekt);
 }
 
 bool TPositionseintrag::Ini_Speichern(TIniDatei& Ini, const QString& Praefix) const
@@ -176,7 +169,7 @@ bool TPositionseintrag::Ini_Laden(const TIniDatei& Ini, const QString& Praefix)
 void TPositionseintrag::Auswahl_Pruefen(const QString& Praefix) const
 {
     if (!hatObjekt())
-        throw ELadefehler(Praefix, QStringLiteral("Positionstyp"), QString::number(m_Typ));
+        throw ELadefehler(Praefix, QStringLiteral("Positionstyp"), QString::number(Positionstyp()));
     std::visit(Ueberladen{
                    [](std::monostate) {},
                    [&](const auto& P) { P->Auswahl_Pruefen(Praefix); },

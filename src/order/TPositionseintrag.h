@@ -1,46 +1,24 @@
 #pragma once
 
-#include "positions/Positionstyp.h"
-#include "positions/TPosition.h"
-#include "positions/TPosition_Freie.h"
-#include "positions/TPosition_Freie_Zulage_Fenster.h"
-#include "positions/TPosition_Freie_Zulage_M2.h"
-#include "positions/TPosition_Freie_Zulage_Stueck.h"
-#include "positions/TPosition_Freie_Zulage_Umlfm.h"
-#include "positions/TPosition_Lieferung.h"
-#include "positions/TPosition_Montage.h"
-#include "positions/TPosition_Sonderfarbe.h"
-#include "positions/TPosition_Zulage1.h"
-#include "positions/TPosition_Zulage2.h"
+#include "positions/Positionsarten.h"
 
 #include <cstdint>
 #include <memory>
 #include <variant>
 
-// The position objects are shared: a snapshot of the order and the order it
-// was taken from refer to the same objects, and neither frees what the other holds.
-using TPositionsobjekt = std::variant<std::monostate,
-                                      std::shared_ptr<TPosition>,
-                                      std::shared_ptr<TPosition_Sonderfarbe>,
-                                      std::shared_ptr<TPosition_Freie>,
-                                      std::shared_ptr<TPosition_Lieferung>,
-                                      std::shared_ptr<TPosition_Montage>,
-                                      std::shared_ptr<TPosition_Zulage1>,
-                                      std::shared_ptr<TPosition_Zulage2>,
-                                      std::shared_ptr<TPosition_Freie_Zulage_Umlfm>,
-                                      std::shared_ptr<TPosition_Freie_Zulage_M2>,
-                                      std::shared_ptr<TPosition_Freie_Zulage_Stueck>,
-                                      std::shared_ptr<TPosition_Freie_Zulage_Fenster>>;
-
-// One entry of the order's list: a kind number and the object of that kind's
-// class (none for a number without a class, which only a damaged file brings).
+// One entry of the order's list: an object of one position kind's class, or
+// none (for a number without a class, which only a damaged file brings).
 class TPositionseintrag
 {
 public:
     // A fresh object of the kind with its defaults; Vorlage is the preset text of kinds 9 to 12.
     static TPositionseintrag Erzeugen(std::uint32_t Typ, const QString& Vorlage = QString());
 
-    std::uint32_t Positionstyp() const { return m_Typ; }
+    // The kind of the object's class; 0 without an object.
+    std::uint32_t Positionstyp() const
+    {
+        return m_Objekt.index() == 0 ? 0 : Positionsarten::Typen[m_Objekt.index() - 1];
+    }
     bool hatObjekt() const { return !std::holds_alternative<std::monostate>(m_Objekt); }
 
     // The object if it is of class T, else nullptr; read-only through a const entry.
@@ -80,6 +58,5 @@ public:
     void Auswahl_Pruefen(const QString& Praefix) const;
 
 private:
-    std::uint32_t m_Typ = Positionstyp::Fenster;
     TPositionsobjekt m_Objekt;
 };

@@ -3,8 +3,9 @@
 #include "base/Lesegrenzen.h"
 
 TPosition_Zulage1::TPosition_Zulage1()
-    : Text(QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam zum Aktionspreis von 19,99 Euro. "
-                          "Zu empfehlen: 2x im Jahr außen auftragen. Fenster pflegen anstatt streichen!"))
+    : Text(QString::fromUtf8(Angebot)
+           + QStringLiteral(" zum Aktionspreis von 19,99 Euro. "
+                            "Zu empfehlen: 2x im Jahr außen auftragen. Fenster pflegen anstatt streichen!"))
 {
 }
 

@@ -12,6 +12,9 @@ class TPosition_Zulage1
 public:
     TPosition_Zulage1();
 
+    // What the offer is, as the new-position list and the offer's dialog name it.
+    static constexpr const char* Angebot = "Jetzt im Angebot: Aidol-Induline Pflegebalsam";
+
     // Takes text, price and label; the count stays.
     void Kopieren_Von(const TPosition_Zulage1& Andere);
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -244,3 +245,28 @@ TEST(TBestellungKopie, PositionenWerdenGeteilt)
     Quelle.reset(); // the discarded source frees nothing the target holds
     EXPECT_EQ(Ziel.Eintrag(0).Als<TPosition>()->Einzelpreis(), 396.0L);
 }
+
+namespace {
+
+// Every row of the kinds table makes an object of its class that reports the
+// row's number; a number without a row makes none.
+TEST(Positionsarten, JedeZeileErzeugtIhreKlasseMitIhrerNummer)
+{
+    std::vector<std::uint32_t> Nummern;
+    Positionsarten::Fuer_Jede([&](const auto& Art) {
+        using T = typename std::decay_t<decltype(Art)>::Klasse;
+        const TPositionseintrag E = TPositionseintrag::Erzeugen(Art.Typ);
+        EXPECT_NE(E.Als<T>(), nullptr) << Art.Typ;
+        EXPECT_EQ(E.Positionstyp(), Art.Typ);
+        EXPECT_EQ(Positionsarten::Titel(Art.Typ), QString::fromUtf8(Art.Titel));
+        Nummern.push_back(Art.Typ);
+    });
+    EXPECT_TRUE(std::is_sorted(Nummern.begin(), Nummern.end()));
+    EXPECT_EQ(std::adjacent_find(Nummern.begin(), Nummern.end()), Nummern.end());
+    for (const std::uint32_t Ohne : {0u, 2u, 13u}) {
+        EXPECT_FALSE(TPositionseintrag::Erzeugen(Ohne).hatObjekt()) << Ohne;
+        EXPECT_EQ(TPositionseintrag::Erzeugen(Ohne).Positionstyp(), 0u) << Ohne;
+    }
+}
+
+} // namespace

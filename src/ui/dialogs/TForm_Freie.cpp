@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 TForm_Freie::TForm_Freie(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Freie, QStringLiteral("Freie Position"), 305, 283, parent)
+    : TPositionsdialog(Kontext, Positionstyp::Freie, 305, 283, parent)
 {
     using P = TPosition_Freie;
     const TFreie_Felder F = Freie_Felder<P>(QStringLiteral("Preis"), &P::Stueckpreis, QStringLiteral("Label_Anzahl"));

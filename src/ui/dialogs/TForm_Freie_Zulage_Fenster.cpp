@@ -6,8 +6,7 @@
 #include <QPushButton>
 
 TForm_Freie_Zulage_Fenster::TForm_Freie_Zulage_Fenster(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Freie_Zulage_Fenster, QStringLiteral("Freie Zulage Position Fenster"),
-                       305, 315, parent)
+    : TPositionsdialog(Kontext, Positionstyp::Freie_Zulage_Fenster, 305, 315, parent)
 {
     using P = TPosition_Freie_Zulage_Fenster;
     auto* Memo1 = Memo<P>({8, 8, 289, 201});

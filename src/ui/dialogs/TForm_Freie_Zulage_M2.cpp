@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 TForm_Freie_Zulage_M2::TForm_Freie_Zulage_M2(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Freie_Zulage_M2, QStringLiteral("Freie Zulage Position m2"), 305, 283,
+    : TPositionsdialog(Kontext, Positionstyp::Freie_Zulage_M2, 305, 283,
                        parent)
 {
     using P = TPosition_Freie_Zulage_M2;

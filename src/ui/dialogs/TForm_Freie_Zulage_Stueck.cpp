@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 TForm_Freie_Zulage_Stueck::TForm_Freie_Zulage_Stueck(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Freie_Zulage_Stueck, QStringLiteral("Freie Zulage Position Stueck"), 305,
+    : TPositionsdialog(Kontext, Positionstyp::Freie_Zulage_Stueck, 305,
                        283, parent)
 {
     using P = TPosition_Freie_Zulage_Stueck;

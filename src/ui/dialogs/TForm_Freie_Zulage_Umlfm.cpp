@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 TForm_Freie_Zulage_Umlfm::TForm_Freie_Zulage_Umlfm(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Freie_Zulage_Umlfm, QStringLiteral("Zulage Umlfm Position"), 305, 283,
+    : TPositionsdialog(Kontext, Positionstyp::Freie_Zulage_Umlfm, 305, 283,
                        parent)
 {
     using P = TPosition_Freie_Zulage_Umlfm;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 TForm_Lieferung::TForm_Lieferung(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Lieferung, QStringLiteral("Lieferung"), 295, 95, parent)
+    : TPositionsdialog(Kontext, Positionstyp::Lieferung, 295, 95, parent)
 {
     using P = TPosition_Lieferung;
     auto* ComboBox1 = new QComboBox(this);

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 TForm_Montage::TForm_Montage(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Montage, QStringLiteral("Montage"), 303, 122, parent)
+    : TPositionsdialog(Kontext, Positionstyp::Montage, 303, 122, parent)
 {
     using P = TPosition_Montage;
     auto* Edit_Preis = Zahlenfeld(QStringLiteral("Edit_Preis"), {8, 28, 81, 21}, 0, 99999, &P::Preis,

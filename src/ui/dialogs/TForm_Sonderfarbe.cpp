@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 TForm_Sonderfarbe::TForm_Sonderfarbe(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Sonderfarbe, QStringLiteral("Sonderfarbe"), 295, 95, parent)
+    : TPositionsdialog(Kontext, Positionstyp::Sonderfarbe, 295, 95, parent)
 {
     using P = TPosition_Sonderfarbe;
     auto* Edit1 = Textfeld(QStringLiteral("Edit1"), {78, 9, 209, 21}, &P::Sonderfarbe,

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 TForm_Zulage1::TForm_Zulage1(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Zulage1, QStringLiteral("Angebot"), 383, 106, parent)
+    : TPositionsdialog(Kontext, Positionstyp::Zulage1, 383, 106, parent)
 {
     using P = TPosition_Zulage1;
     auto* Label_Angebot = Beschriftung(QStringLiteral("Label_Angebot"),
-                                       QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam"), {8, 6, 367, 20});
+                                       QString::fromUtf8(TPosition_Zulage1::Angebot), {8, 6, 367, 20});
     QFont Gross = Label_Angebot->font();
     Gross.setBold(true);
     Gross.setPointSize(10);

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 TForm_Zulage2::TForm_Zulage2(TDialogkontext& Kontext, QWidget* parent)
-    : TPositionsdialog(Kontext, Positionstyp::Zulage2, QStringLiteral("Zulage 2"), 262, 140, parent)
+    : TPositionsdialog(Kontext, Positionstyp::Zulage2, 262, 140, parent)
 {
     using P = TPosition_Zulage2;
     auto* Label_SFT = Beschriftung(QStringLiteral("Label_SFT"), QStringLiteral("Schiebe-Falt-Tür"), {8, 8, 246, 18});

@@ -2,6 +2,7 @@
 
 #include "base/Zahlformat.h"
 #include "fonts/TSchriften.h"
+#include "positions/Positionsarten.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/info/Infofenster.h"
 #include "ui/dialogs/TWindows1252Memo.h"
@@ -60,13 +61,12 @@ bool Feld_Verlassen(const QEvent* Ereignis)
 
 } // namespace
 
-TPositionsdialog::TPositionsdialog(TDialogkontext& Kontext, std::uint32_t Typ, const QString& Titel, int Breite,
-                                   int Hoehe, QWidget* Eltern)
+TPositionsdialog::TPositionsdialog(TDialogkontext& Kontext, std::uint32_t Typ, int Breite, int Hoehe, QWidget* Eltern)
     : QWidget(Eltern)
     , m_Kontext(Kontext)
     , m_Typ(Typ)
 {
-    Infofenster::Einfachrahmen_Setzen(*this, Titel, Breite, Hoehe);
+    Infofenster::Einfachrahmen_Setzen(*this, Positionsarten::Titel(Typ), Breite, Hoehe);
     setFont(Schrift());
 }
 

@@ -40,8 +40,8 @@ public:
     static QFont Schrift();
 
 protected:
-    TPositionsdialog(TDialogkontext& Kontext, std::uint32_t Typ, const QString& Titel, int Breite, int Hoehe,
-                     QWidget* Eltern);
+    // The title is the kind's, from the table of position kinds.
+    TPositionsdialog(TDialogkontext& Kontext, std::uint32_t Typ, int Breite, int Hoehe, QWidget* Eltern);
 
     // The selected position if it is of this dialog's kind, else nullptr.
     template <class T>

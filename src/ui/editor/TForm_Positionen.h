@@ -1,10 +1,12 @@
 #pragma once
 
+#include "positions/Positionstyp.h"
 #include "positions/TOptionsregeln.h"
 #include "ui/editor/TPositionen_Layout.h"
 
 #include <QWidget>
 
+#include <cstdint>
 #include <vector>
 
 class QLineEdit;
@@ -20,6 +22,8 @@ class TForm_Positionen : public QWidget
     Q_OBJECT
 
 public:
+    // The kind of position it edits.
+    static constexpr std::uint32_t Positionstyp() { return Positionstyp::Fenster; }
     explicit TForm_Positionen(TDialogkontext& Kontext, QWidget* parent = nullptr);
 
     // Loads the selected window position into every control; does nothing

@@ -1,5 +1,6 @@
 #include "ui/editor/TPositionen_Layout.h"
 
+#include "positions/Positionsarten.h"
 #include "fonts/TSchriften.h"
 #include "ui/shared/TComboBoxColor.h"
 #include "ui/editor/TSonderformbilder.h"
@@ -45,7 +46,7 @@ void Hintergrund(QWidget* Steuerelement, QPalette::ColorRole Rolle, const QColor
 TPositionen_Layout::TPositionen_Layout(QWidget& Form)
     : m_Form(Form)
 {
-    m_Form.setWindowTitle(QStringLiteral("Position bearbeiten"));
+    m_Form.setWindowTitle(Positionsarten::Titel(Positionstyp::Fenster));
     m_Form.setFont(Formschrift(8));
     m_Form.setFixedSize(Breite, Hoehe);
 

@@ -1,22 +1,18 @@
 #include "ui/main/TNeuePosTabelle.h"
 
-#include "positions/Positionstyp.h"
+#include "positions/Positionsarten.h"
 #include "ui/shared/TComboBoxColor.h"
 
 void TNeuePosTabelle::Zuruecksetzen()
 {
-    using namespace Positionstyp;
     const QColor Weiss(255, 255, 255);
-    m_Eintraege = {{
-        {QStringLiteral("Bitte wählen ..."),                              0,                    true, Weiss},
-        {QStringLiteral("Fenster"),                                       Fenster,              true, Weiss},
-        {QStringLiteral("Freie Position"),                                Freie,                true, Weiss},
-        {QStringLiteral("Zulage Umlfm"),                                  Freie_Zulage_Umlfm,   true, Weiss},
-        {QStringLiteral("Zulage m2"),                                     Freie_Zulage_M2,      true, Weiss},
-        {QStringLiteral("Zulage Stueck"),                                 Freie_Zulage_Stueck,  true, Weiss},
-        {QStringLiteral("Zulage Fenster"),                                Freie_Zulage_Fenster, true, Weiss},
-        {QStringLiteral("Jetzt im Angebot: Aidol-Induline Pflegebalsam"), Zulage1,              true, QColor(148, 255, 155)},
-    }};
+    const QColor Angebot(148, 255, 155);
+    m_Eintraege[0] = {QStringLiteral("Bitte wählen ..."), 0, true, Weiss};
+    Positionsarten::Fuer_Jede([&](const auto& Art) {
+        if (Art.Neu_Text)
+            m_Eintraege[std::size_t(Art.Neu_Platz)] = {QString::fromUtf8(Art.Neu_Text), Art.Typ, true,
+                                                       Art.Angebot ? Angebot : Weiss};
+    });
 }
 
 void TNeuePosTabelle::Sichtbar(std::uint32_t Typ, bool Sichtbar)

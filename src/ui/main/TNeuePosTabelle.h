@@ -1,5 +1,7 @@
 #pragma once
 
+#include "positions/Positionsarten.h"
+
 #include <QColor>
 #include <QString>
 
@@ -21,7 +23,8 @@ public:
         bool Sichtbar = true;
         QColor Hintergrund;
     };
-    static constexpr int Eintragszahl = 8;
+    // "Bitte wählen ..." and every kind the list offers.
+    static constexpr int Eintragszahl = 1 + Positionsarten::Neu_Angeboten;
 
     TNeuePosTabelle() { Zuruecksetzen(); }
 

@@ -45,10 +45,10 @@ T* TProgrammfenster::Infofenster_Anlegen()
 }
 
 template <class T>
-T* TProgrammfenster::Positionsdialog_Anlegen(std::uint32_t Typ, void (T::*Aktivieren)())
+T* TProgrammfenster::Positionsdialog_Anlegen(void (T::*Aktivieren)())
 {
     T* D = Besitzen(std::make_unique<T>(*m_Haupt));
-    m_Haupt->Dialog_Koppeln(Typ, D, [D, Aktivieren] { (D->*Aktivieren)(); });
+    m_Haupt->Dialog_Koppeln(D->Positionstyp(), D, [D, Aktivieren] { (D->*Aktivieren)(); });
     return D;
 }
 
@@ -64,22 +64,22 @@ TProgrammfenster::TProgrammfenster()
     Infofenster_Anlegen<TForm_Sonderformen>();
     Infofenster_Anlegen<TForm_Holzarten>();
 
-    Positionsdialog_Anlegen<TForm_Positionen>(Positionstyp::Fenster, &TForm_Positionen::Focus_Form_Positionen);
-    Positionsdialog_Anlegen<TForm_Lieferung>(Positionstyp::Lieferung);
-    Positionsdialog_Anlegen<TForm_Freie>(Positionstyp::Freie);
-    Positionsdialog_Anlegen<TForm_Montage>(Positionstyp::Montage);
-    Positionsdialog_Anlegen<TForm_Zulage1>(Positionstyp::Zulage1);
-    Positionsdialog_Anlegen<TForm_Zulage2>(Positionstyp::Zulage2);
-    Positionsdialog_Anlegen<TForm_Sonderfarbe>(Positionstyp::Sonderfarbe);
+    Positionsdialog_Anlegen<TForm_Positionen>(&TForm_Positionen::Focus_Form_Positionen);
+    Positionsdialog_Anlegen<TForm_Lieferung>();
+    Positionsdialog_Anlegen<TForm_Freie>();
+    Positionsdialog_Anlegen<TForm_Montage>();
+    Positionsdialog_Anlegen<TForm_Zulage1>();
+    Positionsdialog_Anlegen<TForm_Zulage2>();
+    Positionsdialog_Anlegen<TForm_Sonderfarbe>();
 
     Infofenster_Anlegen<TForm_Einfuehrungspreise>();
     Infofenster_Anlegen<TAboutBox_Drehrichtungen>();
     Infofenster_Anlegen<TAboutBox_Werkzeuggutschein>();
 
-    Positionsdialog_Anlegen<TForm_Freie_Zulage_Umlfm>(Positionstyp::Freie_Zulage_Umlfm);
-    Positionsdialog_Anlegen<TForm_Freie_Zulage_M2>(Positionstyp::Freie_Zulage_M2);
-    Positionsdialog_Anlegen<TForm_Freie_Zulage_Stueck>(Positionstyp::Freie_Zulage_Stueck);
-    Positionsdialog_Anlegen<TForm_Freie_Zulage_Fenster>(Positionstyp::Freie_Zulage_Fenster);
+    Positionsdialog_Anlegen<TForm_Freie_Zulage_Umlfm>();
+    Positionsdialog_Anlegen<TForm_Freie_Zulage_M2>();
+    Positionsdialog_Anlegen<TForm_Freie_Zulage_Stueck>();
+    Positionsdialog_Anlegen<TForm_Freie_Zulage_Fenster>();
     Infofenster_Anlegen<TAboutBox_abrechnungsvorschlag>();
 
     auto* Skizze = Besitzen(std::make_unique<TForm_Skizze>(*m_Haupt));

@@ -34,9 +34,9 @@ private:
     T* Besitzen(std::unique_ptr<T> Fenster);
     template <class T>
     T* Infofenster_Anlegen();
-    // Creates a position dialog and couples it to its kind; Aktivieren loads the selected position.
+    // Creates a position dialog and couples it to the kind it edits; Aktivieren loads the selected position.
     template <class T>
-    T* Positionsdialog_Anlegen(std::uint32_t Typ, void (T::*Aktivieren)() = &T::Felder_Laden);
+    T* Positionsdialog_Anlegen(void (T::*Aktivieren)() = &T::Felder_Laden);
 
     std::vector<std::unique_ptr<QWidget>> m_Fenster;
     TForm_Haupt* m_Haupt = nullptr;
