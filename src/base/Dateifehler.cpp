@@ -1,5 +1,7 @@
 #include "base/Dateifehler.h"
 
+#include <QIODevice>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -207,6 +209,17 @@ bool Gleiche_Datei(const QString& Pfad1, const QString& Pfad2)
     const auto A = Status(Pfad1);
     const auto B = Status(Pfad2);
     return A && B && A->st_dev == B->st_dev && A->st_ino == B->st_ino;
+}
+
+std::optional<QString> Auf_Geraet_Schreiben(QIODevice& Geraet, const QByteArray& Inhalt)
+{
+    if (!Geraet.isWritable())
+        return QStringLiteral("Das Ziel ist nicht zum Schreiben geöffnet.");
+    if (Geraet.write(Inhalt) != Inhalt.size()) {
+        const QString Grund = Geraet.errorString();
+        return Grund.isEmpty() ? QStringLiteral("Das Bestellblatt konnte nicht vollständig geschrieben werden.") : Grund;
+    }
+    return std::nullopt;
 }
 
 } // namespace Dateifehler

@@ -7,6 +7,8 @@
 
 // The causes of a failed file operation, told in German and naming the file.
 // The order file and the order sheet report the same cause the same way.
+class QIODevice;
+
 namespace Dateifehler {
 
 enum class TUrsache {
@@ -44,6 +46,10 @@ std::optional<QString> Ziel_Pruefen(const QString& Pfad);
 // Replaces the file at Pfad by Inhalt atomically: on any failure the earlier
 // file stays as it was. Why it failed, if it did.
 std::optional<QString> Ersetzen(const QString& Pfad, const QByteArray& Inhalt);
+
+// Writes Inhalt to an open device; the reason, in German, when it is not open
+// for writing or takes less than all of it.
+std::optional<QString> Auf_Geraet_Schreiben(QIODevice& Geraet, const QByteArray& Inhalt);
 
 // Why Pfad is no place for a file the program names and replaces on its own,
 // if it is not: a symbolic link (also one to nowhere), anything but a regular

@@ -712,14 +712,8 @@ bool TDruckblatt::Pdf_Schreiben(QIODevice& Geraet)
         m_Fehlertext = QStringLiteral("Das Bestellblatt konnte nicht gesetzt werden.");
         return false;
     }
-    if (!Geraet.isWritable()) {
-        m_Fehlertext = QStringLiteral("Das Ziel ist nicht zum Schreiben geöffnet.");
-        return false;
-    }
-    if (Geraet.write(Daten) != Daten.size()) {
-        m_Fehlertext = Geraet.errorString();
-        if (m_Fehlertext.isEmpty())
-            m_Fehlertext = QStringLiteral("Das Bestellblatt konnte nicht vollständig geschrieben werden.");
+    if (const auto Grund = Dateifehler::Auf_Geraet_Schreiben(Geraet, Daten)) {
+        m_Fehlertext = *Grund;
         return false;
     }
     return true;

@@ -392,14 +392,8 @@ bool THtmlDatei::Html_Schreiben(QIODevice& Geraet, const TBestellung& Bestellung
 {
     m_Fehlertext.clear();
     const QByteArray Bytes = Latin1(Html_Erzeugen(Bestellung));
-    if (!Geraet.isWritable()) {
-        m_Fehlertext = QStringLiteral("Das Ziel ist nicht zum Schreiben geöffnet.");
-        return false;
-    }
-    if (Geraet.write(Bytes) != Bytes.size()) {
-        m_Fehlertext = Geraet.errorString();
-        if (m_Fehlertext.isEmpty())
-            m_Fehlertext = QStringLiteral("Das Bestellblatt konnte nicht vollständig geschrieben werden.");
+    if (const auto Grund = Dateifehler::Auf_Geraet_Schreiben(Geraet, Bytes)) {
+        m_Fehlertext = *Grund;
         return false;
     }
     return true;
