@@ -818,8 +818,8 @@ void TForm_Positionen::ExitEditA_Breite()
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
         const auto Wert = TZahleingabe::Ganzzahl_Verlassen(*m_Ui.EditA_Breite, A.MinBreite(), A.MaxBreite(),
-                                                  QStringLiteral("Die Breite"), QStringLiteral("mm"),
-                                                  QString::number(A.Breite()));
+                                                           QStringLiteral("Die Breite"), QStringLiteral("mm"),
+                                                           QString::number(A.Breite()));
         if (!Wert)
             return;
         A.Breite_Setzen(*Wert);
@@ -833,8 +833,8 @@ void TForm_Positionen::ExitEditA_Hoehe()
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
         const auto Wert = TZahleingabe::Ganzzahl_Verlassen(*m_Ui.EditA_Hoehe, A.MinHoehe(), A.MaxHoehe(),
-                                                  QStringLiteral("Die Höhe"), QStringLiteral("mm"),
-                                                  QString::number(A.Hoehe()));
+                                                           QStringLiteral("Die Höhe"), QStringLiteral("mm"),
+                                                           QString::number(A.Hoehe()));
         if (!Wert)
             return;
         A.Hoehe_Setzen(*Wert);
@@ -862,7 +862,8 @@ void TForm_Positionen::ExitEditA_Anzahl()
     Aendern([this](TPosition& P) {
         TAbmessungen& A = P.Abmessungen;
         const auto Wert = TZahleingabe::Ganzzahl_Verlassen(*m_Ui.EditA_Anzahl, A.MinAnzahl(), A.MaxAnzahl(),
-                                                  QStringLiteral("Die Anzahl"), QString(), QString::number(A.Anzahl()));
+                                                           QStringLiteral("Die Anzahl"), QString(),
+                                                           QString::number(A.Anzahl()));
         if (!Wert)
             return;
         A.Anzahl_Setzen(*Wert);
