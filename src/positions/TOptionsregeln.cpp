@@ -110,6 +110,9 @@ auto Gruppe_Von(TPos& P, TOptionsregeln::TOption Option, F&& Mit)
 bool TOptionsregeln::Uebernehmen(TPosition& Ziel, const TPosition& Quelle, TOption Option)
 {
     if (Option == TOption::Fluegel) {
+        // A window all frame comes only from files; the editor's list cannot choose it.
+        if (Quelle.Abmessungen.Fenstertyp_Lesen() < 1)
+            return false;
         Fluegel_Wechseln(Ziel, Quelle.Abmessungen.Fenstertyp_Lesen());
         Zweite_Dichtung_Anwenden(Ziel);
         return true;

@@ -187,6 +187,11 @@ TEST(Optionsregeln, UebernehmenFolgtDenRegelnDesZiels)
         {O::PutzFangschere, false, nullptr},
         {O::Oberflaeche, false, nullptr}, // the source's surface is the special colour
     };
+    TPosition Ganz_Rahmen = Quelle;
+    Ganz_Rahmen.Abmessungen.Fenstertyp_Setzen(0);
+    TPosition Ziel = Einfach;
+    EXPECT_FALSE(TOptionsregeln::Uebernehmen(Ziel, Ganz_Rahmen, O::Fluegel)) << "not in the editor's sash list";
+    EXPECT_EQ(Text(Ziel), Text(Einfach));
     for (const auto& F : Faelle) {
         SCOPED_TRACE(int(F.Option));
         TPosition Ziel = Einfach;
