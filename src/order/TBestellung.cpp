@@ -48,8 +48,8 @@ std::uint32_t Gruppe(std::uint32_t Typ)
 } // namespace
 
 TBestellung::TBestellung()
-    : Datum(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")))
 {
+    Datum = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 const TPositionseintrag& TBestellung::Eintrag(int Index) const
@@ -73,30 +73,12 @@ QString TBestellung::Abschnitt_Position(int Index)
 
 TKopfdaten TBestellung::Kopfdaten() const
 {
-    return {wurdeGeandert, Datum,        Ansprechpartner, Telefon,    Rechnungsempfaenger, Bauvorhaben,
-            RabattChecked, RabattAuswahlText, RabattAuswahl, Rabatt, RabattObjekt,        RabattMin,
-            RabattMax,     Bemerkungen,  GesamtUM,        Dateiname,  MitNachtext};
+    return *this;
 }
 
 void TBestellung::Kopfdaten_Setzen(const TKopfdaten& K)
 {
-    wurdeGeandert = K.wurdeGeandert;
-    Datum = K.Datum;
-    Ansprechpartner = K.Ansprechpartner;
-    Telefon = K.Telefon;
-    Rechnungsempfaenger = K.Rechnungsempfaenger;
-    Bauvorhaben = K.Bauvorhaben;
-    RabattChecked = K.RabattChecked;
-    RabattAuswahlText = K.RabattAuswahlText;
-    RabattAuswahl = K.RabattAuswahl;
-    Rabatt = K.Rabatt;
-    RabattObjekt = K.RabattObjekt;
-    RabattMin = K.RabattMin;
-    RabattMax = K.RabattMax;
-    Bemerkungen = K.Bemerkungen;
-    GesamtUM = K.GesamtUM;
-    Dateiname = K.Dateiname;
-    MitNachtext = K.MitNachtext;
+    static_cast<TKopfdaten&>(*this) = K;
 }
 
 // ---------------------------------------------------------------- the list
@@ -273,23 +255,11 @@ long double TBestellung::Gesamtsumme() const { return Summen().Gesamtsumme; }
 
 void TBestellung::Kopieren_Von(const TBestellung& Andere)
 {
+    // Whether this order was changed stays its own.
+    const bool Geaendert = wurdeGeandert;
+    Kopfdaten_Setzen(Andere);
+    wurdeGeandert = Geaendert;
     Filename = Andere.Filename;
-    Datum = Andere.Datum;
-    Ansprechpartner = Andere.Ansprechpartner;
-    Telefon = Andere.Telefon;
-    Rechnungsempfaenger = Andere.Rechnungsempfaenger;
-    Bauvorhaben = Andere.Bauvorhaben;
-    RabattChecked = Andere.RabattChecked;
-    RabattAuswahlText = Andere.RabattAuswahlText;
-    RabattAuswahl = Andere.RabattAuswahl;
-    Rabatt = Andere.Rabatt;
-    RabattObjekt = Andere.RabattObjekt;
-    Bemerkungen = Andere.Bemerkungen;
-    RabattMin = Andere.RabattMin;
-    RabattMax = Andere.RabattMax;
-    GesamtUM = Andere.GesamtUM;
-    Dateiname = Andere.Dateiname;
-    MitNachtext = Andere.MitNachtext;
     Kennung = Andere.Kennung;
     m_Positionen = Andere.m_Positionen;
 }

@@ -54,7 +54,7 @@ struct TKopfdaten
 
 // The order: header data, discount settings, the list of positions and every
 // sum, computed on demand; nothing is cached.
-class TBestellung
+class TBestellung : public TKopfdaten
 {
 public:
     TBestellung();
@@ -63,26 +63,11 @@ public:
     TBestellung& operator=(const TBestellung&) = delete;
     TBestellung(TBestellung&&) = default;
     TBestellung& operator=(TBestellung&&) = default;
+    // Two orders are not equal by their headers alone.
+    bool operator==(const TBestellung&) const = delete;
 
-    // Header and discount fields, written directly by the main window.
+    // The header and discount fields (TKopfdaten) are written directly by the main window.
     QString Filename;
-    bool wurdeGeandert = true;
-    QString Datum;
-    QString Ansprechpartner;
-    QString Telefon;
-    QString Rechnungsempfaenger;
-    QString Bauvorhaben;
-    bool RabattChecked = false;
-    QString RabattAuswahlText;
-    std::int32_t RabattAuswahl = 0;
-    std::int32_t Rabatt = 0;
-    std::int32_t RabattObjekt = 0;
-    std::int32_t RabattMin = 0;
-    std::int32_t RabattMax = 100;
-    QString Bemerkungen;
-    long double GesamtUM = 0;
-    QString Dateiname;
-    bool MitNachtext = true;
     // The order's identity in the archive; written to the file only once the
     // order has been archived, so a file never archived keeps its old layout.
     QString Kennung;
